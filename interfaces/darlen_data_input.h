@@ -1,0 +1,42 @@
+// Logger data input: recognises a recorded logger file and reports its
+// channel names.
+#ifndef XY_PLOT_INTERFACES_DARLEN_DATA_INPUT_H
+#define XY_PLOT_INTERFACES_DARLEN_DATA_INPUT_H
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#if defined(XY_LOGGER_DATA_INPUT_LIBRARY)
+#define XY_LOGGER_DATA_INPUT_EXPORT Q_DECL_EXPORT
+#else
+#define XY_LOGGER_DATA_INPUT_EXPORT Q_DECL_IMPORT
+#endif
+
+// What a recognised logger file holds, as far as its first lines tell.
+struct LoggerFileInfo
+{
+    QString filePath;         // as passed in
+    QStringList channelNames; // header names in file order
+    QChar separator;          // tab, ';' or ','
+    int commentLines = 0;     // leading '#' lines
+};
+
+class XY_LOGGER_DATA_INPUT_EXPORT DarlenDataInput
+{
+public:
+    // Null unless path names a logger file. The record belongs to the
+    // library and stays valid at least until the next call. Reads only a
+    // bounded prefix of the file.
+    static LoggerFileInfo *getLoggerFileInfo(const QString &path);
+
+    // The same recogniser on bytes already in memory (the start of a file);
+    // fills info and returns true for a logger file.
+    static bool parseLoggerHeader(const QByteArray &prefix, bool wholeFile,
+                                  LoggerFileInfo *info);
+
+    // Longest header line accepted, and how much of a file is read at most.
+    enum { MaxHeaderBytes = 64 * 1024, MaxPrefixBytes = 256 * 1024 };
+};
+
+#endif // XY_PLOT_INTERFACES_DARLEN_DATA_INPUT_H

@@ -1,0 +1,3 @@
+#include <interfaces/plot_screen_info.h>
+
+PlotSingleton *PlotSingleton::pInstance = nullptr;

@@ -1,0 +1,1 @@
+#include "ui_xy_plot_config_dialog.h"

@@ -1,0 +1,1 @@
+#include <plot_config_dialog/xy_plot_config_tab.h>
