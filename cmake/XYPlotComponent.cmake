@@ -11,7 +11,9 @@ function(xy_plot_add_library target)
   set_target_properties(${target} PROPERTIES
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR}
-    EXPORT_NAME ${target})
+    EXPORT_NAME ${target}
+    # Installed libraries find each other next to themselves.
+    INSTALL_RPATH "$ORIGIN")
   target_compile_definitions(${target} PRIVATE ${ARG_EXPORT_DEFINE})
   target_include_directories(${target} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>

@@ -18,7 +18,7 @@ struct LoggerFileInfo
 {
     QString filePath;         // as passed in
     QStringList channelNames; // header names in file order
-    QChar separator;          // tab, ';' or ','
+    QChar separator;          // tab, ';' or ','; null for a single channel
     int commentLines = 0;     // leading '#' lines
 };
 
@@ -26,8 +26,9 @@ class XY_LOGGER_DATA_INPUT_EXPORT DarlenDataInput
 {
 public:
     // Null unless path names a logger file. The record belongs to the
-    // library and stays valid at least until the next call. Reads only a
-    // bounded prefix of the file.
+    // library and stays valid at least until the next call. Reads the file
+    // from its start until the first data line is complete: at least 4 KiB
+    // (or the whole file), never more than MaxPrefixBytes.
     static LoggerFileInfo *getLoggerFileInfo(const QString &path);
 
     // The same recogniser on bytes already in memory (the start of a file);

@@ -1,26 +1,286 @@
+// The dialog object itself: construction, show, OK/Apply/Cancel, closing,
+// the coupling of the graph and axes tab widgets, and destruction.
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
+#include "overlay_files.h"
 #include "ui_xy_plot_config_dialog.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QMetaType>
+#include <QStyle>
 
-XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *, QWidget *parent, bool)
-    : QDialog(parent), psi(nullptr), ui(new Ui_Plot_Config_Dialog), sloIntervalMs(0),
-      fasIntervalMs(0), addGraphAction(nullptr), deleteGraphAction(nullptr),
-      rateWarningShowing(false), psiHandedOut(false)
+#include <interfaces/spreadsheet.h>
+
+#include <algorithm>
+
+namespace {
+
+// When the last Apply or OK press was let through, in ms since the epoch.
+// Shared by every dialog of the process; all of them live on the GUI thread.
+qint64 lastApplyTime = 0;
+
+// A press this close to the last one let through counts as a double click.
+const qint64 ApplyRepeatWindowMs = 500;
+
+const char *const PanZoomLockToolTip =
+    "The Plot Configuration Information can not be modified\nwhile in Pan or Zoom Mode";
+
+// The types that travel through queued connections of applyPressedSignal
+// and the show slot. The enum is known by its short name in the slot's
+// signature and by its qualified name wherever callers spell it out.
+void registerDialogMetaTypes()
 {
-    ui->setupUi(this);
+    static const bool registered = [] {
+        registerPlotScreenInfoMetaType();
+        qRegisterMetaType<QBitArray>("QBitArray");
+        qRegisterMetaType<XY_Plot_Config_Dialog::DialogOpenArea>("DialogOpenArea");
+        qRegisterMetaType<XY_Plot_Config_Dialog::DialogOpenArea>(
+            "XY_Plot_Config_Dialog::DialogOpenArea");
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
-XY_Plot_Config_Dialog::~XY_Plot_Config_Dialog() { delete ui; }
-QString XY_Plot_Config_Dialog::getConfigFilename() { return configFilename; }
-void XY_Plot_Config_Dialog::setConfigFilename(QString name) { configFilename = name; }
-void XY_Plot_Config_Dialog::show(Plot_Screen_Info *, QBitArray, QBitArray, DialogOpenArea, int, bool) { QDialog::setVisible(true); }
-bool XY_Plot_Config_Dialog::applyPressed() { return true; }
-void XY_Plot_Config_Dialog::okPressed() {}
-void XY_Plot_Config_Dialog::cancelPressed() {}
-void XY_Plot_Config_Dialog::closeEvent(QCloseEvent *) {}
-void XY_Plot_Config_Dialog::on_btnOk_clicked() {}
-void XY_Plot_Config_Dialog::on_btnApply_clicked() {}
-void XY_Plot_Config_Dialog::on_btnCancel_clicked() {}
-void XY_Plot_Config_Dialog::on_plotConfigTabs_currentChanged(int) {}
-void XY_Plot_Config_Dialog::on_axesConfigTabs_currentChanged(int) {}
+
+// The form names icon files relative to the working directory; where they
+// are not found the button gets the style's own icon rather than none.
+void useStandardIconIfMissing(QAbstractButton *button, const QString &iconFile,
+                              QStyle::StandardPixmap standard)
+{
+    if (!QFileInfo::exists(iconFile))
+        button->setIcon(button->style()->standardIcon(standard));
+}
+
+bool anyBitSet(const QBitArray &bits)
+{
+    return bits.count(true) > 0;
+}
+
+} // namespace
+
+XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget *parent,
+                                             bool plugin_mode)
+    : QDialog(parent),
+      screenRefreshRateValidator(nullptr),
+      screenRefreshIntervalValidator(nullptr),
+      dataSampleRateValidator(nullptr),
+      dataSampleIntervalValidator(nullptr),
+      dataStorageValidator(nullptr),
+      psi(nullptr),
+      ui(new Ui_Plot_Config_Dialog),
+      sloIntervalMs(0),
+      fasIntervalMs(0),
+      addGraphAction(nullptr),
+      deleteGraphAction(nullptr),
+      rateWarningShowing(false),
+      psiHandedOut(false)
+{
+    registerDialogMetaTypes();
+
+    ui->setupUi(this);
+    useStandardIconIfMissing(ui->btnOk,
+                             QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/ok.png"),
+                             QStyle::SP_DialogOkButton);
+    useStandardIconIfMissing(ui->btnApply,
+                             QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/apply.png"),
+                             QStyle::SP_DialogApplyButton);
+    useStandardIconIfMissing(ui->btnCancel,
+                             QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/cancel.png"),
+                             QStyle::SP_DialogCancelButton);
+
+    const QString name = hostInfo ? hostInfo->configFileName : QString();
+    setWindowTitle(QStringLiteral("Configuration for ") + name);
+    setConfigFilename(name);
+
+    QLabel *const modeLabels[] = {
+        ui->lblAxes1Mode, ui->lblAxes2Mode, ui->lblAxes3Mode, ui->lblAxes4Mode,
+        ui->lblAxes5Mode, ui->lblAxes6Mode, ui->lblAxes7Mode, ui->lblAxes8Mode,
+        ui->lblPlot1Mode, ui->lblPlot2Mode, ui->lblPlot3Mode, ui->lblPlot4Mode,
+        ui->lblPlot5Mode, ui->lblPlot6Mode, ui->lblPlot7Mode, ui->lblPlot8Mode};
+    for (QLabel *label : modeLabels)
+        label->hide();
+    for (QLabel *label : modeLabels)
+        label->setToolTip(QString::fromLatin1(PanZoomLockToolTip));
+
+    addValidatorsToFields();
+
+    if (plugin_mode) {
+        // One graph only: collapse the tab bars so that just the pages show.
+        const QString noTabBar = QStringLiteral("QTabBar::tab { height: 0px; width: 0px; }");
+        ui->plotConfigTabs->setStyleSheet(noTabBar);
+        ui->axesConfigTabs->setStyleSheet(noTabBar);
+    }
+
+    plotVisible.resize(plugin_mode ? 1 : 8);
+    setPlotVisibleValues(hostInfo, plugin_mode);
+
+    capture_ms_interval_values();
+
+    if (!plugin_mode)
+        createActionsForPlotTabs();
+
+    setupSpreadsheetArrays(plugin_mode);
+    setupWidgetArrays(plugin_mode);
+
+    addToolTips();
+
+    allPlotsPanStatus.resize(8);
+    allPlotsZoomStatus.resize(8);
+
+    if (hostInfo) {
+        // A host vector longer than the graph slots has nowhere to go.
+        const int graphs = std::min(hostInfo->plotAxisInfo.size(), overlayFilenames.size());
+        for (int g = 0; g < graphs; ++g) {
+            const QString overlayFile = hostInfo->plotAxisInfo[g].overlayFileName;
+            overlayFilenames[g] = overlayFile;
+            overlayFileLabels[g]->setText(overlayFile);
+            // No overlay channel is chosen until the dialog is loaded.
+            OverlayFiles::fillChannelCombos(xyOverlaySpreadsheets[g],
+                                            PlotSingleton::overlayChannelNamesOf(g), -1);
+        }
+    }
+}
+
+XY_Plot_Config_Dialog::~XY_Plot_Config_Dialog()
+{
+    delete ui;
+    // A description handed out belongs to the host, even after we are gone.
+    if (!psiHandedOut)
+        delete psi;
+}
+
+QString XY_Plot_Config_Dialog::getConfigFilename()
+{
+    return configFilename;
+}
+
+void XY_Plot_Config_Dialog::setConfigFilename(QString name)
+{
+    configFilename = name;
+}
+
+void XY_Plot_Config_Dialog::show(Plot_Screen_Info *hostInfo, QBitArray panStatus,
+                                 QBitArray zoomStatus, DialogOpenArea openArea, int plotIndex,
+                                 bool plugin_mode)
+{
+    allPlotsPanStatus = panStatus;
+    allPlotsZoomStatus = zoomStatus;
+
+    // While any graph of the screen is panned or zoomed, every graph counts
+    // as locked and nothing can be applied.
+    if (anyBitSet(allPlotsZoomStatus) || anyBitSet(allPlotsPanStatus)) {
+        allPlotsPanStatus.fill(true);
+        allPlotsZoomStatus.fill(true);
+        ui->btnOk->setEnabled(false);
+        ui->btnApply->setEnabled(false);
+    } else {
+        ui->btnOk->setEnabled(true);
+        ui->btnApply->setEnabled(true);
+    }
+
+    const QString name = hostInfo ? hostInfo->configFileName : QString();
+    setConfigFilename(name);
+    setWindowTitle(QStringLiteral("Configuration for ")
+                   + (name.isEmpty() ? QStringLiteral("<not set>") : name));
+
+    setPlotVisibleValues(hostInfo, plugin_mode);
+
+    fillScreensWithDataStructureInfo(hostInfo, allPlotsPanStatus, allPlotsZoomStatus);
+
+    switch (openArea) {
+    case PlotArea:
+        ui->configTabs->setCurrentIndex(0);
+        ui->plotConfigTabs->setCurrentIndex(plotIndex + 1);
+        ui->axesConfigTabs->setCurrentIndex(plotIndex);
+        break;
+    case AxesArea:
+        ui->configTabs->setCurrentIndex(1);
+        ui->axesConfigTabs->setCurrentIndex(plotIndex);
+        ui->plotConfigTabs->setCurrentIndex(plotIndex + 1);
+        break;
+    case FrameArea:
+        ui->configTabs->setCurrentIndex(2);
+        ui->plotConfigTabs->setCurrentIndex(plotIndex + 1);
+        ui->axesConfigTabs->setCurrentIndex(plotIndex);
+        break;
+    default:
+        ui->configTabs->setCurrentIndex(0);
+        ui->plotConfigTabs->setCurrentIndex(1);
+        ui->axesConfigTabs->setCurrentIndex(0);
+        break;
+    }
+
+    QDialog::setVisible(true);
+}
+
+bool XY_Plot_Config_Dialog::applyPressed()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - lastApplyTime <= ApplyRepeatWindowMs)
+        return true;
+    // Taken before validating, so a refused press also opens a new window.
+    lastApplyTime = now;
+
+    if (!checkIfDataIsValid())
+        return false;
+
+    writeScreenInfoToDataStructure();
+    psiHandedOut = true;
+    emit applyPressedSignal(psi);
+    return true;
+}
+
+void XY_Plot_Config_Dialog::okPressed()
+{
+    if (applyPressed()) {
+        emit okPressedSignal();
+        hide();
+    }
+}
+
+void XY_Plot_Config_Dialog::cancelPressed()
+{
+    hide();
+    emit cancelPressedSignal();
+}
+
+void XY_Plot_Config_Dialog::closeEvent(QCloseEvent *event)
+{
+    cancelPressed();
+    event->accept();
+}
+
+void XY_Plot_Config_Dialog::on_btnOk_clicked()
+{
+    okPressed();
+}
+
+void XY_Plot_Config_Dialog::on_btnApply_clicked()
+{
+    applyPressed();
+}
+
+void XY_Plot_Config_Dialog::on_btnCancel_clicked()
+{
+    cancelPressed();
+}
+
+void XY_Plot_Config_Dialog::on_plotConfigTabs_currentChanged(int index)
+{
+    if (index != 0) {
+        ui->axesConfigTabs->setCurrentIndex(index - 1);
+        return;
+    }
+    // The "All" tab lists what is in the widgets now.
+    writeScreenInfoToDataStructure();
+    fillAllGraphTab();
+}
+
+void XY_Plot_Config_Dialog::on_axesConfigTabs_currentChanged(int index)
+{
+    ui->plotConfigTabs->setCurrentIndex(index + 1);
+}

@@ -1,11 +1,204 @@
+// Timing: the refresh and sample rate fields, the master scheduler
+// intervals and the X range conversions.
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "ui_xy_plot_config_dialog.h"
 
-void XY_Plot_Config_Dialog::capture_ms_interval_values() {}
-double XY_Plot_Config_Dialog::convertXRangeToUnits(Plot_Screen_Info *, int) { return 0.0; }
-double XY_Plot_Config_Dialog::convertXRangeToSeconds(int) { return 0.0; }
-void XY_Plot_Config_Dialog::on_lineEditScreenRefreshRate_editingFinished() {}
-void XY_Plot_Config_Dialog::on_lineEditDataSampleRate_editingFinished() {}
-void XY_Plot_Config_Dialog::on_lineEditScreenRefreshInterval_editingFinished() {}
-void XY_Plot_Config_Dialog::on_lineEditDataSampleInterval_editingFinished() {}
+#include <interfaces/ms_interval.h>
+#include <interfaces/spreadsheet.h>
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <cstdlib>
+
+namespace {
+
+const Qt::WindowFlags kNoCloseBoxFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+
+// Accepted range of one rate or interval field (both ends inclusive) and the
+// warning that refuses a value outside it.
+struct RateFieldRule
+{
+    double lower;
+    double upper;
+    QString warningText;
+};
+
+// The bounds are formatted the way each one is held: an integer bound shows
+// as an integer, a double bound in 'g' notation.
+const RateFieldRule &screenRefreshRateRule()
+{
+    static const RateFieldRule rule{
+        0.1, 50.0,
+        QStringLiteral("Please reenter the Screen Refresh Rate.\n\n"
+                       "The Screen Refresh Rate must be between ")
+            + QString("%1").arg(0.1) + QStringLiteral(" and ") + QString("%1").arg(50)
+            + QStringLiteral("\n")};
+    return rule;
+}
+
+const RateFieldRule &screenRefreshIntervalRule()
+{
+    static const RateFieldRule rule{
+        20.0, 10000.0,
+        QStringLiteral("Please reenter the Screen Refresh Rate Interval.\n"
+                       "The Screen Refresh Rate Interval must be between ")
+            + QString("%1").arg(20) + QStringLiteral(" and ") + QString("%1").arg(10000)
+            + QStringLiteral("\n")};
+    return rule;
+}
+
+const RateFieldRule &dataSampleRateRule()
+{
+    static const RateFieldRule rule{
+        0.1, 100.0,
+        QStringLiteral("Please reenter the Data Sample Rate.\n\n"
+                       "The Data Sample Rate value must be between ")
+            + QString("%1").arg(0.1) + QStringLiteral(" and ") + QString("%1").arg(100.0)
+            + QStringLiteral("\n")};
+    return rule;
+}
+
+const RateFieldRule &dataSampleIntervalRule()
+{
+    static const RateFieldRule rule{
+        10.0, 10000.0,
+        QStringLiteral("Please reenter the Data Sample Interval.\n\n"
+                       "The Data Sample Interval must be between ")
+            + QString("%1").arg(10.0) + QStringLiteral(" and ") + QString("%1").arg(10000.0)
+            + QStringLiteral(" \n")};
+    return rule;
+}
+
+// Seconds per X range unit as the X axis table offers them: seconds,
+// minutes, hours; an unknown unit gives 0.
+double secondsPerXRangeUnit(int unitIndex)
+{
+    switch (unitIndex) {
+    case 0: return 1.0;
+    case 1: return 60.0;
+    case 2: return 3600.0;
+    default: return 0.0;
+    }
+}
+
+// The X axis table shows its range in seconds and has no unit cell.
+const int kXAxisTableUnitIndex = 0;
+
+} // namespace
+
+void XY_Plot_Config_Dialog::capture_ms_interval_values()
+{
+    QMessageBox fatalBox;
+    char buffer[32] = {};
+
+    const auto fail = [&fatalBox](const char *name) {
+        fatalBox.setWindowFlags(kNoCloseBoxFlags);
+        fatalBox.setText(QStringLiteral("The %1 master scheduler interval was unable to be "
+                                        "retrieved - Exiting\n")
+                             .arg(QLatin1String(name)));
+        fatalBox.setWindowTitle(QStringLiteral("Fatal Error"));
+        fatalBox.setStandardButtons(QMessageBox::Ok);
+        fatalBox.exec();
+        // The host cannot run its plot screens without both intervals.
+        exit(4);
+    };
+
+    if (get_ms_interval("SLO", buffer, &sloIntervalMs) != 0)
+        fail("SLO");
+    if (get_ms_interval("FAS", buffer, &fasIntervalMs) != 0)
+        fail("FAS");
+}
+
+namespace {
+
+// Shared by the four editing slots: an in-range value rewrites the partner
+// with its reciprocal; anything else is refused with one warning, the
+// refused text left in place and the focus handed back to the field.
+void finishRateFieldEdit(QLineEdit *edited, QLineEdit *partner, const RateFieldRule &rule,
+                         bool &warningShowing, QObject *dialog)
+{
+    const double value = edited->text().toDouble();
+    // A NaN fails both comparisons and is refused.
+    if (rule.lower <= value && value <= rule.upper) {
+        partner->setText(QString::number(1000.0 / value, 'g', 6));
+        return;
+    }
+    // The box's own nested loop can deliver further editingFinished signals;
+    // at most one warning is open at a time.
+    if (warningShowing)
+        return;
+
+    QMessageBox box;
+    box.setWindowFlags(kNoCloseBoxFlags);
+    box.setText(rule.warningText);
+    box.setWindowTitle(QStringLiteral("Warning"));
+    box.setStandardButtons(QMessageBox::Ok);
+
+    QPointer<QObject> dialogAlive(dialog);
+    QPointer<QLineEdit> field(edited);
+    warningShowing = true;
+    box.exec();
+    if (!dialogAlive)
+        return;
+    warningShowing = false;
+    if (field)
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+void XY_Plot_Config_Dialog::on_lineEditScreenRefreshRate_editingFinished()
+{
+    finishRateFieldEdit(ui->lineEditScreenRefreshRate, ui->lineEditScreenRefreshInterval,
+                        screenRefreshRateRule(), rateWarningShowing, this);
+}
+
+void XY_Plot_Config_Dialog::on_lineEditDataSampleRate_editingFinished()
+{
+    finishRateFieldEdit(ui->lineEditDataSampleRate, ui->lineEditDataSampleInterval,
+                        dataSampleRateRule(), rateWarningShowing, this);
+}
+
+void XY_Plot_Config_Dialog::on_lineEditScreenRefreshInterval_editingFinished()
+{
+    finishRateFieldEdit(ui->lineEditScreenRefreshInterval, ui->lineEditScreenRefreshRate,
+                        screenRefreshIntervalRule(), rateWarningShowing, this);
+}
+
+void XY_Plot_Config_Dialog::on_lineEditDataSampleInterval_editingFinished()
+{
+    finishRateFieldEdit(ui->lineEditDataSampleInterval, ui->lineEditDataSampleRate,
+                        dataSampleIntervalRule(), rateWarningShowing, this);
+}
+
+double XY_Plot_Config_Dialog::convertXRangeToUnits(Plot_Screen_Info *info, int graph)
+{
+    if (!info || graph < 0 || graph >= info->plotAxisInfo.size())
+        return 0.0;
+    const Single_Axis_Info &xAxis = info->plotAxisInfo.at(graph).xAxis;
+    const double range = xAxis.rangeMax - xAxis.rangeMin;
+    switch (xAxis.rangeUnits) {
+    case 0: return range;
+    case 1: return range / 60.0;
+    case 2: return range / 3600.0;
+    case 3: return range / 86400.0;
+    default: return 0.0;
+    }
+}
+
+double XY_Plot_Config_Dialog::convertXRangeToSeconds(int graph)
+{
+    if (graph < 0 || graph >= xAxisSpreadsheets.size() || !xAxisSpreadsheets.at(graph))
+        return 0.0;
+    const auto *rangeCell =
+        qobject_cast<LineEdit_LineEditWidget *>(xAxisSpreadsheets.at(graph)->cellWidget(0, 1));
+    if (!rangeCell)
+        return 0.0;
+    const double range = rangeCell->getLineEditText(1).toDouble()
+                         - rangeCell->getLineEditText(0).toDouble();
+    return range * secondsPerXRangeUnit(kXAxisTableUnitIndex);
+}

@@ -1,0 +1,203 @@
+// Combo_SpinBoxWidget: the line style, drawn as lines, and the line width.
+#include <interfaces/plot_screen_info.h>
+#include <interfaces/spreadsheet.h>
+
+#include "cell_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QSpinBox>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <QVector>
+
+#include <algorithm>
+
+namespace {
+
+const QSize styleIconSize(48, 12);
+const int lineStyleCount = 4;
+const int maxLineWidth = 50;
+
+// The plot draws a 16-bit stipple pattern one bit per step, lowest bit
+// first; as a QPen dash pattern that is the lengths of the alternating runs
+// of set and clear bits, starting with a set run. A full pattern is solid.
+QVector<qreal> stippleDashes(int pattern)
+{
+    const quint16 bits = quint16(pattern);
+    if (bits == 0xFFFF || bits == 0)
+        return {};
+    auto bitAt = [bits](int i) { return (bits >> (i % 16)) & 1; };
+    int start = 0;
+    while (!(bitAt(start) && !bitAt(start + 15)))
+        ++start; // a set bit after a clear one
+    QVector<qreal> dashes;
+    int run = 0;
+    int value = 1;
+    for (int i = 0; i < 16; ++i) {
+        if (int(bitAt(start + i)) == value) {
+            ++run;
+        } else {
+            dashes.append(run);
+            value = 1 - value;
+            run = 1;
+        }
+    }
+    dashes.append(run);
+    return dashes;
+}
+
+QIcon lineStyleIcon(int pattern, const QColor &ink)
+{
+    QPixmap pixmap(styleIconSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QPen pen(ink, 2.0, Qt::SolidLine, Qt::FlatCap);
+    const QVector<qreal> dashes = stippleDashes(pattern);
+    if (!dashes.isEmpty())
+        pen.setDashPattern(dashes); // in pen widths: one stipple bit = 2 px
+    painter.setPen(pen);
+    const qreal y = styleIconSize.height() / 2.0;
+    painter.drawLine(QPointF(0, y), QPointF(styleIconSize.width(), y));
+    return QIcon(pixmap);
+}
+
+// The four icons are drawn once per process and shared by every cell; they
+// go away with the application object, like every other pixmap.
+QVector<QIcon> *iconCache = nullptr;
+
+void dropIconCache()
+{
+    delete iconCache;
+    iconCache = nullptr;
+}
+
+const QVector<QIcon> &lineStyleIcons()
+{
+    if (!iconCache) {
+        iconCache = new QVector<QIcon>;
+        const QColor ink = QApplication::palette().color(QPalette::Text);
+        for (int index = 0; index < lineStyleCount; ++index)
+            iconCache->append(lineStyleIcon(indexToLineStyle(index), ink));
+        qAddPostRoutine(dropIconCache);
+    }
+    return *iconCache;
+}
+
+// The style combo shows its lines at their full length. Setting the icon
+// size on a QComboBox builds its popup list there and then, which a dialog
+// with 150 of these cells would pay up front; so the closed combo paints
+// its current line itself, and the popup gets the icon size when it is
+// first opened.
+class LineStyleCombo : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+    QSize sizeHint() const override { return widened(QComboBox::sizeHint()); }
+    QSize minimumSizeHint() const override { return widened(QComboBox::minimumSizeHint()); }
+
+    void showPopup() override
+    {
+        setIconSize(styleIconSize);
+        QComboBox::showPopup();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        painter.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.iconSize = styleIconSize;
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+
+private:
+    QSize widened(QSize hint) const
+    {
+        const QSize shown = iconSize();
+        hint.rwidth() += std::max(0, styleIconSize.width() - shown.width());
+        return hint;
+    }
+};
+
+QString lineStyleName(int index)
+{
+    switch (index) {
+    case 1:
+        return Combo_SpinBoxWidget::tr("Dashed");
+    case 2:
+        return Combo_SpinBoxWidget::tr("Dotted");
+    case 3:
+        return Combo_SpinBoxWidget::tr("Dash-dot");
+    default:
+        return Combo_SpinBoxWidget::tr("Solid");
+    }
+}
+
+} // namespace
+
+Combo_SpinBoxWidget::Combo_SpinBoxWidget(QWidget *parent)
+    : QWidget(parent)
+    , m_combo(new LineStyleCombo(this))
+    , m_spin(new QSpinBox(this))
+{
+    const QVector<QIcon> &icons = lineStyleIcons();
+    for (int index = 0; index < lineStyleCount; ++index) {
+        m_combo->addItem(icons.at(index), QString());
+        m_combo->setItemData(index, lineStyleName(index), Qt::ToolTipRole);
+        m_combo->setItemData(index, lineStyleName(index), Qt::AccessibleTextRole);
+    }
+    m_combo->setCurrentIndex(0);
+    m_combo->setToolTip(tr("Line style"));
+
+    m_spin->setRange(0, maxLineWidth);
+    m_spin->setValue(1);
+    m_spin->setToolTip(tr("Line width"));
+
+    // A wide column widens the style, not the width field.
+    m_spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    QHBoxLayout *layout = xy_cells::cellLayout(this);
+    layout->addWidget(m_combo, 1);
+    layout->addWidget(m_spin);
+    setFocusProxy(m_combo);
+}
+
+Combo_SpinBoxWidget::~Combo_SpinBoxWidget() = default;
+
+void Combo_SpinBoxWidget::setComboBoxCurrentIndex(int index)
+{
+    m_combo->setCurrentIndex(index);
+}
+
+int Combo_SpinBoxWidget::getComboBoxCurrentIndex() const
+{
+    return m_combo->currentIndex();
+}
+
+void Combo_SpinBoxWidget::setSpinBoxValue(int value)
+{
+    m_spin->setValue(value);
+}
+
+int Combo_SpinBoxWidget::getSpinBoxValue() const
+{
+    return m_spin->value();
+}
+
+QComboBox *Combo_SpinBoxWidget::comboBox() const
+{
+    return m_combo;
+}
+
+QSpinBox *Combo_SpinBoxWidget::spinBox() const
+{
+    return m_spin;
+}

@@ -1,0 +1,208 @@
+// The plain cells: channel combo, check box, text fields and the left/right
+// Y axis button.
+#include <interfaces/spreadsheet.h>
+
+#include "cell_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+// ---------------------------------------------------------------- ComboBoxWidget
+
+ComboBoxWidget::ComboBoxWidget(QWidget *parent)
+    : QWidget(parent)
+    , m_combo(new QComboBox(this))
+{
+    // Channel lists are those of one logger file; the combo measures them
+    // when first shown. (Setting a size adjust policy would build the popup
+    // of every cell up front.)
+    m_combo->setMinimumContentsLength(12);
+    xy_cells::cellLayout(this)->addWidget(m_combo);
+    setFocusProxy(m_combo);
+}
+
+ComboBoxWidget::~ComboBoxWidget() = default;
+
+void ComboBoxWidget::clearContents()
+{
+    m_combo->clear();
+}
+
+void ComboBoxWidget::setComboBoxContentsList(const QStringList &items)
+{
+    m_combo->clear();
+    m_combo->addItems(items);
+    // A new list carries no choice; the caller picks one.
+    m_combo->setCurrentIndex(-1);
+}
+
+void ComboBoxWidget::setComboBoxCurrentIndex(int index)
+{
+    m_combo->setCurrentIndex(index);
+}
+
+int ComboBoxWidget::getComboBoxCurrentIndex() const
+{
+    return m_combo->currentIndex();
+}
+
+QString ComboBoxWidget::getComboBoxCurrentText() const
+{
+    const int index = m_combo->currentIndex();
+    return index < 0 ? QString() : m_combo->itemText(index);
+}
+
+int ComboBoxWidget::findIndex(const QString &text) const
+{
+    return m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+QComboBox *ComboBoxWidget::comboBox() const
+{
+    return m_combo;
+}
+
+// ---------------------------------------------------------------- CheckBoxWidget
+
+CheckBoxWidget::CheckBoxWidget(QWidget *parent)
+    : QWidget(parent)
+    , m_check(new QCheckBox(this))
+{
+    xy_cells::cellLayout(this)->addWidget(m_check, 0, Qt::AlignCenter);
+    setFocusProxy(m_check);
+    connect(m_check, &QCheckBox::toggled, this, &CheckBoxWidget::toggled);
+}
+
+CheckBoxWidget::~CheckBoxWidget() = default;
+
+void CheckBoxWidget::setCheckBoxTrue(bool checked)
+{
+    m_check->setChecked(checked);
+}
+
+bool CheckBoxWidget::getCheckBoxTrue() const
+{
+    return m_check->isChecked();
+}
+
+QCheckBox *CheckBoxWidget::checkBox() const
+{
+    return m_check;
+}
+
+// ---------------------------------------------------------------- LineEditWidget
+
+LineEditWidget::LineEditWidget(QWidget *parent)
+    : QWidget(parent)
+    , m_edit(new QLineEdit(this))
+{
+    xy_cells::cellLayout(this)->addWidget(m_edit);
+    setFocusProxy(m_edit);
+}
+
+LineEditWidget::~LineEditWidget() = default;
+
+void LineEditWidget::setLineEditText(const QString &text)
+{
+    m_edit->setText(text);
+}
+
+QString LineEditWidget::getLineEditText() const
+{
+    return m_edit->text();
+}
+
+QLineEdit *LineEditWidget::lineEdit() const
+{
+    return m_edit;
+}
+
+// ---------------------------------------------------------------- LineEdit_LineEditWidget
+
+LineEdit_LineEditWidget::LineEdit_LineEditWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    QHBoxLayout *layout = xy_cells::cellLayout(this);
+    for (QLineEdit *&edit : m_edits) {
+        edit = new QLineEdit(this);
+        layout->addWidget(edit);
+    }
+    setFocusProxy(m_edits[0]);
+}
+
+LineEdit_LineEditWidget::~LineEdit_LineEditWidget() = default;
+
+void LineEdit_LineEditWidget::setLineEditText(int field, const QString &text)
+{
+    if (QLineEdit *edit = lineEdit(field))
+        edit->setText(text);
+}
+
+QString LineEdit_LineEditWidget::getLineEditText(int field) const
+{
+    const QLineEdit *edit = lineEdit(field);
+    return edit ? edit->text() : QString();
+}
+
+void LineEdit_LineEditWidget::setLineEditBoxEnabled(int field, bool enabled)
+{
+    if (QLineEdit *edit = lineEdit(field))
+        edit->setEnabled(enabled);
+}
+
+void LineEdit_LineEditWidget::setLineEditFocus(int field)
+{
+    if (QLineEdit *edit = lineEdit(field))
+        edit->setFocus();
+}
+
+QLineEdit *LineEdit_LineEditWidget::lineEdit(int field) const
+{
+    return field == 0 || field == 1 ? m_edits[field] : nullptr;
+}
+
+// ---------------------------------------------------------------- IconButtonWidget
+
+namespace {
+
+void showAxisSide(QToolButton *button, bool left)
+{
+    button->setArrowType(left ? Qt::LeftArrow : Qt::RightArrow);
+    button->setText(left ? IconButtonWidget::tr("Left") : IconButtonWidget::tr("Right"));
+    button->setToolTip(left ? IconButtonWidget::tr("Plotted against the left Y axis")
+                            : IconButtonWidget::tr("Plotted against the right Y axis"));
+}
+
+} // namespace
+
+IconButtonWidget::IconButtonWidget(QWidget *parent)
+    : QWidget(parent)
+    , m_button(new QToolButton(this))
+{
+    m_button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_button->setAutoRaise(true);
+    showAxisSide(m_button, m_left);
+    xy_cells::cellLayout(this)->addWidget(m_button);
+    setFocusProxy(m_button);
+    connect(m_button, &QToolButton::clicked, this, [this]() { setLeftSelected(!m_left); });
+}
+
+IconButtonWidget::~IconButtonWidget() = default;
+
+void IconButtonWidget::setLeftSelected(bool left)
+{
+    m_left = left;
+    showAxisSide(m_button, left);
+}
+
+bool IconButtonWidget::getLeftSelected() const
+{
+    return m_left;
+}
+
+QToolButton *IconButtonWidget::button() const
+{
+    return m_button;
+}

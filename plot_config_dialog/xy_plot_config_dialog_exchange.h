@@ -1,0 +1,44 @@
+// Small pieces shared by the loading, the write-back and the all-graphs tab:
+// typed access to table cells, the number formats of the fields and the
+// capacity of the channel tables. Internal to the dialog library.
+#ifndef XY_PLOT_CONFIG_DIALOG_XY_PLOT_CONFIG_DIALOG_EXCHANGE_H
+#define XY_PLOT_CONFIG_DIALOG_XY_PLOT_CONFIG_DIALOG_EXCHANGE_H
+
+#include <QString>
+#include <QTableWidget>
+
+#include <interfaces/plot_screen_info.h>
+
+namespace PlotExchange {
+
+// The cell widget at (row, column) as T, or null when the table has no such
+// cell or it holds another kind of widget.
+template <class T>
+T *cell(QTableWidget *table, int row, int column)
+{
+    return table ? qobject_cast<T *>(table->cellWidget(row, column)) : nullptr;
+}
+
+// Real numbers as every field shows them: format 'g', six significant
+// digits (an infinite rate shows as "inf").
+inline QString realText(double value)
+{
+    return QStringLiteral("%1").arg(value);
+}
+
+// Whole numbers in base 10.
+inline QString wholeText(qulonglong value)
+{
+    return QStringLiteral("%1").arg(value);
+}
+
+// Rows of a variable or overlay table that have a record in Plot_Axis_Info.
+inline int channelRows(unsigned long count)
+{
+    return count < unsigned(Plot_Axis_Info::MaxChannels) ? int(count)
+                                                        : int(Plot_Axis_Info::MaxChannels);
+}
+
+} // namespace PlotExchange
+
+#endif // XY_PLOT_CONFIG_DIALOG_XY_PLOT_CONFIG_DIALOG_EXCHANGE_H

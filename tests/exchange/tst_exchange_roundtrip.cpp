@@ -1,0 +1,292 @@
+// Showing a description and writing it straight back gives the description
+// again, up to what the write-back deliberately changes.
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include "exchange_fixture.h"
+
+using namespace ExchangeFixture;
+
+namespace {
+
+const int DefaultDescriptions = 500;
+
+// Names of equal length, so no name is the stem of another and each loads
+// as itself.
+QStringList roundTripCatalogue()
+{
+    QStringList names;
+    for (int i = 0; i < 200; ++i)
+        names.append(QStringLiteral("SIG_%1").arg(i, 3, 10, QLatin1Char('0')));
+    return names;
+}
+
+// Overlay file of each graph slot given to the constructor. show() does not
+// reload it: the dialog keeps the file chosen in it.
+QString constructorOverlayFile(int g)
+{
+    return QStringLiteral("/data/PC_format/graph%1.log").arg(g + 1);
+}
+
+const int KnownPatterns[] = {0xFFFF, 0xF0F0, 0x1111, 0xF33C};
+const char *const Families[] = {"Sans Serif", "Serif", "Monospace", "DejaVu Sans"};
+
+class Generator
+{
+public:
+    explicit Generator(quint32 seed) : rng(seed) {}
+
+    int between(int low, int high) { return low + int(rng.bounded(quint32(high - low + 1))); }
+    bool coin() { return rng.bounded(2u) == 1; }
+
+    QString text(int maxLength)
+    {
+        static const QString chars = QStringLiteral(
+            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;-_/()%#\u00e4\u00b0");
+        QString s;
+        for (int i = between(0, maxLength); i > 0; --i)
+            s.append(chars.at(between(0, chars.size() - 1)));
+        return s;
+    }
+    QColor color() { return QColor(between(0, 255), between(0, 255), between(0, 255)); }
+    // Both spellings of a colour name occur in stored descriptions.
+    QString colorName()
+    {
+        const QString name = color().name();
+        return coin() ? name.toUpper() : name;
+    }
+    int pattern()
+    {
+        const int pick = between(0, 4);
+        return pick < 4 ? KnownPatterns[pick] : between(0, 0xFFFF);
+    }
+    // Quarters of at most six significant digits, which the fields show
+    // exactly.
+    double range() { return between(-39999, 39999) / 4.0; }
+    QFont font()
+    {
+        QFont f(QLatin1String(Families[between(0, 3)]), between(6, 40));
+        f.setBold(coin());
+        f.setItalic(coin());
+        return f;
+    }
+
+    Single_Axis_Info axis()
+    {
+        Single_Axis_Info a;
+        a.axisColorName = colorName();
+        a.rangeMin = range();
+        a.rangeMax = range();
+        a.autoRange = coin();
+        a.numMajorTicks = unsigned(between(0, 15));
+        a.numMinorTicks = unsigned(between(0, 15));
+        a.label = text(20);
+        a.gridColorName = colorName();
+        a.gridLineStyle = pattern();
+        a.gridLineWidth = between(1, 5);
+        a.gridVisible = coin();
+        return a;
+    }
+
+    Plot_Channel_Info channel(const QStringList &names)
+    {
+        Plot_Channel_Info c;
+        c.xVarName = names.at(between(0, names.size() - 1));
+        c.yVarName = names.at(between(0, names.size() - 1));
+        c.useLeftAxis = coin();
+        c.lineColor = color();
+        c.lineStyle = pattern();
+        c.lineWidth = between(1, 5);
+        return c;
+    }
+
+    std::unique_ptr<Plot_Screen_Info> description(const QStringList &catalogue)
+    {
+        const int graphs = between(1, 8);
+        auto info = makeInfo(graphs);
+        // Intervals in the realistic range: the sample interval field shows
+        // six significant digits, so 1234567 ms would not come back.
+        info->screenRefreshInterval = unsigned(between(10, 10000));
+        info->dataSampleInterval = unsigned(between(10, 10000));
+        // Storage shown in minutes or hours keeps six digits too: below
+        // 100000 s every period comes back to the second.
+        info->dataUnits = static_cast<UnitType>(between(0, 2));
+        info->dataStorage = unsigned(between(0, 99999));
+        info->plotBgColorName = colorName();
+        info->title = text(70);
+        info->titleFont = font();
+        info->subtitle = text(70);
+        info->subtitleFont = font();
+        info->note = text(70);
+        info->noteFont = font();
+        info->showTitleSubtitle = coin();
+        info->showNote = coin();
+        info->condenseControls = coin();
+        info->legend = coin();
+        info->configFileName = QStringLiteral("/cfg/%1.xml").arg(text(8));
+        for (int g = 0; g < graphs; ++g) {
+            Plot_Axis_Info &record = info->plotAxisInfo[g];
+            record.leftYAxis = axis();
+            record.rightYAxis = axis();
+            record.xAxis = axis();
+            record.numVarChannels = unsigned(between(0, 8));
+            for (unsigned r = 0; r < record.numVarChannels; ++r)
+                record.varChannels[r] = channel(catalogue);
+            record.numOverlayChannels = unsigned(between(0, 8));
+            const QStringList overlay = overlayNames(g).mid(1);
+            for (unsigned r = 0; r < record.numOverlayChannels; ++r)
+                record.overlayChannels[r] = channel(overlay);
+            record.traceMode = between(0, 9);
+            record.showDatapoints = coin();
+            record.showXYValues = coin();
+            record.overlayFileName = text(30);
+            record.displayType = between(0, 2);
+            record.cometLength = between(0, 99);
+        }
+        return info;
+    }
+
+private:
+    QRandomGenerator rng;
+};
+
+bool knownPattern(int pattern)
+{
+    return std::find(std::begin(KnownPatterns), std::end(KnownPatterns), pattern)
+           != std::end(KnownPatterns);
+}
+
+QFont writtenFont(const QFont &shown)
+{
+    QFont font(QStringLiteral("Sans Serif"), 12);
+    font.setFamily(shown.family());
+    font.setPointSize(qMin(shown.pointSize(), 24));
+    return font;
+}
+
+Single_Axis_Info writtenAxis(Single_Axis_Info axis, bool isXAxis)
+{
+    axis.axisColorName = QColor(axis.axisColorName).name();
+    axis.gridColorName = QColor(axis.gridColorName).name();
+    if (axis.autoRange)
+        axis.rangeMin = axis.rangeMax = 0.0;
+    axis.numMajorTicks = qMin(axis.numMajorTicks, 10ul);
+    axis.numMinorTicks = qMin(axis.numMinorTicks, 10ul);
+    if (!knownPattern(axis.gridLineStyle))
+        axis.gridLineStyle = 0xFFFF;
+    if (isXAxis)
+        axis.gridVisible = true;
+    return axis;
+}
+
+Plot_Channel_Info writtenChannel(Plot_Channel_Info channel)
+{
+    if (!knownPattern(channel.lineStyle))
+        channel.lineStyle = 0xFFFF;
+    return channel;
+}
+
+// The description as the write-back gives it back. Without overlay
+// channels a graph's overlay table keeps one row that the loading leaves
+// alone; what the write-back makes of it is not the description's and is
+// taken from the written one.
+std::unique_ptr<Plot_Screen_Info> expectedFor(const Plot_Screen_Info &in,
+                                              const Plot_Screen_Info &written)
+{
+    std::unique_ptr<Plot_Screen_Info> out(new Plot_Screen_Info);
+    out->copyFrom(in);
+    out->title = in.title.left(50);
+    out->subtitle = in.subtitle.left(50);
+    out->note = in.note.left(50);
+    out->titleFont = writtenFont(in.titleFont);
+    out->subtitleFont = writtenFont(in.subtitleFont);
+    out->noteFont = writtenFont(in.noteFont);
+    out->plotBgColorName = QColor(in.plotBgColorName).name();
+    for (int g = 0; g < out->plotAxisInfo.size(); ++g) {
+        Plot_Axis_Info &record = out->plotAxisInfo[g];
+        record.leftYAxis = writtenAxis(record.leftYAxis, false);
+        record.rightYAxis = writtenAxis(record.rightYAxis, false);
+        record.xAxis = writtenAxis(record.xAxis, true);
+        for (auto &channel : record.varChannels)
+            channel = writtenChannel(channel);
+        for (auto &channel : record.overlayChannels)
+            channel = writtenChannel(channel);
+        if (record.numOverlayChannels == 0 && g < written.plotAxisInfo.size())
+            record.overlayChannels[0] = written.plotAxisInfo[g].overlayChannels[0];
+        record.traceMode = 4;
+        record.overlayFileName = constructorOverlayFile(g);
+    }
+    return out;
+}
+
+// The first line where the JSON forms of two descriptions differ, with the
+// lines before it to place it; empty when they are equal.
+QString firstDifference(const QByteArray &expected, const QByteArray &actual)
+{
+    const QList<QByteArray> e = expected.split('\n');
+    const QList<QByteArray> a = actual.split('\n');
+    for (int i = 0; i < qMax(e.size(), a.size()); ++i) {
+        if (e.value(i) == a.value(i))
+            continue;
+        QStringList context;
+        for (int k = qMax(0, i - 6); k < i; ++k)
+            context.append(QString::fromUtf8(e.value(k)));
+        return QStringLiteral("%1\nexpected: %2\ngot:      %3")
+            .arg(context.join(QLatin1Char('\n')), QString::fromUtf8(e.value(i)),
+                 QString::fromUtf8(a.value(i)));
+    }
+    return QString();
+}
+
+} // namespace
+
+class ExchangeRoundTripTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showThenWriteBack();
+};
+
+void ExchangeRoundTripTest::showThenWriteBack()
+{
+    installNames();
+    const QStringList catalogue = roundTripCatalogue();
+    ZelVariable::setAvailableVariables(catalogue);
+    auto initial = makeInfo(8);
+    for (int g = 0; g < 8; ++g)
+        initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
+    XY_Plot_Config_Dialog dialog(initial.get(), nullptr, false);
+
+    const quint32 seed = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED"))
+                             : 20240611u;
+    const int descriptions = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_DESCRIPTIONS")
+                                 ? qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_DESCRIPTIONS")
+                                 : DefaultDescriptions;
+    Generator generate(seed);
+    for (int i = 0; i < descriptions; ++i) {
+        const std::unique_ptr<Plot_Screen_Info> input = generate.description(catalogue);
+        // A freshly opened graph's overlay table: no channel picked.
+        for (Spreadsheet *overlay : A::xyOverlay(dialog))
+            overlay->setRowCount(0);
+        dialog.show(input.get(), bits(8), bits(8), XY_Plot_Config_Dialog::PlotArea, 0, false);
+        A::writeScreenInfoToDataStructure(dialog);
+        // What the event loop does between the user's actions: removed rows'
+        // cells are deleted later, and piled up they slow everything down.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        const Plot_Screen_Info &written = *A::psi(dialog);
+        const QString difference =
+            firstDifference(expectedFor(*input, written)->toJson(), written.toJson());
+        if (!difference.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3")
+                                 .arg(seed)
+                                 .arg(i)
+                                 .arg(difference)));
+    }
+}
+
+QTEST_MAIN(ExchangeRoundTripTest)
+#include "tst_exchange_roundtrip.moc"

@@ -1,0 +1,322 @@
+// Frame tab: every setting reads back as it was set, or as the user chose it.
+#include <interfaces/base_plot_frame_tab.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+using Tab = Base_Plot_Frame_Tab;
+
+// The three texts of the frame and their fonts, by index.
+struct TextSetting
+{
+    const char *name; // also the object name stem of its editors
+    void (Tab::*setText)(const QString &);
+    QString (Tab::*text)() const;
+    void (Tab::*setFont)(const QFont &);
+    QFont (Tab::*font)() const;
+};
+const TextSetting textSettings[] = {
+    {"title", &Tab::setTitle, &Tab::getTitle, &Tab::setTitleFont, &Tab::getTitleFont},
+    {"subtitle", &Tab::setSubtitle, &Tab::getSubtitle, &Tab::setSubtitleFont, &Tab::getSubtitleFont},
+    {"note", &Tab::setNote, &Tab::getNote, &Tab::setNoteFont, &Tab::getNoteFont},
+};
+
+// The four switches, by index, with the label the user sees.
+struct SwitchSetting
+{
+    const char *label;
+    void (Tab::*set)(bool);
+    bool (Tab::*get)() const;
+};
+const SwitchSetting switchSettings[] = {
+    {"Show Title Bar", &Tab::setShowTitleBar, &Tab::getShowTitleBar},
+    {"Show Note", &Tab::setShowNote, &Tab::getShowNote},
+    {"Condense Controls", &Tab::setCondenseControls, &Tab::getCondensedControls},
+    {"Show Legend", &Tab::setShowLegend, &Tab::getShowLegend},
+};
+
+template <typename W>
+W *editorOf(Tab &tab, int which, const char *suffix)
+{
+    return tab.findChild<W *>(QLatin1String(textSettings[which].name) + QLatin1String(suffix));
+}
+
+// Answers the next modal dialog of type D from a poll timer.
+template <typename D>
+class ModalDialogAnswer
+{
+public:
+    explicit ModalDialogAnswer(std::function<void(D *)> action)
+        : m_action(std::move(action))
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this]() {
+            if (auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget())) {
+                m_timer.stop();
+                ++m_seen;
+                m_action(dialog);
+            }
+        });
+        m_timer.start();
+    }
+    int seen() const { return m_seen; }
+
+private:
+    QTimer m_timer;
+    std::function<void(D *)> m_action;
+    int m_seen = 0;
+};
+
+} // namespace
+
+class TestFrameTab : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void texts_data();
+    void texts();
+    void typedTexts_data();
+    void typedTexts();
+    void fonts_data();
+    void fonts();
+    void fontChooser_data();
+    void fontChooser();
+    void switches_data();
+    void switches();
+    void colors_data();
+    void colors();
+    void colorChooser_data();
+    void colorChooser();
+};
+
+void TestFrameTab::texts_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("text");
+    for (int which = 0; which < 3; ++which) {
+        QTest::addRow("%s, empty", textSettings[which].name) << which << QString();
+        QTest::addRow("%s, plain", textSettings[which].name) << which << QStringLiteral("Cell 4 run 17");
+        // The write-back cuts long texts; the tab itself keeps all of them.
+        QTest::addRow("%s, 60 characters", textSettings[which].name) << which << QString(60, QLatin1Char('T'));
+        QTest::addRow("%s, non-ASCII", textSettings[which].name) << which << QStringLiteral("Pr\u00fcfstand \u2013 \u6e29\u5ea6");
+    }
+}
+
+void TestFrameTab::texts()
+{
+    QFETCH(int, which);
+    QFETCH(QString, text);
+    Tab tab;
+    for (const TextSetting &other : textSettings)
+        (tab.*other.setText)(QLatin1String(other.name));
+    (tab.*textSettings[which].setText)(text);
+    for (int other = 0; other < 3; ++other)
+        QCOMPARE((tab.*textSettings[other].text)(), other == which ? text : QString::fromLatin1(textSettings[other].name));
+}
+
+void TestFrameTab::typedTexts_data()
+{
+    QTest::addColumn<int>("which");
+    for (int which = 0; which < 3; ++which)
+        QTest::newRow(textSettings[which].name) << which;
+}
+
+void TestFrameTab::typedTexts()
+{
+    QFETCH(int, which);
+    Tab tab;
+    (tab.*textSettings[which].setText)(QStringLiteral("old"));
+    auto *edit = editorOf<QLineEdit>(tab, which, "Edit");
+    QVERIFY(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("Typed by hand"));
+    QCOMPARE((tab.*textSettings[which].text)(), QStringLiteral("Typed by hand"));
+}
+
+void TestFrameTab::fonts_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QFont>("font");
+    QFont bold(QStringLiteral("DejaVu Serif"), 30, QFont::Bold);
+    QFont italic(QStringLiteral("DejaVu Sans Mono"), 9);
+    italic.setItalic(true);
+    QFont pixels(QStringLiteral("Sans"));
+    pixels.setPixelSize(17);
+    for (int which = 0; which < 3; ++which) {
+        QTest::addRow("%s, bold 30 pt", textSettings[which].name) << which << bold;
+        QTest::addRow("%s, italic 9 pt", textSettings[which].name) << which << italic;
+        QTest::addRow("%s, 17 px", textSettings[which].name) << which << pixels;
+    }
+}
+
+void TestFrameTab::fonts()
+{
+    QFETCH(int, which);
+    QFETCH(QFont, font);
+    Tab tab;
+    const QFont untouched(QStringLiteral("Courier"), 11);
+    for (const TextSetting &other : textSettings)
+        (tab.*other.setFont)(untouched);
+    (tab.*textSettings[which].setFont)(font);
+    const QFont stored = (tab.*textSettings[which].font)();
+    QCOMPARE(stored, font);
+    QCOMPARE(stored.bold(), font.bold());
+    QCOMPARE(stored.italic(), font.italic());
+    for (int other = 0; other < 3; ++other)
+        if (other != which)
+            QCOMPARE((tab.*textSettings[other].font)(), untouched);
+
+    // The button shows which font is set.
+    auto *button = editorOf<QPushButton>(tab, which, "FontButton");
+    QVERIFY(button);
+    QVERIFY(button->text().contains(font.family()));
+    const QString size = font.pointSize() > 0 ? QString::number(font.pointSize()) : QString::number(font.pixelSize());
+    QVERIFY2(button->text().contains(size), qPrintable(button->text()));
+}
+
+void TestFrameTab::fontChooser_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<bool>("accept");
+    for (int which = 0; which < 3; ++which) {
+        QTest::addRow("%s, chosen", textSettings[which].name) << which << true;
+        QTest::addRow("%s, cancelled", textSettings[which].name) << which << false;
+    }
+}
+
+void TestFrameTab::fontChooser()
+{
+    QFETCH(int, which);
+    QFETCH(bool, accept);
+    Tab tab;
+    const QFont before(QStringLiteral("DejaVu Sans"), 12);
+    (tab.*textSettings[which].setFont)(before);
+    tab.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tab));
+
+    QFont offered;
+    QFont chosen;
+    ModalDialogAnswer<QFontDialog> answer([&](QFontDialog *dialog) {
+        offered = dialog->currentFont();
+        QFont pick(QStringLiteral("DejaVu Serif"), 20);
+        pick.setItalic(true);
+        dialog->setCurrentFont(pick);
+        chosen = dialog->currentFont();
+        if (accept)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+    auto *button = editorOf<QPushButton>(tab, which, "FontButton");
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(answer.seen(), 1);
+    QCOMPARE(offered.family(), before.family());
+    QCOMPARE(offered.pointSize(), before.pointSize());
+    if (accept) {
+        QCOMPARE((tab.*textSettings[which].font)(), chosen);
+        QVERIFY(button->text().contains(chosen.family()));
+    } else {
+        QCOMPARE((tab.*textSettings[which].font)(), before);
+    }
+}
+
+void TestFrameTab::switches_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<bool>("value");
+    for (int which = 0; which < 4; ++which) {
+        QTest::addRow("%s on", switchSettings[which].label) << which << true;
+        QTest::addRow("%s off", switchSettings[which].label) << which << false;
+    }
+}
+
+void TestFrameTab::switches()
+{
+    QFETCH(int, which);
+    QFETCH(bool, value);
+    Tab tab;
+    for (const SwitchSetting &other : switchSettings)
+        (tab.*other.set)(!value);
+    (tab.*switchSettings[which].set)(value);
+    for (int other = 0; other < 4; ++other)
+        QCOMPARE((tab.*switchSettings[other].get)(), other == which ? value : !value);
+
+    // The switch the user sees carries the label and changes the setting.
+    QCheckBox *box = nullptr;
+    for (QCheckBox *candidate : tab.findChildren<QCheckBox *>())
+        if (candidate->text() == QLatin1String(switchSettings[which].label))
+            box = candidate;
+    QVERIFY(box);
+    QCOMPARE(box->isChecked(), value);
+    box->click();
+    QCOMPARE((tab.*switchSettings[which].get)(), !value);
+}
+
+void TestFrameTab::colors_data()
+{
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("black") << QColor(Qt::black);
+    QTest::newRow("named") << QColor(QStringLiteral("#1a2b3c"));
+    QTest::newRow("with alpha") << QColor(10, 20, 30, 40);
+    QTest::newRow("invalid") << QColor();
+}
+
+void TestFrameTab::colors()
+{
+    QFETCH(QColor, color);
+    Tab tab;
+    tab.setColor(QColor(Qt::white));
+    tab.setColor(color);
+    QCOMPARE(tab.getColor(), color);
+    QCOMPARE(tab.getColor().alpha(), color.alpha());
+    auto *button = tab.findChild<QPushButton *>(QStringLiteral("backgroundColorButton"));
+    QVERIFY(button);
+    if (color.isValid())
+        QCOMPARE(button->text(), color.name());
+}
+
+void TestFrameTab::colorChooser_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QColor>("expected");
+    QTest::newRow("chosen") << true << QColor(QStringLiteral("#204060"));
+    QTest::newRow("cancelled") << false << QColor(QStringLiteral("#abcdef"));
+}
+
+void TestFrameTab::colorChooser()
+{
+    QFETCH(bool, accept);
+    QFETCH(QColor, expected);
+    Tab tab;
+    tab.setColor(QColor(QStringLiteral("#abcdef")));
+    tab.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tab));
+    QColor offered;
+    ModalDialogAnswer<QColorDialog> answer([&](QColorDialog *dialog) {
+        offered = dialog->currentColor();
+        dialog->setCurrentColor(QColor(QStringLiteral("#204060")));
+        if (accept)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+    QTest::mouseClick(tab.findChild<QPushButton *>(QStringLiteral("backgroundColorButton")), Qt::LeftButton);
+    QCOMPARE(answer.seen(), 1);
+    QCOMPARE(offered, QColor(QStringLiteral("#abcdef")));
+    QCOMPARE(tab.getColor(), expected);
+}
+
+QTEST_MAIN(TestFrameTab)
+#include "tst_frame_tab.moc"

@@ -1,0 +1,27 @@
+// A host in miniature: every public header, one dialog and one tab.
+#include <QApplication>
+#include <QBitArray>
+#include <cstdio>
+
+#include <interfaces/base_plot_frame_tab.h>
+#include <interfaces/darlen_data_input.h>
+#include <interfaces/ms_interval.h>
+#include <interfaces/plot_screen_info.h>
+#include <interfaces/spreadsheet.h>
+#include <plot_config_dialog/xy_plot_config_dialog.h>
+#include <plot_config_dialog/xy_plot_config_tab.h>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Plot_Screen_Info screen;
+    screen.numPlots = 1;
+    screen.plotAxisInfo.append(Plot_Axis_Info());
+    XY_Plot_Config_Dialog dialog(&screen, nullptr, false);
+    dialog.show(&screen, QBitArray(8), QBitArray(8), XY_Plot_Config_Dialog::AxesArea, 0, false);
+    XY_Plot_Config_Tab tab;
+    const bool ok = dialog.isVisible() && tab.plotXYVarSpreadsheet != nullptr
+        && DarlenDataInput::getLoggerFileInfo(QStringLiteral("/nonexistent")) == nullptr;
+    std::printf("%s\n", ok ? "consumer ok" : "consumer broken");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,761 @@
+// Plot engine: defaults, codings, change signals, the overlay name store
+// and JSON persistence of a plot screen.
+#include <interfaces/plot_screen_info.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+
+using Setter = std::function<void(Plot_Screen_Info *)>;
+using Getter = std::function<QVariant(const Plot_Screen_Info *)>;
+using JsonEdit = std::function<void(QJsonObject *)>;
+Q_DECLARE_METATYPE(Setter)
+Q_DECLARE_METATYPE(Getter)
+Q_DECLARE_METATYPE(JsonEdit)
+
+namespace {
+
+// ------------------------------------------------ comparing descriptions
+
+bool sameDouble(double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+
+// Collects the paths of members that differ.
+struct Diff
+{
+    QStringList paths;
+    template<typename T>
+    void check(const QString &path, const T &a, const T &b)
+    {
+        if (!(a == b))
+            paths.append(path);
+    }
+    void check(const QString &path, double a, double b)
+    {
+        if (!sameDouble(a, b))
+            paths.append(path);
+    }
+    void check(const QString &path, float a, float b) { check(path, double(a), double(b)); }
+};
+
+// Compares member m of records a and b, reporting it under path p.
+#define SAME(m) d.check(p + "." #m, a.m, b.m)
+
+void compareAxis(Diff &d, const QString &p, const Single_Axis_Info &a, const Single_Axis_Info &b)
+{
+    SAME(axisColorName); SAME(rangeMin); SAME(rangeMax); SAME(autoRange);
+    SAME(numMajorTicks); SAME(numMinorTicks); SAME(label); SAME(gridColorName);
+    SAME(gridLineStyle); SAME(gridLineWidth); SAME(gridVisible); SAME(rangeUnits);
+}
+
+void compareChannel(Diff &d, const QString &p, const Plot_Channel_Info &a,
+                    const Plot_Channel_Info &b)
+{
+    SAME(yVarName); SAME(useLeftAxis); SAME(visible); SAME(lineColor);
+    SAME(lineStyle); SAME(lineWidth); SAME(markerSize); SAME(xVarName);
+}
+
+void compareGraph(Diff &d, const QString &p, const Plot_Axis_Info &a, const Plot_Axis_Info &b)
+{
+    compareAxis(d, p + ".leftYAxis", a.leftYAxis, b.leftYAxis);
+    compareAxis(d, p + ".rightYAxis", a.rightYAxis, b.rightYAxis);
+    compareAxis(d, p + ".xAxis", a.xAxis, b.xAxis);
+    for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) {
+        compareChannel(d, p + QString(".varChannels[%1]").arg(r), a.varChannels[r], b.varChannels[r]);
+        compareChannel(d, p + QString(".overlayChannels[%1]").arg(r), a.overlayChannels[r],
+                       b.overlayChannels[r]);
+    }
+    SAME(numVarChannels); SAME(numOverlayChannels); SAME(traceMode); SAME(showDatapoints);
+    SAME(showXYValues); SAME(overlayFileName); SAME(engineState); SAME(firstSampleTime);
+    SAME(lastSampleTime); SAME(overlayState); SAME(overlayFirstTime); SAME(overlayLastTime);
+    SAME(panState); SAME(zoomState); SAME(panOffset); SAME(zoomOffset); SAME(engineDirty);
+    SAME(displayType); SAME(cometLength); SAME(timeScaleNumerator); SAME(timeScaleDenominator);
+    SAME(autoScroll);
+}
+
+QStringList differences(const Plot_Screen_Info &a, const Plot_Screen_Info &b)
+{
+    Diff d;
+    const QString p = "screen";
+    d.check("plotAxisInfo.size", a.plotAxisInfo.size(), b.plotAxisInfo.size());
+    for (int g = 0; g < qMin(a.plotAxisInfo.size(), b.plotAxisInfo.size()); ++g)
+        compareGraph(d, QString("plotAxisInfo[%1]").arg(g), a.plotAxisInfo[g], b.plotAxisInfo[g]);
+    SAME(numPlots); SAME(screenRefreshInterval); SAME(dataSampleInterval); SAME(dataStorage);
+    SAME(dataUnits); SAME(screenId); SAME(lastSavedTime); SAME(plotBgColorName);
+    SAME(title); SAME(titleFont); SAME(subtitle); SAME(subtitleFont); SAME(note); SAME(noteFont);
+    SAME(showTitleSubtitle); SAME(showNote); SAME(condenseControls); SAME(legend);
+    SAME(configFileName);
+    return d.paths;
+}
+#undef SAME
+
+// ------------------------------------------------ random descriptions
+
+class Randomiser
+{
+public:
+    explicit Randomiser(quint32 seed) : rng(seed) {}
+
+    bool flag() { return rng.bounded(2) == 1; }
+    int smallInt(int lo, int hi) { return lo + int(rng.bounded(quint32(hi - lo + 1))); }
+    int anyInt() { return int(rng.generate()); }
+    qint64 anyInt64() { return qint64(rng.generate64()); }
+    unsigned long anyULong()
+    {
+        return flag() ? (unsigned long)rng.generate64() : (unsigned long)rng.bounded(20);
+    }
+
+    // Finite doubles from raw bit patterns plus the values JSON cannot hold.
+    double anyDouble()
+    {
+        switch (rng.bounded(8)) {
+        case 0:
+            return std::numeric_limits<double>::quiet_NaN();
+        case 1:
+            return flag() ? std::numeric_limits<double>::infinity()
+                          : -std::numeric_limits<double>::infinity();
+        case 2:
+            return -0.0;
+        case 3:
+            return std::numeric_limits<double>::denorm_min() * smallInt(1, 1000);
+        case 4:
+            return smallInt(-1000, 1000) / 7.0;
+        default: {
+            double d;
+            do {
+                const quint64 bits = rng.generate64();
+                std::memcpy(&d, &bits, sizeof d);
+            } while (!std::isfinite(d));
+            return d;
+        }
+        }
+    }
+
+    float anyFloat()
+    {
+        if (rng.bounded(6) == 0)
+            return std::numeric_limits<float>::infinity();
+        float f;
+        do {
+            const quint32 bits = rng.generate();
+            std::memcpy(&f, &bits, sizeof f);
+        } while (std::isnan(f));
+        return f;
+    }
+
+    // Text with quotes, escapes, control characters and characters beyond
+    // the Basic Multilingual Plane.
+    QString text()
+    {
+        static const uint pool[] = {'a', 'Z', '0', ' ', '"', '\\', '/', '\n', '\t', 0x01, 0x7f,
+                                    0xe4, 0x3bc, 0x6e29, 0xfeff, 0x1f600, 0x10ffff};
+        QString s;
+        const int n = smallInt(0, 12);
+        for (int i = 0; i < n; ++i) {
+            const uint cp = pool[rng.bounded(quint32(sizeof pool / sizeof pool[0]))];
+            s += QString::fromUcs4(&cp, 1);
+        }
+        return s;
+    }
+
+    QFont font()
+    {
+        static const char *families[] = {"Sans Serif", "DejaVu Serif", "Mono, with comma", ""};
+        QFont f(QString::fromLatin1(families[rng.bounded(4)]));
+        if (flag())
+            f.setPixelSize(smallInt(1, 200));
+        else
+            f.setPointSizeF(smallInt(1, 960) / 8.0);
+        f.setWeight(smallInt(0, 99));
+        f.setItalic(flag());
+        f.setUnderline(flag());
+        f.setStrikeOut(flag());
+        return f;
+    }
+
+    QColor colour()
+    {
+        return QColor(smallInt(0, 255), smallInt(0, 255), smallInt(0, 255),
+                      flag() ? 255 : smallInt(0, 255));
+    }
+
+    void axis(Single_Axis_Info *a)
+    {
+        a->axisColorName = text(); a->rangeMin = anyDouble(); a->rangeMax = anyDouble();
+        a->autoRange = flag(); a->numMajorTicks = anyULong(); a->numMinorTicks = anyULong();
+        a->label = text(); a->gridColorName = text(); a->gridLineStyle = anyInt();
+        a->gridLineWidth = anyInt(); a->gridVisible = flag(); a->rangeUnits = anyInt();
+    }
+
+    void channel(Plot_Channel_Info *c)
+    {
+        c->yVarName = text(); c->useLeftAxis = flag(); c->visible = flag();
+        c->lineColor = colour(); c->lineStyle = anyInt(); c->lineWidth = anyInt();
+        c->markerSize = anyFloat(); c->xVarName = text();
+    }
+
+    Plot_Axis_Info graph()
+    {
+        Plot_Axis_Info g;
+        axis(&g.leftYAxis); axis(&g.rightYAxis); axis(&g.xAxis);
+        for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) {
+            channel(&g.varChannels[r]);
+            channel(&g.overlayChannels[r]);
+        }
+        g.numVarChannels = ulong(smallInt(0, 8)); g.numOverlayChannels = ulong(smallInt(0, 8));
+        g.traceMode = anyInt(); g.showDatapoints = flag(); g.showXYValues = flag();
+        g.overlayFileName = text(); g.engineState = anyInt(); g.firstSampleTime = anyInt64();
+        g.lastSampleTime = anyInt64(); g.overlayState = anyInt(); g.overlayFirstTime = anyInt64();
+        g.overlayLastTime = anyInt64(); g.panState = anyInt(); g.zoomState = anyInt();
+        g.panOffset = anyInt64(); g.zoomOffset = anyInt64(); g.engineDirty = flag();
+        g.displayType = anyInt(); g.cometLength = anyInt64(); g.timeScaleNumerator = anyInt64();
+        g.timeScaleDenominator = anyInt64(); g.autoScroll = flag();
+        return g;
+    }
+
+    void screen(Plot_Screen_Info *s)
+    {
+        for (int g = smallInt(0, 8); g > 0; --g)
+            s->plotAxisInfo.append(graph());
+        s->numPlots = ulong(smallInt(0, 8)); s->screenRefreshInterval = anyULong();
+        s->dataSampleInterval = anyULong(); s->dataStorage = anyULong();
+        s->dataUnits = UnitType(anyInt()); s->screenId = anyInt(); s->lastSavedTime = anyInt64();
+        s->plotBgColorName = text(); s->title = text(); s->titleFont = font();
+        s->subtitle = text(); s->subtitleFont = font(); s->note = text(); s->noteFont = font();
+        s->showTitleSubtitle = flag(); s->showNote = flag(); s->condenseControls = flag();
+        s->legend = flag(); s->configFileName = text();
+    }
+
+private:
+    QRandomGenerator rng;
+};
+
+// A consistent screen of three graphs to start edits from.
+void fillConsistent(Plot_Screen_Info *s)
+{
+    s->plotAxisInfo.resize(3);
+    s->numPlots = 3;
+    s->plotAxisInfo[1].numVarChannels = 2;
+    s->plotAxisInfo[2].numOverlayChannels = 1;
+}
+
+QJsonObject jsonOf(const Plot_Screen_Info &s)
+{
+    return QJsonDocument::fromJson(s.toJson()).object();
+}
+
+// Applies edit to the object at a path of keys and array indexes.
+QJsonObject edited(const QJsonObject &o, const QStringList &path, const JsonEdit &edit);
+
+QJsonValue editedValue(const QJsonValue &v, const QStringList &path, const JsonEdit &edit)
+{
+    if (v.isArray()) {
+        QJsonArray a = v.toArray();
+        const int i = path.first().toInt();
+        a[i] = editedValue(a[i], path.mid(1), edit);
+        return a;
+    }
+    return edited(v.toObject(), path, edit);
+}
+
+QJsonObject edited(const QJsonObject &o, const QStringList &path, const JsonEdit &edit)
+{
+    QJsonObject copy = o;
+    if (path.isEmpty()) {
+        edit(&copy);
+        return copy;
+    }
+    copy[path.first()] = editedValue(copy[path.first()], path.mid(1), edit);
+    return copy;
+}
+
+JsonEdit setMember(const QString &key, const QJsonValue &value)
+{
+    return [key, value](QJsonObject *o) { o->insert(key, value); };
+}
+
+JsonEdit removeMember(const QString &key)
+{
+    return [key](QJsonObject *o) { o->remove(key); };
+}
+
+JsonEdit appendRecords(const QString &key, int count)
+{
+    return [key, count](QJsonObject *o) {
+        QJsonArray a = o->value(key).toArray();
+        const QJsonValue first = a.first();
+        while (a.size() < count)
+            a.append(first);
+        o->insert(key, a);
+    };
+}
+
+// Keeps the argument that a signal carried and the member at emission time.
+class EmissionProbe : public QObject
+{
+    Q_OBJECT
+public:
+    const Plot_Screen_Info *screen = nullptr;
+    Getter getter;
+    QVariantList seen;
+public slots:
+    void record() { seen.append(getter(screen)); }
+};
+
+bool sameVariant(const QVariant &a, const QVariant &b)
+{
+    if (a.userType() == qMetaTypeId<UnitType>() || b.userType() == qMetaTypeId<UnitType>())
+        return a.userType() == b.userType() && a.value<UnitType>() == b.value<UnitType>();
+    return a == b;
+}
+
+} // namespace
+
+class TestPlotEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        delete PlotSingleton::pInstance;
+        PlotSingleton::pInstance = nullptr;
+    }
+
+    void screenDefaults()
+    {
+        Plot_Screen_Info s;
+        QCOMPARE(s.title, QString("Plotter"));
+        QCOMPARE(s.screenRefreshInterval, 100ul);
+        QCOMPARE(s.dataSampleInterval, 20ul);
+        QCOMPARE(s.dataStorage, 30ul);
+        QCOMPARE(s.dataUnits, UnitSeconds);
+        QCOMPARE(s.plotBgColorName, QString("#000000"));
+        QVERIFY(s.plotAxisInfo.isEmpty());
+        for (const QFont &f : {s.titleFont, s.subtitleFont, s.noteFont}) {
+            QCOMPARE(f.family(), QString("Sans Serif"));
+            QCOMPARE(f.pointSize(), 12);
+            QCOMPARE(f.weight(), int(QFont::Normal));
+            QVERIFY(!f.italic());
+        }
+        QVERIFY(QMetaType::type("Plot_Screen_Info*") != QMetaType::UnknownType);
+        QCOMPARE(registerPlotScreenInfoMetaType(), registerPlotScreenInfoMetaType());
+        QVERIFY(s.consistencyErrors().isEmpty());
+    }
+
+    void axisDefaults_data()
+    {
+        QTest::addColumn<int>("axis");
+        QTest::addColumn<double>("rangeMin");
+        QTest::addColumn<double>("rangeMax");
+        QTest::addColumn<ulong>("major");
+        QTest::addColumn<ulong>("minor");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("left") << 0 << -50.0 << 250.0 << 5ul << 4ul << "Left Axis";
+        QTest::newRow("right") << 1 << -50.0 << 250.0 << 5ul << 4ul << "Right Axis";
+        QTest::newRow("x") << 2 << 0.0 << 30.0 << 2ul << 1ul << "X Axis";
+    }
+
+    void axisDefaults()
+    {
+        QFETCH(int, axis);
+        const Plot_Axis_Info g;
+        const Single_Axis_Info &a = axis == 0 ? g.leftYAxis : axis == 1 ? g.rightYAxis : g.xAxis;
+        QTEST(a.rangeMin, "rangeMin");
+        QTEST(a.rangeMax, "rangeMax");
+        QTEST(a.numMajorTicks, "major");
+        QTEST(a.numMinorTicks, "minor");
+        QTEST(a.label, "label");
+        QVERIFY(a.autoRange);
+        QCOMPARE(QColor(a.axisColorName), QColor(Qt::white));
+        QCOMPARE(QColor(a.gridColorName), QColor(Qt::white));
+        QCOMPARE(a.gridLineStyle, 0xFFFF);
+        QCOMPARE(a.gridLineWidth, 1);
+        QVERIFY(a.gridVisible);
+        QCOMPARE(g.varChannels[7].lineColor.name(), QString("#ffe1ff"));
+        QCOMPARE(g.overlayChannels[0].lineColor.alpha(), 255);
+    }
+
+    void lineStyles_data()
+    {
+        QTest::addColumn<int>("pattern");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("writtenBack");
+        QTest::newRow("solid") << 0xFFFF << 0 << 0xFFFF;
+        QTest::newRow("dash") << 0xF0F0 << 1 << 0xF0F0;
+        QTest::newRow("dot") << 0x1111 << 2 << 0x1111;
+        QTest::newRow("dash-dot") << 0xF33C << 3 << 0xF33C;
+        QTest::newRow("unknown 0x00FF") << 0x00FF << 0 << 0xFFFF;
+        QTest::newRow("zero") << 0 << 0 << 0xFFFF;
+        QTest::newRow("negative") << -1 << 0 << 0xFFFF;
+    }
+
+    void lineStyles()
+    {
+        QFETCH(int, pattern);
+        QFETCH(int, index);
+        QCOMPARE(lineStyleToIndex(pattern), index);
+        QTEST(indexToLineStyle(index), "writtenBack");
+    }
+
+    void indexesOutsideTheCombo()
+    {
+        for (int index : {-1, 4, 0xF0F0})
+            QCOMPARE(indexToLineStyle(index), 0xFFFF);
+    }
+
+    void units_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<double>("converted");
+        QTest::addColumn<qint64>("perUnit");
+        QTest::newRow("seconds") << 45.5 << 0 << 45.5 << qint64(1);
+        QTest::newRow("minutes") << 90.0 << 1 << 1.5 << qint64(60);
+        QTest::newRow("hours") << 7200.0 << 2 << 2.0 << qint64(3600);
+        QTest::newRow("days") << 86400.0 << 3 << 1.0 << qint64(86400);
+        QTest::newRow("code 4") << 86400.0 << 4 << 0.0 << qint64(0);
+        QTest::newRow("code -1") << 60.0 << -1 << 0.0 << qint64(0);
+    }
+
+    void units()
+    {
+        QFETCH(double, seconds);
+        QFETCH(int, unit);
+        QTEST(convertSecondsToUnit(seconds, unit), "converted");
+        QTEST(secondsPerUnit(unit), "perUnit");
+    }
+
+    void setters_data()
+    {
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<Setter>("set");
+        QTest::addColumn<Getter>("get");
+        QTest::addColumn<QVariant>("value");
+
+        const QFont font("DejaVu Serif", 17, QFont::Bold, true);
+#define ROW(member, Member, Type, v)                                                      \
+    QTest::newRow(#member) << QByteArray(SIGNAL(member##Changed(Type)))                    \
+                           << Setter([=](Plot_Screen_Info *s) { s->set##Member(v); })      \
+                           << Getter([](const Plot_Screen_Info *s) { return QVariant::fromValue(s->member); }) \
+                           << QVariant::fromValue(v)
+        ROW(numPlots, NumPlots, unsigned long, 3ul);
+        ROW(screenRefreshInterval, ScreenRefreshInterval, unsigned long, 250ul);
+        ROW(dataSampleInterval, DataSampleInterval, unsigned long, 7ul);
+        ROW(dataStorage, DataStorage, unsigned long, 3600ul);
+        ROW(dataUnits, DataUnits, UnitType, UnitHours);
+        ROW(plotBgColorName, PlotBgColorName, QString, QString("#102030"));
+        ROW(title, Title, QString, QString("Engine run 7"));
+        ROW(titleFont, TitleFont, QFont, font);
+        ROW(subtitle, Subtitle, QString, QString("Cell 3"));
+        ROW(subtitleFont, SubtitleFont, QFont, font);
+        ROW(note, Note, QString, QString("warm-up"));
+        ROW(noteFont, NoteFont, QFont, font);
+        ROW(showTitleSubtitle, ShowTitleSubtitle, bool, false);
+        ROW(showNote, ShowNote, bool, false);
+        ROW(condenseControls, CondenseControls, bool, true);
+        ROW(legend, Legend, bool, false);
+        ROW(configFileName, ConfigFileName, QString, QString("/cfg/screen1.json"));
+#undef ROW
+    }
+
+    void setters()
+    {
+        QFETCH(QByteArray, signal);
+        QFETCH(Setter, set);
+        QFETCH(Getter, get);
+        QFETCH(QVariant, value);
+
+        Plot_Screen_Info s;
+        QVERIFY(!sameVariant(get(&s), value)); // the row must change something
+        QSignalSpy spy(&s, signal.constData());
+        QVERIFY(spy.isValid());
+        EmissionProbe probe;
+        probe.screen = &s;
+        probe.getter = get;
+        QVERIFY(connect(&s, signal.constData(), &probe, SLOT(record())));
+
+        set(&s);
+
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(sameVariant(spy.at(0).at(0), value));
+        QVERIFY(sameVariant(get(&s), value));
+        QCOMPARE(probe.seen.size(), 1);
+        QVERIFY2(sameVariant(probe.seen.at(0), value), "signal came before the value was stored");
+    }
+
+    void copyFromCopiesEverything()
+    {
+        Randomiser random(20240611);
+        Plot_Screen_Info source;
+        random.screen(&source);
+        Plot_Screen_Info target;
+        target.copyFrom(source);
+        const QStringList diff = differences(source, target);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff.join(", ")));
+    }
+
+    void singletonSlots_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("first") << 0 << true;
+        QTest::newRow("last") << 7 << true;
+        QTest::newRow("-1") << -1 << false;
+        QTest::newRow("8") << 8 << false;
+    }
+
+    void singletonSlots()
+    {
+        QFETCH(int, slot);
+        QFETCH(bool, stored);
+        QVERIFY(PlotSingleton::overlayChannelNamesOf(slot).isEmpty());
+        PlotSingleton *s = PlotSingleton::instance();
+        for (int i = 0; i < PlotSingleton::NumSlots; ++i) {
+            QCOMPARE(s->overlayTimeScale[i], qint64(1));
+            const bool expectList = stored && i == slot;
+            QCOMPARE(s->overlayChannelNames[i] != nullptr, expectList);
+            if (expectList)
+                QVERIFY(s->overlayChannelNames[i]->isEmpty());
+        }
+
+        const QStringList names{QString(), "speed", "torque"};
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList(names));
+        QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), stored ? names : QStringList());
+        // The instance deletes the lists it holds (checked by the leak sanitizer).
+    }
+
+    void jsonRoundTrip_data()
+    {
+        QTest::addColumn<Setter>("fill");
+        QTest::newRow("defaults") << Setter([](Plot_Screen_Info *) {});
+        for (quint32 seed : {1u, 7u, 42u, 1234u, 99991u, 0xC0FFEEu}) {
+            QTest::newRow(qPrintable(QString("random, seed %1").arg(seed)))
+                    << Setter([seed](Plot_Screen_Info *s) { Randomiser(seed).screen(s); });
+        }
+        // Integers around the last one a JSON number holds exactly.
+        QTest::newRow("integer limits") << Setter([](Plot_Screen_Info *s) {
+            const qint64 exact = Q_INT64_C(1) << 53;
+            s->dataStorage = ulong(exact);
+            s->dataSampleInterval = ulong(exact) + 1;
+            s->screenRefreshInterval = ulong(exact) - 1;
+            s->plotAxisInfo.resize(1);
+            s->plotAxisInfo[0].rightYAxis.numMinorTicks = std::numeric_limits<unsigned long>::max();
+            s->lastSavedTime = -exact - 1;
+            Plot_Axis_Info &g = s->plotAxisInfo[0];
+            g.firstSampleTime = exact + 1;
+            g.lastSampleTime = -exact + 1;
+            g.panOffset = std::numeric_limits<qint64>::min();
+            g.zoomOffset = std::numeric_limits<qint64>::max();
+            g.cometLength = -exact;
+            g.engineState = std::numeric_limits<int>::min();
+            g.xAxis.numMajorTicks = ulong(exact) + 3;
+        });
+    }
+
+    void jsonRoundTrip()
+    {
+        QFETCH(Setter, fill);
+        Plot_Screen_Info original;
+        fill(&original);
+        const QByteArray json = original.toJson();
+        Plot_Screen_Info copy;
+        QString error;
+        QVERIFY2(copy.fromJson(json, &error), qPrintable(QString("%1: %2").arg(QTest::currentDataTag(), error)));
+        const QStringList diff = differences(original, copy);
+        QVERIFY2(diff.isEmpty(), qPrintable(QString("%1 differs in %2")
+                                                   .arg(QTest::currentDataTag(), diff.join(", "))));
+        QCOMPARE(copy.toJson(), json);
+    }
+
+    void optionalMembersTakeDefaults()
+    {
+        Plot_Screen_Info s;
+        fillConsistent(&s);
+        QJsonObject o = jsonOf(s);
+        o.remove("screenId");
+        o.remove("formatVersion");
+        const QStringList engineState{"engineState", "firstSampleTime", "lastSampleTime",
+                                      "overlayState", "overlayFirstTime", "overlayLastTime",
+                                      "panState", "zoomState", "panOffset", "zoomOffset",
+                                      "engineDirty", "timeScaleNumerator",
+                                      "timeScaleDenominator", "autoScroll"};
+        o = edited(o, {"plotAxisInfo", "1"}, [&](QJsonObject *g) {
+            for (const QString &key : engineState)
+                g->remove(key);
+            QJsonArray channels = g->value("varChannels").toArray();
+            QJsonObject first = channels.at(0).toObject();
+            first["yVarName"] = "rpm";
+            g->insert("varChannels", QJsonArray{first});
+        });
+
+        Plot_Screen_Info read;
+        read.screenId = 77;
+        read.plotAxisInfo.resize(5);
+        read.plotAxisInfo[1].autoScroll = false;
+        QString error;
+        QVERIFY2(read.fromJson(QJsonDocument(o).toJson(), &error), qPrintable(error));
+        s.plotAxisInfo[1].varChannels[0].yVarName = "rpm";
+        const QStringList diff = differences(s, read);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff.join(", ")));
+    }
+
+    void jsonErrors_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("message");
+
+        Plot_Screen_Info s;
+        fillConsistent(&s);
+        const QJsonObject valid = jsonOf(s);
+        auto row = [&](const char *name, const QStringList &path, const JsonEdit &edit,
+                       const QString &message) {
+            QTest::newRow(name) << QJsonDocument(edited(valid, path, edit)).toJson() << message;
+        };
+
+        QTest::newRow("cut short") << QByteArray("{\"numPlots\": 1,")
+                                   << "not valid JSON at offset";
+        QTest::newRow("empty") << QByteArray() << "not valid JSON at offset 0";
+        QTest::newRow("array at top") << QByteArray("[1, 2]") << "expected a JSON object";
+        row("missing numPlots", {}, removeMember("numPlots"), "numPlots: missing");
+        row("missing label", {"plotAxisInfo", "2", "xAxis"}, removeMember("label"),
+            "plotAxisInfo[2].xAxis.label: missing");
+        row("width is true", {"plotAxisInfo", "2", "varChannels", "3"},
+            setMember("lineWidth", true), "plotAxisInfo[2].varChannels[3].lineWidth: expected a number");
+        row("width is text", {"plotAxisInfo", "2", "varChannels", "3"},
+            setMember("lineWidth", "wide"),
+            "plotAxisInfo[2].varChannels[3].lineWidth: \"wide\" is not a whole number");
+        row("width is fractional", {"plotAxisInfo", "0", "overlayChannels", "7"},
+            setMember("lineWidth", 1.5),
+            "plotAxisInfo[0].overlayChannels[7].lineWidth: 1.5 is not a whole number");
+        row("int beyond 32 bits", {"plotAxisInfo", "1", "leftYAxis"},
+            setMember("gridLineWidth", 3e9),
+            "plotAxisInfo[1].leftYAxis.gridLineWidth: 3000000000 is out of range");
+        row("negative ticks", {"plotAxisInfo", "0", "leftYAxis"},
+            setMember("numMajorTicks", -1),
+            "plotAxisInfo[0].leftYAxis.numMajorTicks: -1 is negative");
+        row("negative interval text", {}, setMember("dataStorage", "-30"),
+            "dataStorage: -30 is negative");
+        row("nine plots", {}, setMember("numPlots", 9), "numPlots: 9 is more than 8");
+        row("nine channels in use", {"plotAxisInfo", "1"}, setMember("numVarChannels", 9),
+            "plotAxisInfo[1].numVarChannels: 9 is more than 8");
+        row("nine graphs", {}, appendRecords("plotAxisInfo", 9), "plotAxisInfo: 9 records, at most 8");
+        row("nine channel records", {"plotAxisInfo", "2"}, appendRecords("overlayChannels", 9),
+            "plotAxisInfo[2].overlayChannels: 9 records, at most 8");
+        row("graph is a number", {}, [](QJsonObject *o) {
+            QJsonArray a = o->value("plotAxisInfo").toArray();
+            a[1] = 5;
+            o->insert("plotAxisInfo", a);
+        }, "plotAxisInfo[1]: expected an object");
+        row("big number not as text", {"plotAxisInfo", "0"}, setMember("cometLength", 1e17),
+            "plotAxisInfo[0].cometLength: 1e+17 is too large");
+        row("64-bit overflow", {"plotAxisInfo", "0"},
+            setMember("panOffset", "9223372036854775808"), "plotAxisInfo[0].panOffset: 9223372036854775808 is out of range");
+        row("range is text", {"plotAxisInfo", "2", "rightYAxis"}, setMember("rangeMin", "low"),
+            "plotAxisInfo[2].rightYAxis.rangeMin: expected a number");
+        row("marker beyond float", {"plotAxisInfo", "0", "varChannels", "0"},
+            setMember("markerSize", 1e300), "markerSize: 1e+300 is out of range for a float");
+        row("named colour", {"plotAxisInfo", "1", "varChannels", "1"},
+            setMember("lineColor", "red"), "plotAxisInfo[1].varChannels[1].lineColor: \"red\" is not");
+        row("title is a number", {}, setMember("title", 5), "title: expected a string");
+        row("legend is 1", {}, setMember("legend", 1), "legend: expected true or false");
+        row("font without family", {"noteFont"}, removeMember("family"), "noteFont.family: missing");
+        row("font of size 0", {"titleFont"}, setMember("pointSize", 0),
+            "titleFont.pointSize: 0 is not a point size");
+        row("font weight 100", {"subtitleFont"}, setMember("weight", 100),
+            "subtitleFont.weight: 100 is out of range");
+        row("channels not an array", {"plotAxisInfo", "0"}, setMember("varChannels", QJsonObject()),
+            "plotAxisInfo[0].varChannels: expected an array");
+        row("future format", {}, setMember("formatVersion", 2), "formatVersion: 2 is not a known");
+    }
+
+    void jsonErrors()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, message);
+        Plot_Screen_Info target;
+        Randomiser(5).screen(&target);
+        const QByteArray before = target.toJson();
+        QString error;
+        QVERIFY(!target.fromJson(json, &error));
+        QVERIFY2(error.contains(message), qPrintable(error));
+        QCOMPARE(target.toJson(), before);
+    }
+
+    void consistency_data()
+    {
+        QTest::addColumn<Setter>("edit");
+        QTest::addColumn<QString>("message"); // of the first problem; empty: consistent
+        QTest::addColumn<int>("count");
+
+        auto row = [](const char *name, const Setter &edit, const QString &message, int count = 1) {
+            QTest::newRow(name) << edit << message << (message.isEmpty() ? 0 : count);
+        };
+        row("consistent", [](Plot_Screen_Info *) {}, QString());
+        row("numPlots against graphs", [](Plot_Screen_Info *s) { s->numPlots = 2; },
+            "numPlots: 2, but plotAxisInfo describes 3 graphs");
+        row("nine graphs", [](Plot_Screen_Info *s) {
+            s->plotAxisInfo.resize(9);
+            s->numPlots = 9;
+        }, "numPlots: 9 is more than the 8 graphs", 2);
+        row("channels above 8", [](Plot_Screen_Info *s) { s->plotAxisInfo[1].numOverlayChannels = 9; },
+            "Graph 2 (plotAxisInfo[1]).numOverlayChannels: 9 is more than 8");
+        row("display type", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].displayType = 3; },
+            "Graph 3 (plotAxisInfo[2]).displayType: 3");
+        row("unit code", [](Plot_Screen_Info *s) { s->dataUnits = UnitType(4); }, "dataUnits: 4");
+        row("axis unit code", [](Plot_Screen_Info *s) { s->plotAxisInfo[0].xAxis.rangeUnits = -1; },
+            "Graph 1 (plotAxisInfo[0]).xAxis.rangeUnits: -1");
+        row("short colour", [](Plot_Screen_Info *s) { s->plotBgColorName = "#12345"; },
+            "plotBgColorName: \"#12345\"");
+        row("named grid colour", [](Plot_Screen_Info *s) { s->plotAxisInfo[0].leftYAxis.gridColorName = "white"; },
+            "Graph 1 (plotAxisInfo[0]).leftYAxis.gridColorName");
+        row("grid style", [](Plot_Screen_Info *s) { s->plotAxisInfo[0].rightYAxis.gridLineStyle = 0x00FF; },
+            "rightYAxis.gridLineStyle: 0xff");
+        row("channel style", [](Plot_Screen_Info *s) { s->plotAxisInfo[1].varChannels[1].lineStyle = 0x00FF; },
+            "Graph 2 (plotAxisInfo[1]).varChannels[1].lineStyle");
+        row("unused channel", [](Plot_Screen_Info *s) { s->plotAxisInfo[1].varChannels[2].lineStyle = 0x00FF; },
+            QString());
+        row("invalid channel colour", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].overlayChannels[0].lineColor = QColor(); },
+            "Graph 3 (plotAxisInfo[2]).overlayChannels[0].lineColor");
+        row("eleven ticks", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].leftYAxis.numMinorTicks = 11; },
+            "leftYAxis.numMinorTicks: 11");
+        row("ten ticks", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].leftYAxis.numMajorTicks = 10; },
+            QString());
+        row("infinite range", [](Plot_Screen_Info *s) { s->plotAxisInfo[1].xAxis.rangeMax = qInf(); },
+            "xAxis.rangeMax: not a finite number");
+        row("zero interval", [](Plot_Screen_Info *s) { s->dataSampleInterval = 0; },
+            "dataSampleInterval");
+    }
+
+    void consistency()
+    {
+        QFETCH(Setter, edit);
+        QFETCH(QString, message);
+        Plot_Screen_Info s;
+        fillConsistent(&s);
+        edit(&s);
+        const QStringList errors = s.consistencyErrors();
+        if (message.isEmpty()) {
+            QVERIFY2(errors.isEmpty(), qPrintable(errors.join("; ")));
+        } else {
+            QVERIFY2(errors.size() > 0, "no problem reported");
+            QTEST(int(errors.size()), "count");
+            QVERIFY2(errors.first().contains(message), qPrintable(errors.first()));
+        }
+    }
+};
+
+QTEST_MAIN(TestPlotEngine)
+#include "tst_plot_engine.moc"

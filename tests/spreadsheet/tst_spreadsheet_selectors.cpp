@@ -1,0 +1,323 @@
+// Variable selectors: one shared catalogue, consistent choice and text,
+// type-to-find, and the indexed prefix lookup the dialog loads them with.
+#include <interfaces/spreadsheet.h>
+
+#include <QAbstractItemModelTester>
+#include <QAbstractProxyModel>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+QStringList numberedNames(const QString &stem, int count)
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << stem.arg(i);
+    return names;
+}
+
+// Names over a small alphabet with case pairs, non-ASCII letters and a
+// character outside the BMP, so that prefixes collide often.
+QString randomName(QRandomGenerator &random, int maxLength)
+{
+    static const QString alphabet = QStringLiteral("aAbBtT_1\u00e9\u00c9\u03c9\u03a9\u00df") + QString::fromUcs4(U"\U00010400\U00010428");
+    const int length = random.bounded(maxLength + 1);
+    QString name;
+    for (int i = 0; i < length; ++i) {
+        const int pick = random.bounded(alphabet.size() - 2 + 2); // last two units form pairs
+        if (pick >= alphabet.size() - 2)
+            name += alphabet.mid(pick == alphabet.size() - 2 ? alphabet.size() - 4 : alphabet.size() - 2, 2);
+        else
+            name += alphabet.at(pick);
+    }
+    return name;
+}
+
+// Brings the selector to the user: shown, active, with the keyboard focus.
+bool focusSelector(ZelVariable &selector)
+{
+    selector.show();
+    selector.activateWindow();
+    if (!QTest::qWaitForWindowActive(&selector))
+        return false;
+    selector.setFocus();
+    return QTest::qWaitFor([&selector]() { return selector.comboBox()->hasFocus(); });
+}
+
+QString swapCase(const QString &text)
+{
+    QString swapped;
+    for (const uint c : text.toUcs4()) {
+        const uint other = QChar::isUpper(c) ? QChar::toLower(c) : QChar::toUpper(c);
+        swapped += QString::fromUcs4(&other, 1);
+    }
+    return swapped;
+}
+
+} // namespace
+
+class TestSpreadsheetSelectors : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void catalogueModelIsSound();
+    void selectorsShareOneModel();
+    void newSelectorChoosesNothing();
+    void replacingCatalogueDropsChoices();
+    void textFollowsChoice_data();
+    void textFollowsChoice();
+    void typedText_data();
+    void typedText();
+    void typeToFindOffersContainingNames();
+    void prefixLookupMatchesFindData_data();
+    void prefixLookupMatchesFindData();
+    void nonFirstMatchesAreNotIndexed();
+};
+
+void TestSpreadsheetSelectors::cleanup()
+{
+    ZelVariable::setAvailableVariables(QStringList());
+}
+
+void TestSpreadsheetSelectors::catalogueModelIsSound()
+{
+    QAbstractItemModel *model = ZelVariable::catalogueModel();
+    QVERIFY(model);
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    ZelVariable selector; // a view on the model while it changes
+    for (int count : {3, 0, 1000, 1}) {
+        ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("VAR_%1"), count));
+        QCOMPARE(model->rowCount(), count);
+        QCOMPARE(model->columnCount(), 1);
+        if (count > 0) {
+            QCOMPARE(model->index(count - 1, 0).data().toString(), QStringLiteral("VAR_%1").arg(count - 1));
+            QCOMPARE(model->index(0, 0).data(Qt::EditRole).toString(), QStringLiteral("VAR_0"));
+        }
+        QVERIFY(!model->index(count, 0).isValid());
+    }
+}
+
+void TestSpreadsheetSelectors::selectorsShareOneModel()
+{
+    const QStringList names = numberedNames(QStringLiteral("SIG_%1"), 5000);
+    ZelVariable::setAvailableVariables(names);
+    std::vector<std::unique_ptr<ZelVariable>> selectors;
+    for (int i = 0; i < 128; ++i)
+        selectors.emplace_back(new ZelVariable);
+    for (const auto &selector : selectors) {
+        QCOMPARE(selector->comboBox()->model(), ZelVariable::catalogueModel());
+        QCOMPARE(selector->comboBox()->count(), names.size());
+    }
+    QCOMPARE(ZelVariable::availableVariables(), names);
+
+    // Every selector reads the one catalogue in its order.
+    selectors[7]->comboBox()->setCurrentIndex(4321);
+    QCOMPARE(selectors[7]->comboBox()->currentText(), QStringLiteral("SIG_4321"));
+    QCOMPARE(selectors[8]->comboBox()->currentIndex(), -1);
+}
+
+void TestSpreadsheetSelectors::newSelectorChoosesNothing()
+{
+    ZelVariable::setAvailableVariables({QStringLiteral("A"), QStringLiteral("B")});
+    ZelVariable selector;
+    QCOMPARE(selector.comboBox()->currentIndex(), -1);
+    QCOMPARE(selector.comboBox()->currentText(), QString());
+}
+
+void TestSpreadsheetSelectors::replacingCatalogueDropsChoices()
+{
+    ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("OLD_%1"), 10));
+    ZelVariable first;
+    ZelVariable second;
+    first.comboBox()->setCurrentIndex(3);
+    second.comboBox()->setCurrentIndex(9);
+
+    const QStringList fresh{QStringLiteral("NEW_A"), QStringLiteral("NEW_B")};
+    ZelVariable::setAvailableVariables(fresh);
+    QCOMPARE(ZelVariable::availableVariables(), fresh);
+    for (ZelVariable *selector : {&first, &second}) {
+        QCOMPARE(selector->comboBox()->count(), 2);
+        QCOMPARE(selector->comboBox()->currentIndex(), -1);
+        QCOMPARE(selector->comboBox()->currentText(), QString());
+    }
+    // The index built for the old names is not used for the new ones.
+    QCOMPARE(ZelVariable::findFirstStartingWith(QStringLiteral("OLD"), Qt::CaseSensitive), -1);
+    QCOMPARE(ZelVariable::findFirstStartingWith(QStringLiteral("NEW_B"), Qt::CaseSensitive), 1);
+
+    // Filling an empty catalogue does not choose for the selectors either.
+    ZelVariable::setAvailableVariables(QStringList());
+    ZelVariable::setAvailableVariables(fresh);
+    QCOMPARE(first.comboBox()->currentIndex(), -1);
+}
+
+void TestSpreadsheetSelectors::textFollowsChoice_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("first") << 0;
+    QTest::newRow("last") << 2;
+    QTest::newRow("none") << -1;
+}
+
+void TestSpreadsheetSelectors::textFollowsChoice()
+{
+    QFETCH(int, index);
+    const QStringList names{QStringLiteral("TEMP"), QStringLiteral("TEMP_1"), QStringLiteral("\u00d6L_DRUCK")};
+    ZelVariable::setAvailableVariables(names);
+    ZelVariable selector;
+    selector.comboBox()->setCurrentIndex(1);
+    selector.comboBox()->setCurrentIndex(index);
+    QCOMPARE(selector.comboBox()->currentIndex(), index);
+    QCOMPARE(selector.comboBox()->currentText(), index < 0 ? QString() : names.at(index));
+}
+
+void TestSpreadsheetSelectors::typedText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("index");
+    // The selector starts on TEMP_1 (index 1).
+    QTest::newRow("a catalogue name") << QStringLiteral("PRESSURE") << 2;
+    QTest::newRow("no such name") << QStringLiteral("TEMPX") << 1;
+    QTest::newRow("name in other case") << QStringLiteral("pressure") << 2;
+    QTest::newRow("part of a name") << QStringLiteral("PRESS") << 1;
+    QTest::newRow("emptied") << QString() << -1;
+}
+
+void TestSpreadsheetSelectors::typedText()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, index);
+    const QStringList names{QStringLiteral("TEMP"), QStringLiteral("TEMP_1"), QStringLiteral("PRESSURE")};
+    ZelVariable::setAvailableVariables(names);
+    ZelVariable selector;
+    QComboBox *combo = selector.comboBox();
+    combo->setCurrentIndex(1);
+    QVERIFY(focusSelector(selector));
+    QLineEdit *edit = combo->lineEdit();
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), names.at(1));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, typed);
+    emit edit->editingFinished(); // the user leaves the field
+
+    QCOMPARE(combo->currentIndex(), index);
+    QCOMPARE(combo->currentText(), index < 0 ? QString() : names.at(index));
+    QCOMPARE(edit->text(), combo->currentText());
+}
+
+void TestSpreadsheetSelectors::typeToFindOffersContainingNames()
+{
+    QStringList names = numberedNames(QStringLiteral("ENGINE_%1_SPEED"), 300);
+    names << QStringLiteral("oil_pressure") << QStringLiteral("FUEL_PRESSURE");
+    ZelVariable::setAvailableVariables(names);
+    ZelVariable selector;
+    QComboBox *combo = selector.comboBox();
+    combo->setCurrentIndex(5);
+    QVERIFY(focusSelector(selector));
+    QVERIFY(combo->lineEdit());
+    QCompleter *finder = combo->completer();
+    QVERIFY(finder);
+    QCOMPARE(finder->model(), ZelVariable::catalogueModel()); // no copy of the catalogue
+
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("pressure"));
+    QAbstractItemModel *offered = finder->completionModel();
+    QCOMPARE(offered->rowCount(), 2);
+    QStringList found;
+    for (int row = 0; row < offered->rowCount(); ++row)
+        found << offered->index(row, 0).data().toString();
+    QCOMPARE(found, (QStringList{QStringLiteral("oil_pressure"), QStringLiteral("FUEL_PRESSURE")}));
+
+    // Picking the second offer in the popup chooses that catalogue entry.
+    QTRY_VERIFY(finder->popup()->isVisible());
+    QTest::keyClick(finder->popup(), Qt::Key_Down);
+    QTest::keyClick(finder->popup(), Qt::Key_Down);
+    QTest::keyClick(finder->popup(), Qt::Key_Return);
+    QTRY_VERIFY(!finder->popup()->isVisible());
+    QCOMPARE(combo->currentIndex(), names.indexOf(QStringLiteral("FUEL_PRESSURE")));
+    QCOMPARE(combo->currentText(), QStringLiteral("FUEL_PRESSURE"));
+}
+
+void TestSpreadsheetSelectors::prefixLookupMatchesFindData_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("maxLength");
+    QTest::newRow("empty catalogue") << 1u << 0 << 4;
+    QTest::newRow("one name") << 2u << 1 << 3;
+    QTest::newRow("short names, many collisions") << 3u << 300 << 3;
+    QTest::newRow("longer names") << 4u << 2000 << 8;
+    QTest::newRow("another seed") << 5u << 700 << 5;
+}
+
+void TestSpreadsheetSelectors::prefixLookupMatchesFindData()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, count);
+    QFETCH(int, maxLength);
+    QRandomGenerator random(seed);
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << randomName(random, maxLength);
+    if (count > 10)
+        names[count / 2] = QStringLiteral(""); // an empty entry among them
+
+    ZelVariable::setAvailableVariables(names);
+    QComboBox reference; // the plain combo the lookup must agree with
+    reference.addItems(names);
+    ZelVariable selector;
+
+    QStringList prefixes{QString(), QStringLiteral(""), QStringLiteral("zz"), QString::fromUcs4(U"\U00010400")};
+    for (int i = 0; i < 400; ++i) {
+        const QString name = count ? names.at(random.bounded(count)) : QString();
+        const QString cut = name.left(random.bounded(name.size() + 1));
+        prefixes << cut << swapCase(cut) << cut.toUpper() << randomName(random, 3);
+    }
+    for (const QString &prefix : prefixes) {
+        for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+            const Qt::MatchFlags flags = Qt::MatchStartsWith | (cs == Qt::CaseSensitive ? Qt::MatchCaseSensitive : Qt::MatchFlags());
+            const int expected = reference.findData(prefix, Qt::DisplayRole, flags);
+            const QString why = QStringLiteral("prefix \"%1\" (%2)").arg(prefix, cs == Qt::CaseSensitive ? "case" : "no case");
+            QVERIFY2(ZelVariable::findFirstStartingWith(prefix, cs) == expected, qPrintable(why));
+            // The selector's own findData is answered from the same index.
+            QVERIFY2(selector.comboBox()->findData(prefix, Qt::DisplayRole, flags) == expected, qPrintable(why));
+        }
+    }
+}
+
+void TestSpreadsheetSelectors::nonFirstMatchesAreNotIndexed()
+{
+    // Searches other than "first from the top" give what any model gives.
+    const QStringList names{QStringLiteral("ab"), QStringLiteral("AB_2"), QStringLiteral("x"), QStringLiteral("abc")};
+    ZelVariable::setAvailableVariables(names);
+    QComboBox reference;
+    reference.addItems(names);
+    QAbstractItemModel *catalogue = ZelVariable::catalogueModel();
+    auto rows = [](const QModelIndexList &found) {
+        QList<int> r;
+        for (const QModelIndex &index : found)
+            r << index.row();
+        return r;
+    };
+    const QVariant ab(QStringLiteral("ab"));
+    QCOMPARE(rows(catalogue->match(catalogue->index(0, 0), Qt::DisplayRole, ab, -1, Qt::MatchStartsWith)),
+             rows(reference.model()->match(reference.model()->index(0, 0), Qt::DisplayRole, ab, -1, Qt::MatchStartsWith)));
+    QCOMPARE(rows(catalogue->match(catalogue->index(1, 0), Qt::DisplayRole, ab, 1, Qt::MatchStartsWith)), QList<int>{1});
+    QCOMPARE(rows(catalogue->match(catalogue->index(2, 0), Qt::DisplayRole, ab, 1,
+                                   Qt::MatchStartsWith | Qt::MatchCaseSensitive | Qt::MatchWrap)),
+             QList<int>{3});
+    QCOMPARE(reference.findText(QStringLiteral("x")), 2);
+    QCOMPARE(ZelVariable::findFirstStartingWith(QStringLiteral("x"), Qt::CaseSensitive), 2);
+}
+
+QTEST_MAIN(TestSpreadsheetSelectors)
+#include "tst_spreadsheet_selectors.moc"

@@ -1,0 +1,591 @@
+// Tables: every row gets the cells of the table's kind, however it is made;
+// the variable and overlay tables add and delete rows from a menu.
+#include <interfaces/plot_screen_info.h>
+#include <interfaces/spreadsheet.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+enum Way { BySetRowCount, ByInsertRow, RowsBeforeKind, ByOwnInsert };
+
+const QStringList yAxesCells{"IconButtonWidget",        "LineEditColorWidget",     "CheckBoxWidget",
+                             "LineEdit_LineEditWidget", "LineEdit_LineEditWidget", "LineEditWidget",
+                             "LineEditColorWidget",     "Combo_SpinBoxWidget"};
+const QStringList xAxisCells{"CheckBoxWidget", "LineEdit_LineEditWidget", "LineEdit_LineEditWidget",
+                             "LineEditColorWidget", "LineEditWidget", "LineEditColorWidget",
+                             "Combo_SpinBoxWidget"};
+const QStringList varCells{"ZelVariable", "ZelVariable", "IconButtonWidget", "LineEditColorWidget",
+                           "Combo_SpinBoxWidget"};
+const QStringList overlayCells{"ComboBoxWidget", "ComboBoxWidget", "IconButtonWidget", "LineEditColorWidget",
+                               "Combo_SpinBoxWidget"};
+const QStringList allVarCells{"LineEditWidget", "ZelVariable", "ZelVariable", "IconButtonWidget",
+                              "LineEditColorWidget", "Combo_SpinBoxWidget"};
+const QStringList allOverlayCells{"LineEditWidget", "ComboBoxWidget", "ComboBoxWidget", "IconButtonWidget",
+                                  "LineEditColorWidget", "Combo_SpinBoxWidget"};
+
+QStringList cellClasses(const Spreadsheet &table, int row)
+{
+    QStringList classes;
+    for (int column = 0; column < table.columnCount(); ++column) {
+        QWidget *cell = table.cellWidget(row, column);
+        classes << (cell ? QString::fromLatin1(cell->metaObject()->className()) : QStringLiteral("-"));
+    }
+    return classes;
+}
+
+QAction *tableAction(Spreadsheet &table, const char *name)
+{
+    return table.findChild<QAction *>(QLatin1String(name));
+}
+
+// Colour of a row's line colour cell, used to tell rows apart.
+QString rowMark(const Spreadsheet &table, int row, int column)
+{
+    auto *cell = qobject_cast<LineEditColorWidget *>(table.cellWidget(row, column));
+    return cell ? cell->getBGStyleSheet() : QString();
+}
+
+void markRows(Spreadsheet &table, int column)
+{
+    for (int row = 0; row < table.rowCount(); ++row)
+        qobject_cast<LineEditColorWidget *>(table.cellWidget(row, column))
+            ->setBGStyleSheet(QColor(row * 10, 0, 0).name());
+}
+
+} // namespace
+
+class TestSpreadsheetTables : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowsGetCellsOfTheirKind_data();
+    void rowsGetCellsOfTheirKind();
+    void insertOperationsChooseTheirCells_data();
+    void insertOperationsChooseTheirCells();
+    void insertPosition_data();
+    void insertPosition();
+    void yAxesRowsAreTheirAxis();
+    void rangeFollowsAutoRange_data();
+    void rangeFollowsAutoRange();
+    void rowMenuActions_data();
+    void rowMenuActions();
+    void menuDeletesRowUnderCursor();
+    void menuOnlyOnChannelTables_data();
+    void menuOnlyOnChannelTables();
+    void newOverlayRowsOfferGraphChannels_data();
+    void newOverlayRowsOfferGraphChannels();
+    void allGraphsCellsAreReadOnly();
+    void allGraphsOverlayRowsFindEveryGraphsChannels();
+    void headersAndSizes_data();
+    void headersAndSizes();
+};
+
+void TestSpreadsheetTables::rowsGetCellsOfTheirKind_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("way");
+    QTest::addColumn<QStringList>("cells");
+    const struct
+    {
+        int kind;
+        const char *name;
+        QStringList cells;
+    } kinds[] = {{Spreadsheet::YAxesKind, "Y axes", yAxesCells},
+                 {Spreadsheet::XAxisKind, "X axis", xAxisCells},
+                 {Spreadsheet::XYVarKind, "variables", varCells},
+                 {Spreadsheet::XYOverlayKind, "overlay", overlayCells},
+                 {Spreadsheet::AllGraphsKind, "all graphs", allVarCells}};
+    for (const auto &k : kinds) {
+        QTest::addRow("%s, setRowCount", k.name) << k.kind << int(BySetRowCount) << k.cells;
+        QTest::addRow("%s, insertRow", k.name) << k.kind << int(ByInsertRow) << k.cells;
+        QTest::addRow("%s, rows before kind", k.name) << k.kind << int(RowsBeforeKind) << k.cells;
+    }
+    QTest::newRow("variables, insertXYVarRow") << int(Spreadsheet::XYVarKind) << int(ByOwnInsert) << varCells;
+    QTest::newRow("overlay, insertXYOverlayRow")
+        << int(Spreadsheet::XYOverlayKind) << int(ByOwnInsert) << overlayCells;
+    QTest::newRow("all graphs, insertAllVarRow")
+        << int(Spreadsheet::AllGraphsKind) << int(ByOwnInsert) << allVarCells;
+}
+
+void TestSpreadsheetTables::rowsGetCellsOfTheirKind()
+{
+    QFETCH(int, kind);
+    QFETCH(int, way);
+    QFETCH(QStringList, cells);
+    Spreadsheet table;
+    const int rows = 3;
+    if (way == RowsBeforeKind) {
+        table.setColumnCount(cells.size());
+        table.setRowCount(rows);
+    }
+    table.setSpreadsheetKind(kind);
+    QCOMPARE(table.spreadsheetKind(), kind);
+    QCOMPARE(table.columnCount(), cells.size());
+    switch (way) {
+    case BySetRowCount:
+        table.setRowCount(1);
+        table.setRowCount(rows);
+        break;
+    case ByInsertRow:
+        for (int i = 0; i < rows; ++i)
+            table.insertRow(i == 2 ? 1 : 0);
+        break;
+    case ByOwnInsert:
+        for (int i = 0; i < rows; ++i) {
+            if (kind == Spreadsheet::XYVarKind)
+                table.insertXYVarRow(i, 0);
+            else if (kind == Spreadsheet::XYOverlayKind)
+                table.insertXYOverlayRow(i, 0);
+            else
+                table.insertAllVarRow(i, 1);
+        }
+        break;
+    default:
+        break;
+    }
+    QCOMPARE(table.rowCount(), rows);
+    for (int row = 0; row < rows; ++row)
+        QCOMPARE(cellClasses(table, row), cells);
+
+    // A kind set again rebuilds the rows with fresh cells of that kind.
+    table.setSpreadsheetKind(kind);
+    for (int row = 0; row < rows; ++row)
+        QCOMPARE(cellClasses(table, row), cells);
+}
+
+void TestSpreadsheetTables::insertOperationsChooseTheirCells_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("operation"); // 0 var, 1 overlay, 2 all var, 3 all overlay
+    QTest::addColumn<QStringList>("cells");
+    QTest::newRow("all graphs overlay rows") << int(Spreadsheet::AllGraphsKind) << 3 << allOverlayCells;
+    QTest::newRow("overlay row in a variable table") << int(Spreadsheet::XYVarKind) << 1 << overlayCells;
+    QTest::newRow("variable row in an overlay table") << int(Spreadsheet::XYOverlayKind) << 0 << varCells;
+    QTest::newRow("all graphs row, table without kind") << int(Spreadsheet::NoKind) << 2 << allVarCells;
+}
+
+void TestSpreadsheetTables::insertOperationsChooseTheirCells()
+{
+    QFETCH(int, kind);
+    QFETCH(int, operation);
+    QFETCH(QStringList, cells);
+    Spreadsheet table;
+    table.setSpreadsheetKind(kind);
+    for (int row = 0; row < 2; ++row) {
+        switch (operation) {
+        case 0:
+            table.insertXYVarRow(row, 0);
+            break;
+        case 1:
+            table.insertXYOverlayRow(row, 0);
+            break;
+        case 2:
+            table.insertAllVarRow(row, 1);
+            break;
+        default:
+            table.insertAllOverlayRow(row, row);
+            break;
+        }
+    }
+    QCOMPARE(table.rowCount(), 2);
+    for (int row = 0; row < 2; ++row)
+        QCOMPARE(cellClasses(table, row).mid(0, cells.size()), cells);
+
+    if (kind == Spreadsheet::AllGraphsKind) {
+        // An overview table keeps listing what it was last given.
+        table.setRowCount(0);
+        table.setRowCount(1);
+        QCOMPARE(cellClasses(table, 0), cells);
+        QCOMPARE(table.horizontalHeaderItem(1)->text(), QStringLiteral("X Channel"));
+        table.insertAllVarRow(1, 1);
+        QCOMPARE(cellClasses(table, 1), allVarCells);
+        QCOMPARE(table.horizontalHeaderItem(1)->text(), QStringLiteral("X Variable"));
+    }
+}
+
+void TestSpreadsheetTables::insertPosition_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("newRow");
+    QTest::newRow("first") << 0 << 0;
+    QTest::newRow("middle") << 1 << 1;
+    QTest::newRow("end") << 2 << 2;
+    QTest::newRow("past the end appends") << 7 << 2;
+    QTest::newRow("negative appends") << -1 << 2;
+}
+
+void TestSpreadsheetTables::insertPosition()
+{
+    QFETCH(int, index);
+    QFETCH(int, newRow);
+    Spreadsheet table;
+    table.setSpreadsheetKind(Spreadsheet::XYVarKind);
+    table.setRowCount(2);
+    markRows(table, 3);
+    const QString first = rowMark(table, 0, 3);
+    const QString second = rowMark(table, 1, 3);
+    table.insertXYVarRow(index, 0);
+    QCOMPARE(table.rowCount(), 3);
+    QCOMPARE(cellClasses(table, newRow), varCells);
+    QCOMPARE(rowMark(table, newRow, 3), QStringLiteral("#ffffff"));
+    QStringList order;
+    for (int row = 0; row < 3; ++row)
+        if (row != newRow)
+            order << rowMark(table, row, 3);
+    QCOMPARE(order, (QStringList{first, second}));
+}
+
+void TestSpreadsheetTables::yAxesRowsAreTheirAxis()
+{
+    Spreadsheet table;
+    table.setColumnCount(8);
+    table.setRowCount(2);
+    table.setSpreadsheetKind(Spreadsheet::YAxesKind);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    auto *left = qobject_cast<IconButtonWidget *>(table.cellWidget(0, 0));
+    auto *right = qobject_cast<IconButtonWidget *>(table.cellWidget(1, 0));
+    QVERIFY(left && right);
+    QVERIFY(left->getLeftSelected());
+    QVERIFY(!right->getLeftSelected());
+    // The row is the axis: a click does not turn the left axis into the right.
+    QTest::mouseClick(left, Qt::LeftButton, Qt::NoModifier, left->rect().center());
+    QVERIFY(left->getLeftSelected());
+
+    // The grid colour column carries the grid check box, the axis colour not.
+    for (int row = 0; row < 2; ++row) {
+        auto *grid = table.cellWidget(row, 6)->findChild<QCheckBox *>();
+        QVERIFY(grid && grid->isVisible());
+        QVERIFY(!table.cellWidget(row, 1)->findChild<QCheckBox *>());
+    }
+}
+
+void TestSpreadsheetTables::rangeFollowsAutoRange_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("checkColumn");
+    QTest::addColumn<int>("rangeColumn");
+    QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 2 << 2 << 3;
+    QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << 1 << 0 << 1;
+}
+
+void TestSpreadsheetTables::rangeFollowsAutoRange()
+{
+    QFETCH(int, kind);
+    QFETCH(int, rows);
+    QFETCH(int, checkColumn);
+    QFETCH(int, rangeColumn);
+    Spreadsheet table;
+    table.setSpreadsheetKind(kind);
+    table.setRowCount(rows);
+    const int row = rows - 1;
+    auto *check = qobject_cast<CheckBoxWidget *>(table.cellWidget(row, checkColumn));
+    auto *range = qobject_cast<LineEdit_LineEditWidget *>(table.cellWidget(row, rangeColumn));
+    QVERIFY(check && range);
+    QVERIFY(range->lineEdit(0)->isEnabled());
+
+    check->checkBox()->click();
+    QVERIFY(check->getCheckBoxTrue());
+    QVERIFY(!range->lineEdit(0)->isEnabled());
+    QVERIFY(!range->lineEdit(1)->isEnabled());
+    if (rows > 1) {
+        auto *otherRange = qobject_cast<LineEdit_LineEditWidget *>(table.cellWidget(0, rangeColumn));
+        QVERIFY(otherRange->lineEdit(0)->isEnabled());
+    }
+    check->checkBox()->click();
+    QVERIFY(range->lineEdit(0)->isEnabled());
+    QVERIFY(range->lineEdit(1)->isEnabled());
+
+    // What the loading sets explicitly stays as it set it.
+    check->setCheckBoxTrue(true);
+    range->setLineEditBoxEnabled(0, true);
+    QVERIFY(range->lineEdit(0)->isEnabled());
+}
+
+void TestSpreadsheetTables::rowMenuActions_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("hasMenu");
+    QTest::newRow("variables") << int(Spreadsheet::XYVarKind) << true;
+    QTest::newRow("overlay") << int(Spreadsheet::XYOverlayKind) << true;
+    QTest::newRow("all graphs") << int(Spreadsheet::AllGraphsKind) << false;
+    QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << false;
+}
+
+void TestSpreadsheetTables::rowMenuActions()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, hasMenu);
+    Spreadsheet table;
+    table.setSpreadsheetKind(kind);
+    table.setRowCount(1);
+    QAction *add = tableAction(table, "addRowAction");
+    QAction *remove = tableAction(table, "deleteRowAction");
+    QVERIFY(add && remove);
+    QCOMPARE(add->text(), QStringLiteral("Add Row"));
+    QCOMPARE(remove->text(), QStringLiteral("Delete Row"));
+
+    if (!hasMenu) {
+        QVERIFY(!add->isEnabled());
+        add->trigger();
+        remove->trigger();
+        QCOMPARE(table.rowCount(), 1);
+        return;
+    }
+
+    const QStringList cells = kind == Spreadsheet::XYVarKind ? varCells : overlayCells;
+    for (int i = 0; i < 10; ++i)
+        add->trigger();
+    QCOMPARE(table.rowCount(), int(Spreadsheet::MaxChannelRows));
+    QVERIFY(!add->isEnabled());
+    QCOMPARE(cellClasses(table, Spreadsheet::MaxChannelRows - 1), cells);
+
+    // Without a row under the cursor, Delete takes the last row.
+    markRows(table, 3);
+    remove->trigger();
+    QCOMPARE(table.rowCount(), Spreadsheet::MaxChannelRows - 1);
+    QCOMPARE(rowMark(table, table.rowCount() - 1, 3), QColor((table.rowCount() - 1) * 10, 0, 0).name());
+    QVERIFY(add->isEnabled());
+
+    while (table.rowCount() > 0)
+        remove->trigger();
+    QVERIFY(!remove->isEnabled());
+    remove->trigger();
+    QCOMPARE(table.rowCount(), 0);
+    add->trigger();
+    QCOMPARE(table.rowCount(), 1);
+    QCOMPARE(cellClasses(table, 0), cells);
+}
+
+void TestSpreadsheetTables::menuDeletesRowUnderCursor()
+{
+    Spreadsheet table;
+    table.setSpreadsheetKind(Spreadsheet::XYVarKind);
+    table.setRowCount(3);
+    markRows(table, 3);
+    table.resize(800, 300);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+
+    QStringList offered;
+    QTimer::singleShot(0, &table, [&offered]() {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions()) {
+            offered << action->text();
+            if (action->objectName() == QLatin1String("deleteRowAction")) {
+                menu->close();
+                action->trigger();
+            }
+        }
+    });
+    const QRect rowRect = table.visualRect(table.model()->index(1, 4));
+    const QPoint at = rowRect.center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, table.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(table.viewport(), &event);
+
+    QCOMPARE(offered, (QStringList{QStringLiteral("Add Row"), QStringLiteral("Delete Row")}));
+    QCOMPARE(table.rowCount(), 2);
+    QCOMPARE(rowMark(table, 0, 3), QColor(0, 0, 0).name());
+    QCOMPARE(rowMark(table, 1, 3), QColor(20, 0, 0).name());
+}
+
+void TestSpreadsheetTables::menuOnlyOnChannelTables_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QVariant>("contextMenuVisible");
+    QTest::newRow("all graphs, property set") << int(Spreadsheet::AllGraphsKind) << QVariant(true);
+    QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << QVariant();
+    QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << QVariant();
+    QTest::newRow("variables, switched off") << int(Spreadsheet::XYVarKind) << QVariant(false);
+}
+
+void TestSpreadsheetTables::menuOnlyOnChannelTables()
+{
+    QFETCH(int, kind);
+    QFETCH(QVariant, contextMenuVisible);
+    Spreadsheet table;
+    table.setSpreadsheetKind(kind);
+    table.setRowCount(1);
+    if (contextMenuVisible.isValid())
+        table.setProperty("contextMenuVisible", contextMenuVisible);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+
+    bool popupSeen = false;
+    QTimer::singleShot(0, &table, [&popupSeen]() {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            popupSeen = true;
+            popup->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), table.viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&table, &event);
+    QTest::qWait(20);
+    QVERIFY(!popupSeen);
+    QCOMPARE(table.rowCount(), 1);
+}
+
+void TestSpreadsheetTables::newOverlayRowsOfferGraphChannels_data()
+{
+    QTest::addColumn<int>("graph");
+    QTest::addColumn<int>("way");
+    for (int graph : {1, 3, 8}) {
+        QTest::addRow("graph %d, setRowCount", graph) << graph << int(BySetRowCount);
+        QTest::addRow("graph %d, menu", graph) << graph << int(ByInsertRow);
+        QTest::addRow("graph %d, insertXYOverlayRow", graph) << graph << int(ByOwnInsert);
+        QTest::addRow("graph %d, number after rows", graph) << graph << int(RowsBeforeKind);
+    }
+    QTest::newRow("no graph number") << 0 << int(BySetRowCount);
+}
+
+void TestSpreadsheetTables::newOverlayRowsOfferGraphChannels()
+{
+    QFETCH(int, graph);
+    QFETCH(int, way);
+    for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
+        PlotSingleton::replaceOverlayChannelNames(
+            slot, new QStringList{QString(), QStringLiteral("X_%1").arg(slot + 1), QStringLiteral("Y_%1").arg(slot + 1)});
+    const QStringList expected = graph > 0 ? PlotSingleton::overlayChannelNamesOf(graph - 1) : QStringList();
+
+    Spreadsheet table;
+    table.setSpreadsheetKind(Spreadsheet::XYOverlayKind);
+    if (way != RowsBeforeKind)
+        table.setGraphNumber(graph);
+    switch (way) {
+    case BySetRowCount:
+    case RowsBeforeKind:
+        table.setRowCount(2);
+        break;
+    case ByInsertRow:
+        tableAction(table, "addRowAction")->trigger();
+        tableAction(table, "addRowAction")->trigger();
+        break;
+    default:
+        table.insertXYOverlayRow(0, 0);
+        table.insertXYOverlayRow(1, 0);
+        break;
+    }
+    if (way == RowsBeforeKind)
+        table.setGraphNumber(graph);
+    QCOMPARE(table.graphNumber(), graph);
+    QCOMPARE(table.rowCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            auto *channel = qobject_cast<ComboBoxWidget *>(table.cellWidget(row, column));
+            QVERIFY(channel);
+            QStringList offered;
+            for (int i = 0; i < channel->comboBox()->count(); ++i)
+                offered << channel->comboBox()->itemText(i);
+            QCOMPARE(offered, expected);
+            QCOMPARE(channel->getComboBoxCurrentIndex(), -1);
+        }
+    }
+}
+
+void TestSpreadsheetTables::allGraphsCellsAreReadOnly()
+{
+    Spreadsheet table;
+    table.setSpreadsheetKind(Spreadsheet::AllGraphsKind);
+    table.insertAllVarRow(0, 1);
+    table.insertAllOverlayRow(1, 0);
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 6; ++column) {
+            QWidget *cell = table.cellWidget(row, column);
+            QVERIFY(cell);
+            QVERIFY2(!cell->isEnabled(), qPrintable(QStringLiteral("cell %1,%2").arg(row).arg(column)));
+        }
+    }
+}
+
+void TestSpreadsheetTables::allGraphsOverlayRowsFindEveryGraphsChannels()
+{
+    for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(), QStringLiteral("TIME"),
+                                                                        QStringLiteral("CH_%1").arg(slot + 1)});
+    Spreadsheet table;
+    table.setSpreadsheetKind(Spreadsheet::AllGraphsKind);
+    // Graphs 1, 2, 4 shown: the third overlay row carries position 2.
+    table.insertAllOverlayRow(0, 0);
+    table.insertAllOverlayRow(1, 1);
+    table.insertAllOverlayRow(2, 2);
+    const QStringList stored{QStringLiteral("CH_1"), QStringLiteral("CH_2"), QStringLiteral("CH_4")};
+    for (int row = 0; row < 3; ++row) {
+        for (int column : {1, 2}) {
+            auto *channel = qobject_cast<ComboBoxWidget *>(table.cellWidget(row, column));
+            QVERIFY(channel);
+            const QString name = column == 1 ? QStringLiteral("TIME") : stored.at(row);
+            channel->setComboBoxCurrentIndex(channel->findIndex(name));
+            QCOMPARE(channel->getComboBoxCurrentText(), name);
+        }
+    }
+}
+
+void TestSpreadsheetTables::headersAndSizes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("headers");
+    QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 2
+                            << QStringList{"Axis", "Axis Color", "Auto Range", "Range Min / Max",
+                                           "Major / Minor Ticks", "Label", "Grid Color", "Grid Style / Width"};
+    QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << 1
+                            << QStringList{"Auto Range", "Range Min / Max", "Major / Minor Ticks", "Axis Color",
+                                           "Label", "Grid Color", "Grid Style / Width"};
+    QTest::newRow("variables") << int(Spreadsheet::XYVarKind) << 3
+                               << QStringList{"X Variable", "Y Variable", "Y Axis", "Line Color",
+                                              "Line Style / Width"};
+    QTest::newRow("overlay") << int(Spreadsheet::XYOverlayKind) << 1
+                             << QStringList{"X Channel", "Y Channel", "Y Axis", "Line Color", "Line Style / Width"};
+    QTest::newRow("all graphs") << int(Spreadsheet::AllGraphsKind) << 2
+                                << QStringList{"Graph", "X Variable", "Y Variable", "Y Axis", "Line Color",
+                                               "Line Style / Width"};
+}
+
+void TestSpreadsheetTables::headersAndSizes()
+{
+    QFETCH(int, kind);
+    QFETCH(int, rows);
+    QFETCH(QStringList, headers);
+    Spreadsheet table;
+    table.setSpreadsheetKind(kind);
+    table.setRowCount(rows);
+    QStringList shown;
+    for (int column = 0; column < table.columnCount(); ++column)
+        shown << table.horizontalHeaderItem(column)->text();
+    QCOMPARE(shown, headers);
+
+    table.resize(1600, 400);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    const QFontMetrics headerFm(table.horizontalHeader()->font());
+    for (int column = 0; column < table.columnCount(); ++column) {
+        const int width = table.columnWidth(column);
+        QVERIFY2(width > headerFm.horizontalAdvance(headers.at(column)), qPrintable(headers.at(column)));
+        for (int row = 0; row < rows; ++row) {
+            QWidget *cell = table.cellWidget(row, column);
+            QVERIFY2(width >= cell->minimumSizeHint().width(), qPrintable(headers.at(column)));
+            QVERIFY2(table.rowHeight(row) >= cell->sizeHint().height(), qPrintable(headers.at(column)));
+        }
+    }
+    // Rows added later are as tall as the first ones.
+    table.setRowCount(rows + 1);
+    QCOMPARE(table.rowHeight(rows), table.rowHeight(0));
+}
+
+QTEST_MAIN(TestSpreadsheetTables)
+#include "tst_spreadsheet_tables.moc"
