@@ -8,10 +8,14 @@
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSet>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QToolButton>
 #include <QVector>
 
@@ -25,7 +29,8 @@ enum class Cell {
     Color,      // LineEditColorWidget
     GridColor,  // LineEditColorWidget with its grid check box
     AutoRange,  // CheckBoxWidget
-    Pair,       // LineEdit_LineEditWidget
+    Range,      // LineEdit_LineEditWidget, axis range min and max
+    Ticks,      // LineEdit_LineEditWidget, major and minor tick counts
     Text,       // LineEditWidget
     GraphLabel, // LineEditWidget holding a graph number
     LineStyle,  // Combo_SpinBoxWidget
@@ -37,6 +42,7 @@ struct Column
 {
     Cell cell;
     const char *header;
+    const char *tip = nullptr; // what a shortened header stands for
 };
 
 // What a row holds; a table's kind decides it, except that the insert
@@ -46,21 +52,28 @@ enum class RowLayout { None, YAxis, XAxis, Variables, Overlay, AllVariables, All
 const QVector<Column> &columnsOf(RowLayout layout)
 {
     static const QVector<Column> none;
+    // The axes tables have the most columns; short headers let them fit the
+    // dialog's width, the tips say what they stand for.
+    static const char *const axisColor = QT_TRANSLATE_NOOP("Spreadsheet", "Axis color");
+    static const char *const autoRange = QT_TRANSLATE_NOOP("Spreadsheet", "Automatic range");
+    static const char *const range = QT_TRANSLATE_NOOP("Spreadsheet", "Range minimum / maximum");
+    static const char *const ticks = QT_TRANSLATE_NOOP("Spreadsheet", "Number of major / minor ticks");
+    static const char *const gridLine = QT_TRANSLATE_NOOP("Spreadsheet", "Grid line style / width");
     static const QVector<Column> yAxis{{Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Axis")},
-                                       {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Axis Color")},
-                                       {Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto Range")},
-                                       {Cell::Pair, QT_TRANSLATE_NOOP("Spreadsheet", "Range Min / Max")},
-                                       {Cell::Pair, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor Ticks")},
+                                       {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor},
+                                       {Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange},
+                                       {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range},
+                                       {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks},
                                        {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")},
                                        {Cell::GridColor, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")},
-                                       {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width")}};
-    static const QVector<Column> xAxis{{Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto Range")},
-                                       {Cell::Pair, QT_TRANSLATE_NOOP("Spreadsheet", "Range Min / Max")},
-                                       {Cell::Pair, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor Ticks")},
-                                       {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Axis Color")},
+                                       {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}};
+    static const QVector<Column> xAxis{{Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange},
+                                       {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range},
+                                       {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks},
+                                       {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor},
                                        {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")},
                                        {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")},
-                                       {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width")}};
+                                       {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}};
     static const QVector<Column> variables{{Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "X Variable")},
                                            {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "Y Variable")},
                                            {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
@@ -121,7 +134,8 @@ QWidget *createCell(Cell cell, QWidget *parent, const QStringList &channels)
     }
     case Cell::AutoRange:
         return new CheckBoxWidget(parent);
-    case Cell::Pair:
+    case Cell::Range:
+    case Cell::Ticks:
         return new LineEdit_LineEditWidget(parent);
     case Cell::Text:
     case Cell::GraphLabel:
@@ -155,6 +169,7 @@ struct Spreadsheet::Private : public QObject
     RowLayout requested = RowLayout::None;       // set while an insert operation runs
     RowLayout allGraphsRows = RowLayout::AllVariables; // what a kind 9 table lists
     bool measured = false;
+    bool heightFollowsRows = false;
     int menuRow = -1;
     QAction *addRowAction = nullptr;
     QAction *deleteRowAction = nullptr;
@@ -216,6 +231,10 @@ struct Spreadsheet::Private : public QObject
         for (const Column &column : columns)
             labels << Spreadsheet::tr(column.header);
         q->setHorizontalHeaderLabels(labels);
+        for (int column = 0; column < columns.size(); ++column) {
+            if (columns.at(column).tip)
+                q->horizontalHeaderItem(column)->setToolTip(Spreadsheet::tr(columns.at(column).tip));
+        }
     }
 
     void fillRow(int row, RowLayout layout)
@@ -228,6 +247,7 @@ struct Spreadsheet::Private : public QObject
         QWidget *viewport = q->viewport();
         for (int column = 0; column < count; ++column) {
             QWidget *cell = createCell(columns.at(column).cell, viewport, channels);
+            takeTableFont(cell);
             if (kind == AllGraphsKind)
                 cell->setEnabled(false); // an overview, edited on the graph tabs
             q->setCellWidget(row, column, cell);
@@ -236,6 +256,34 @@ struct Spreadsheet::Private : public QObject
             followAutoRange(row, 2, 3);
         else if (layout == RowLayout::XAxis)
             followAutoRange(row, 0, 1);
+    }
+
+    // Under a style sheet (the dialog has one) a widget does not inherit
+    // the font a form gives its parent, so the table's font is handed to the
+    // cell and its editors: cells and header then read alike, and the
+    // column widths measured from a probe hold for the cells.
+    void takeTableFont(QWidget *cell) const
+    {
+        if (!q->testAttribute(Qt::WA_SetFont))
+            return;
+        const QFont font = q->font();
+        if (cell->font() != font)
+            cell->setFont(font);
+        for (QWidget *editor : cell->findChildren<QWidget *>()) {
+            if (editor->font() != font)
+                editor->setFont(font);
+        }
+    }
+
+    void fontChanged()
+    {
+        for (int row = 0; row < q->rowCount(); ++row) {
+            for (int column = 0; column < q->columnCount(); ++column) {
+                if (QWidget *cell = q->cellWidget(row, column))
+                    takeTableFont(cell);
+            }
+        }
+        remeasure();
     }
 
     // The range fields are editable only while the axis is not auto ranged.
@@ -278,6 +326,7 @@ struct Spreadsheet::Private : public QObject
             markAxisSides();
         }
         updateRowActions();
+        fitHeightToRows();
     }
 
     void refillAllRows()
@@ -332,21 +381,24 @@ struct Spreadsheet::Private : public QObject
     }
 
     // Rows must be tall enough for the combo and spin box cells, and columns
-    // wide enough for their header and their cell; measured from one probe
-    // cell per column when the table is first shown or its font changes,
-    // never per inserted row.
+    // just wide enough for their header and their cell, so that every table
+    // fits the dialog's width; the names (variables, channels, labels) take
+    // what the other columns leave. Measured from one probe cell per column
+    // when the table is first shown or its font changes, never per inserted
+    // row.
     void measure()
     {
         const RowLayout layout = kindLayout();
         const QVector<Column> &columns = columnsOf(layout);
+        QHeaderView *header = q->horizontalHeader();
         const QFontMetrics fm(q->font());
-        const QFontMetrics headerFm(q->horizontalHeader()->font());
-        const int headerPadding = 2 * q->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, q->horizontalHeader()) + 16;
         int rowHeight = fm.height() + 10;
+        bool stretching = false;
         const int count = std::min(int(columns.size()), q->columnCount());
         for (int column = 0; column < count; ++column) {
             const Column &columnDef = columns.at(column);
             std::unique_ptr<QWidget> probe(createCell(columnDef.cell, q, QStringList()));
+            takeTableFont(probe.get());
             probe->ensurePolished();
             QSize hint = probe->sizeHint();
             if (auto *side = qobject_cast<IconButtonWidget *>(probe.get())) {
@@ -354,56 +406,147 @@ struct Spreadsheet::Private : public QObject
                 hint = hint.expandedTo(side->sizeHint());
             }
             rowHeight = std::max(rowHeight, hint.height() + 4);
-            int width = hint.width();
-            const int digit = fm.horizontalAdvance(QLatin1Char('0'));
-            switch (columnDef.cell) {
-            case Cell::Pair:
-                width = 2 * (9 * digit + 12) + 2;
-                break;
-            case Cell::Text:
-                width = 16 * fm.averageCharWidth() + 12;
-                break;
-            case Cell::GraphLabel:
-                width = 3 * digit + 12;
-                break;
-            case Cell::Color:
-                width = fm.horizontalAdvance(QStringLiteral("#dddddd")) + 20;
-                break;
-            case Cell::GridColor:
-                width = fm.horizontalAdvance(QStringLiteral("#dddddd")) + 28
-                        + q->style()->pixelMetric(QStyle::PM_IndicatorWidth);
-                break;
-            default:
-                break;
-            }
-            width = std::max(width, headerFm.horizontalAdvance(Spreadsheet::tr(columnDef.header)) + headerPadding);
+            const int width = std::max(cellWidth(columnDef.cell, probe.get(), hint.width()),
+                                       headerWidth(Spreadsheet::tr(columnDef.header), column));
+            const bool names = isNamesColumn(columnDef.cell);
+            stretching = stretching || names;
+            header->setSectionResizeMode(column, names ? QHeaderView::Stretch : QHeaderView::Interactive);
             q->setColumnWidth(column, width);
         }
+        // The names columns take the slack; a stretched last column would
+        // take a share of it too.
+        header->setStretchLastSection(!stretching);
         QHeaderView *rows = q->verticalHeader();
         rows->setMinimumSectionSize(std::min(rows->minimumSectionSize(), rowHeight));
         rows->setDefaultSectionSize(rowHeight);
         for (int row = 0; row < q->rowCount(); ++row)
             q->setRowHeight(row, rowHeight);
         measured = true;
+        fitHeightToRows();
+    }
+
+    void remeasure()
+    {
+        measured = false;
+        if (q->isVisible())
+            measure();
+    }
+
+    static bool isNamesColumn(Cell cell)
+    {
+        return cell == Cell::Variable || cell == Cell::Channel || cell == Cell::Text;
+    }
+
+    // A line edit as wide as `chars` digits: what its size hint adds to the
+    // 17 'x' it is sized for, plus the digits.
+    static int lineEditWidth(const QLineEdit *edit, int chars)
+    {
+        const QFontMetrics fm = edit->fontMetrics();
+        const int frame = std::max(0, edit->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x')));
+        return frame + chars * fm.horizontalAdvance(QLatin1Char('0'));
+    }
+
+    // Compact width of a cell: range values need about seven characters
+    // ("-1250.5"), tick counts two, colours their "#rrggbb" name; the rest
+    // are as wide as they ask to be.
+    int cellWidth(Cell cell, QWidget *probe, int hintWidth) const
+    {
+        const int spacing = probe->layout() ? probe->layout()->spacing() : 0;
+        const QFontMetrics fm(probe->font());
+        const int colorName = fm.horizontalAdvance(QStringLiteral("#dddddd"));
+        switch (cell) {
+        case Cell::Range:
+        case Cell::Ticks: {
+            const auto *pair = static_cast<LineEdit_LineEditWidget *>(probe);
+            return 2 * lineEditWidth(pair->lineEdit(0), cell == Cell::Range ? 7 : 2) + spacing + 2;
+        }
+        case Cell::Text:
+            return lineEditWidth(static_cast<LineEditWidget *>(probe)->lineEdit(), 10);
+        case Cell::GraphLabel:
+            return lineEditWidth(static_cast<LineEditWidget *>(probe)->lineEdit(), 2);
+        case Cell::Color:
+            return colorName + 12;
+        case Cell::GridColor:
+            return colorName + 20 + q->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, probe);
+        default:
+            return hintWidth;
+        }
+    }
+
+    // Width that shows a header text whole, as the header's style lays it
+    // out, with a little air.
+    int headerWidth(const QString &text, int column) const
+    {
+        QHeaderView *header = q->horizontalHeader();
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.section = column;
+        option.text = text;
+        option.fontMetrics = QFontMetrics(header->font());
+        return header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width() + 2;
+    }
+
+    // The axes tables hold a fixed, small number of rows: they ask for the
+    // height of header and rows and do not grow beyond it, so that both fit
+    // the axes page together. The channel tables share the height of their
+    // page.
+    void followRowsInHeight()
+    {
+        const bool fewRows = kind == YAxesKind || kind == XAxisKind;
+        if (fewRows == heightFollowsRows)
+            return;
+        heightFollowsRows = fewRows;
+        QSizePolicy policy = q->sizePolicy();
+        policy.setVerticalPolicy(fewRows ? QSizePolicy::Maximum : QSizePolicy::Expanding);
+        q->setSizePolicy(policy);
+        q->setSizeAdjustPolicy(fewRows ? QAbstractScrollArea::AdjustToContents : QAbstractScrollArea::AdjustIgnored);
+        if (QWidget *bar = q->horizontalScrollBar()->parentWidget()) {
+            if (fewRows)
+                bar->installEventFilter(this);
+            else
+                bar->removeEventFilter(this);
+        }
+        if (fewRows)
+            fitHeightToRows();
+        else
+            q->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+
+    // The size hint of an adjusting scroll area counts the horizontal scroll
+    // bar even while it is hidden, which would leave an empty strip under the
+    // rows; the maximum height holds the table to what it shows.
+    void fitHeightToRows()
+    {
+        if (!heightFollowsRows)
+            return;
+        QHeaderView *header = q->horizontalHeader();
+        QScrollBar *bar = q->horizontalScrollBar();
+        const int height = 2 * q->frameWidth() + (header->isHidden() ? 0 : header->sizeHint().height())
+                           + q->verticalHeader()->length() + (bar->isVisibleTo(q) ? bar->sizeHint().height() : 0);
+        q->setMaximumHeight(height);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == q) {
-            switch (event->type()) {
-            case QEvent::Show:
-                if (!measured)
-                    measure();
-                break;
-            case QEvent::FontChange:
-            case QEvent::StyleChange:
-                measured = false;
-                if (q->isVisible())
-                    measure();
-                break;
-            default:
-                break;
-            }
+        if (watched != q) {
+            // The horizontal scroll bar came or went.
+            if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+                fitHeightToRows();
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!measured)
+                measure();
+            break;
+        case QEvent::FontChange:
+            fontChanged();
+            break;
+        case QEvent::StyleChange:
+            remeasure();
+            break;
+        default:
+            break;
         }
         return false;
     }
@@ -429,7 +572,10 @@ Spreadsheet::Spreadsheet(QWidget *parent)
         connect(model(), &QAbstractItemModel::rowsInserted, this,
                 [this](const QModelIndex &parent, int first, int last) { d->rowsInserted(parent, first, last); });
     d->modelConnections[1] =
-        connect(model(), &QAbstractItemModel::rowsRemoved, this, [this]() { d->updateRowActions(); });
+        connect(model(), &QAbstractItemModel::rowsRemoved, this, [this]() {
+            d->updateRowActions();
+            d->fitHeightToRows();
+        });
     d->modelConnections[2] =
         connect(model(), &QAbstractItemModel::modelReset, this, [this]() { d->updateRowActions(); });
     installEventFilter(d);
@@ -441,6 +587,8 @@ Spreadsheet::~Spreadsheet()
     for (const QMetaObject::Connection &connection : d->modelConnections)
         disconnect(connection);
     removeEventFilter(d);
+    if (QWidget *bar = horizontalScrollBar()->parentWidget())
+        bar->removeEventFilter(d);
     delete d;
 }
 
@@ -454,6 +602,7 @@ void Spreadsheet::insertAllOverlayRow(int row, int)
     if (d->kind == AllGraphsKind && d->allGraphsRows != RowLayout::AllOverlay) {
         d->allGraphsRows = RowLayout::AllOverlay;
         d->showHeaders(RowLayout::AllOverlay);
+        d->remeasure();
     }
     d->insertRowWith(row, RowLayout::AllOverlay);
 }
@@ -463,6 +612,7 @@ void Spreadsheet::insertAllVarRow(int row, int)
     if (d->kind == AllGraphsKind && d->allGraphsRows != RowLayout::AllVariables) {
         d->allGraphsRows = RowLayout::AllVariables;
         d->showHeaders(RowLayout::AllVariables);
+        d->remeasure();
     }
     d->insertRowWith(row, RowLayout::AllVariables);
 }
@@ -475,12 +625,11 @@ void Spreadsheet::insertXYOverlayRow(int row, int)
 void Spreadsheet::setSpreadsheetKind(int kind)
 {
     d->kind = kind;
+    d->followRowsInHeight();
     d->showHeaders(d->kindLayout());
     d->refillAllRows();
     d->updateRowActions();
-    d->measured = false;
-    if (isVisible())
-        d->measure();
+    d->remeasure();
 }
 
 void Spreadsheet::setGraphNumber(int graphNumber)

@@ -8,6 +8,8 @@
 #include <QCompleter>
 #include <QLineEdit>
 #include <QRandomGenerator>
+#include <QStringListModel>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
@@ -51,6 +53,35 @@ bool focusSelector(ZelVariable &selector)
     return QTest::qWaitFor([&selector]() { return selector.comboBox()->hasFocus(); });
 }
 
+// Records what the item models report about indexes they were handed but
+// cannot use (QAbstractItemModel::checkIndex).
+class CheckIndexRecorder
+{
+public:
+    CheckIndexRecorder()
+    {
+        s_messages.clear();
+        s_previous = qInstallMessageHandler(record);
+    }
+    ~CheckIndexRecorder() { qInstallMessageHandler(s_previous); }
+    static const QStringList &messages() { return s_messages; }
+
+private:
+    static void record(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (context.category && qstrcmp(context.category, "qt.core.qabstractitemmodel.checkindex") == 0)
+            s_messages << message;
+        else if (s_previous)
+            s_previous(type, context, message);
+    }
+    static QStringList s_messages;
+    static QtMessageHandler s_previous;
+};
+QStringList CheckIndexRecorder::s_messages;
+QtMessageHandler CheckIndexRecorder::s_previous = nullptr;
+
+enum class Scene { TablesOfEveryKind, SelectorsInUse, NoCatalogue, RecorderHearsModels };
+
 QString swapCase(const QString &text)
 {
     QString swapped;
@@ -62,6 +93,8 @@ QString swapCase(const QString &text)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Scene)
 
 class TestSpreadsheetSelectors : public QObject
 {
@@ -81,6 +114,8 @@ private slots:
     void prefixLookupMatchesFindData_data();
     void prefixLookupMatchesFindData();
     void nonFirstMatchesAreNotIndexed();
+    void noInvalidIndexQuestions_data();
+    void noInvalidIndexQuestions();
 };
 
 void TestSpreadsheetSelectors::cleanup()
@@ -317,6 +352,81 @@ void TestSpreadsheetSelectors::nonFirstMatchesAreNotIndexed()
              QList<int>{3});
     QCOMPARE(reference.findText(QStringLiteral("x")), 2);
     QCOMPARE(ZelVariable::findFirstStartingWith(QStringLiteral("x"), Qt::CaseSensitive), 2);
+}
+
+void TestSpreadsheetSelectors::noInvalidIndexQuestions_data()
+{
+    QTest::addColumn<Scene>("scene");
+    QTest::newRow("tables of every kind") << Scene::TablesOfEveryKind;
+    QTest::newRow("selectors in use") << Scene::SelectorsInUse;
+    QTest::newRow("no catalogue") << Scene::NoCatalogue;
+    // The recorder itself: a model handed an invalid index is heard.
+    QTest::newRow("recorder hears models") << Scene::RecorderHearsModels;
+}
+
+// Building and using selectors and tables (the choice -1 included) hands no
+// model an invalid index to answer for.
+void TestSpreadsheetSelectors::noInvalidIndexQuestions()
+{
+    QFETCH(Scene, scene);
+    if (scene != Scene::NoCatalogue)
+        ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("CH_%1"), 300));
+    CheckIndexRecorder recorder;
+    QWidget page;
+    auto *layout = new QVBoxLayout(&page);
+    switch (scene) {
+    case Scene::TablesOfEveryKind:
+        for (int kind : {Spreadsheet::YAxesKind, Spreadsheet::XAxisKind, Spreadsheet::XYVarKind,
+                         Spreadsheet::XYOverlayKind, Spreadsheet::AllGraphsKind}) {
+            auto *table = new Spreadsheet;
+            table->setSpreadsheetKind(kind);
+            table->setGraphNumber(1);
+            if (kind == Spreadsheet::AllGraphsKind) {
+                table->insertAllVarRow(0, 0);
+                table->insertAllOverlayRow(1, 0);
+            } else {
+                table->setRowCount(2);
+            }
+            layout->addWidget(table);
+        }
+        break;
+    case Scene::SelectorsInUse:
+    case Scene::NoCatalogue:
+        for (int i = 0; i < 3; ++i)
+            layout->addWidget(new ZelVariable);
+        layout->addWidget(new ComboBoxWidget);
+        break;
+    case Scene::RecorderHearsModels:
+        break;
+    }
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QApplication::processEvents();
+    const QList<ZelVariable *> selectors = page.findChildren<ZelVariable *>();
+    if (scene == Scene::SelectorsInUse || scene == Scene::NoCatalogue) {
+        // Focus makes a selector a type-to-find field; then a choice, no
+        // choice, typed text and a new catalogue.
+        QVERIFY(focusSelector(*selectors.first()));
+        QComboBox *combo = selectors.first()->comboBox();
+        combo->setCurrentIndex(combo->count() > 5 ? 5 : -1);
+        combo->setCurrentIndex(-1);
+        QTest::keyClicks(combo, QStringLiteral("CH_1"));
+        QApplication::processEvents();
+        combo->lineEdit()->clear();
+        ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("NEW_%1"), 10));
+        auto *channels = page.findChild<ComboBoxWidget *>();
+        channels->setComboBoxContentsList({QStringLiteral("TIME"), QStringLiteral("N1")});
+        channels->setComboBoxCurrentIndex(-1);
+        QCOMPARE(channels->getComboBoxCurrentText(), QString());
+        QApplication::processEvents();
+    }
+    if (scene == Scene::RecorderHearsModels) {
+        QStringListModel model({QStringLiteral("A")});
+        QVERIFY(model.itemData(QModelIndex()).isEmpty());
+        QVERIFY(!CheckIndexRecorder::messages().isEmpty());
+        return;
+    }
+    QVERIFY2(CheckIndexRecorder::messages().isEmpty(), qPrintable(CheckIndexRecorder::messages().join('\n')));
 }
 
 QTEST_MAIN(TestSpreadsheetSelectors)

@@ -11,6 +11,8 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
+#include <QVBoxLayout>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -90,6 +92,13 @@ private slots:
     void allGraphsOverlayRowsFindEveryGraphsChannels();
     void headersAndSizes_data();
     void headersAndSizes();
+    void fitsDialogWidth_data();
+    void fitsDialogWidth();
+    void cellsTakeTableFont();
+    void axesTablesFollowTheirRows_data();
+    void axesTablesFollowTheirRows();
+    void channelTablesShareHeight_data();
+    void channelTablesShareHeight();
 };
 
 void TestSpreadsheetTables::rowsGetCellsOfTheirKind_data()
@@ -541,11 +550,11 @@ void TestSpreadsheetTables::headersAndSizes_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QStringList>("headers");
     QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 2
-                            << QStringList{"Axis", "Axis Color", "Auto Range", "Range Min / Max",
-                                           "Major / Minor Ticks", "Label", "Grid Color", "Grid Style / Width"};
+                            << QStringList{"Axis", "Color", "Auto", "Min / Max", "Major / Minor", "Label",
+                                           "Grid Color", "Grid Style / Width"};
     QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << 1
-                            << QStringList{"Auto Range", "Range Min / Max", "Major / Minor Ticks", "Axis Color",
-                                           "Label", "Grid Color", "Grid Style / Width"};
+                            << QStringList{"Auto", "Min / Max", "Major / Minor", "Color", "Label", "Grid Color",
+                                           "Grid Style / Width"};
     QTest::newRow("variables") << int(Spreadsheet::XYVarKind) << 3
                                << QStringList{"X Variable", "Y Variable", "Y Axis", "Line Color",
                                               "Line Style / Width"};
@@ -585,6 +594,210 @@ void TestSpreadsheetTables::headersAndSizes()
     // Rows added later are as tall as the first ones.
     table.setRowCount(rows + 1);
     QCOMPARE(table.rowHeight(rows), table.rowHeight(0));
+}
+
+// A table page of the dialog (866 px wide) leaves a table this wide, beside
+// the vertical graph tabs.
+const int dialogTableWidth = 829;
+
+// The form gives the axes and all-graphs tables a 10 pt font; the channel
+// tables keep the default one.
+QFont formFont(int kind)
+{
+    QFont font = QApplication::font();
+    if (kind == Spreadsheet::YAxesKind || kind == Spreadsheet::XAxisKind || kind == Spreadsheet::AllGraphsKind)
+        font.setPointSize(10);
+    return font;
+}
+
+void TestSpreadsheetTables::fitsDialogWidth_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("rows");
+    const struct
+    {
+        const char *name;
+        int kind;
+        int rows;
+    } tables[] = {{"Y axes", Spreadsheet::YAxesKind, 2},
+                  {"X axis", Spreadsheet::XAxisKind, 1},
+                  {"variables", Spreadsheet::XYVarKind, Spreadsheet::MaxChannelRows},
+                  {"overlay", Spreadsheet::XYOverlayKind, Spreadsheet::MaxChannelRows},
+                  {"all graphs", Spreadsheet::AllGraphsKind, 2 * Spreadsheet::MaxChannelRows}};
+    for (const auto &table : tables)
+        QTest::newRow(table.name) << table.kind << table.rows;
+}
+
+// Every table fits the dialog's width without scrolling sideways, and still
+// shows every header and cell whole; the names columns take the rest.
+void TestSpreadsheetTables::fitsDialogWidth()
+{
+    QFETCH(int, kind);
+    QFETCH(int, rows);
+    Spreadsheet table;
+    table.setFont(formFont(kind));
+    table.setSpreadsheetKind(kind);
+    for (int row = 0; row < rows; ++row) {
+        if (kind == Spreadsheet::AllGraphsKind)
+            table.insertAllVarRow(row, 0);
+        else
+            table.insertRow(row);
+    }
+    table.resize(dialogTableWidth, 300);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QApplication::processEvents();
+
+    QCOMPARE(table.horizontalScrollBar()->maximum(), 0);
+    QHeaderView *header = table.horizontalHeader();
+    const QFontMetrics headerFm(header->font());
+    const QFontMetrics cellFm(table.font());
+    int total = 0;
+    for (int column = 0; column < table.columnCount(); ++column) {
+        const QString text = table.horizontalHeaderItem(column)->text();
+        const int width = table.columnWidth(column);
+        total += width;
+        QVERIFY2(width > headerFm.horizontalAdvance(text), qPrintable(text));
+        QWidget *cell = table.cellWidget(0, column);
+        QVERIFY(cell);
+        if (header->sectionResizeMode(column) == QHeaderView::Stretch) {
+            QVERIFY2(width >= 8 * cellFm.averageCharWidth(), qPrintable(text));
+            QVERIFY2(qobject_cast<ZelVariable *>(cell) || qobject_cast<ComboBoxWidget *>(cell)
+                         || (qobject_cast<LineEditWidget *>(cell) && column > 0),
+                     qPrintable(text));
+        } else {
+            QVERIFY2(width >= cell->minimumSizeHint().width(), qPrintable(text));
+        }
+    }
+    // The stretched names leave no gap at the end.
+    QVERIFY(total >= table.viewport()->width() - 1);
+}
+
+// Under a style sheet, as in the dialog, the cells do not inherit the font
+// the form gives a table; they are given it, or the columns measured for it
+// would clip them.
+void TestSpreadsheetTables::cellsTakeTableFont()
+{
+    QWidget page;
+    page.setStyleSheet(QStringLiteral("QTabBar::tab { height: 30px; }"));
+    auto *layout = new QVBoxLayout(&page);
+    auto *table = new Spreadsheet;
+    QFont small = QApplication::font();
+    small.setPointSize(QApplication::font().pointSize() - 2);
+    table->setFont(small);
+    table->setSpreadsheetKind(Spreadsheet::YAxesKind);
+    table->setRowCount(2);
+    layout->addWidget(table);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto *range = qobject_cast<LineEdit_LineEditWidget *>(table->cellWidget(1, 3));
+    QVERIFY(range);
+    QCOMPARE(range->lineEdit(1)->font().pointSize(), small.pointSize());
+    auto *label = qobject_cast<LineEditWidget *>(table->cellWidget(0, 5));
+    QVERIFY(label);
+    QCOMPARE(label->lineEdit()->font().pointSize(), small.pointSize());
+    // Rows added later and a later font change follow too.
+    table->insertRow(2);
+    auto *added = qobject_cast<LineEditWidget *>(table->cellWidget(2, 5));
+    QVERIFY(added);
+    QCOMPARE(added->lineEdit()->font().pointSize(), small.pointSize());
+    small.setPointSize(small.pointSize() + 4);
+    table->setFont(small);
+    QCOMPARE(label->lineEdit()->font().pointSize(), small.pointSize());
+}
+
+void TestSpreadsheetTables::axesTablesFollowTheirRows_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 2;
+    QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << 1;
+}
+
+// The axes tables are as tall as header and rows in a tall page, so that
+// both fit the axes page without empty areas; they do not scroll.
+void TestSpreadsheetTables::axesTablesFollowTheirRows()
+{
+    QFETCH(int, kind);
+    QFETCH(int, rows);
+    QWidget page;
+    auto *layout = new QVBoxLayout(&page);
+    auto *table = new Spreadsheet;
+    table->setFont(formFont(kind));
+    table->setSpreadsheetKind(kind);
+    table->setRowCount(rows);
+    layout->addWidget(table);
+    layout->addStretch();
+    page.resize(dialogTableWidth, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QApplication::processEvents();
+
+    auto rowsHeight = [table]() {
+        return 2 * table->frameWidth() + table->horizontalHeader()->height() + table->verticalHeader()->length();
+    };
+    QCOMPARE(table->height(), rowsHeight());
+    QCOMPARE(table->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(table->sizePolicy().verticalPolicy(), QSizePolicy::Maximum);
+    const int before = table->sizeHint().height();
+
+    // A row more: the hint and the table grow by one row.
+    table->insertRow(rows);
+    QApplication::processEvents();
+    QCOMPARE(table->sizeHint().height(), before + table->rowHeight(rows));
+    QCOMPARE(table->height(), rowsHeight());
+
+    // A channel kind gives the height back to the page.
+    table->setSpreadsheetKind(Spreadsheet::XYVarKind);
+    QCOMPARE(table->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+    QCOMPARE(table->maximumHeight(), QWIDGETSIZE_MAX);
+}
+
+void TestSpreadsheetTables::channelTablesShareHeight_data()
+{
+    QTest::addColumn<int>("upperKind");
+    QTest::addColumn<int>("lowerKind");
+    QTest::addColumn<int>("upperRows");
+    QTest::addColumn<int>("lowerRows");
+    QTest::newRow("graph page") << int(Spreadsheet::XYVarKind) << int(Spreadsheet::XYOverlayKind)
+                                << int(Spreadsheet::MaxChannelRows) << 1;
+    QTest::newRow("all graphs page") << int(Spreadsheet::AllGraphsKind) << int(Spreadsheet::AllGraphsKind) << 12
+                                     << 0;
+}
+
+// The two tables of a page share its height, however many rows each holds.
+void TestSpreadsheetTables::channelTablesShareHeight()
+{
+    QFETCH(int, upperKind);
+    QFETCH(int, lowerKind);
+    QFETCH(int, upperRows);
+    QFETCH(int, lowerRows);
+    QWidget page;
+    auto *layout = new QVBoxLayout(&page);
+    Spreadsheet *tables[2] = {new Spreadsheet, new Spreadsheet};
+    tables[0]->setFont(formFont(upperKind));
+    tables[1]->setFont(formFont(lowerKind));
+    tables[0]->setSpreadsheetKind(upperKind);
+    tables[1]->setSpreadsheetKind(lowerKind);
+    const int rows[2] = {upperRows, lowerRows};
+    for (int i = 0; i < 2; ++i) {
+        for (int row = 0; row < rows[i]; ++row) {
+            if (tables[i]->spreadsheetKind() == Spreadsheet::AllGraphsKind)
+                tables[i]->insertAllVarRow(row, 0);
+            else
+                tables[i]->insertRow(row);
+        }
+        layout->addWidget(tables[i]);
+    }
+    page.resize(dialogTableWidth, 560);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QApplication::processEvents();
+    QVERIFY2(qAbs(tables[0]->height() - tables[1]->height()) <= 1,
+             qPrintable(QStringLiteral("%1 / %2").arg(tables[0]->height()).arg(tables[1]->height())));
+    QVERIFY(tables[0]->height() + tables[1]->height() >= 560 - 3 * layout->spacing()
+                                                             - layout->contentsMargins().top()
+                                                             - layout->contentsMargins().bottom());
 }
 
 QTEST_MAIN(TestSpreadsheetTables)

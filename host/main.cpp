@@ -1,0 +1,167 @@
+// xy_plot_host: a test-cell XY plot screen, drawn live from simulated
+// channels and configured through the plot configuration dialog.
+//
+//   xy_plot_host [screen.json]            the screen (default: the sample)
+//   xy_plot_host --screenshot DIR [json]  renders the window and the
+//                                         dialog's pages to PNG files in DIR
+//   --print-applied                       every applied description as JSON
+//                                         on standard output
+//   --variables FILE                      the channel catalogue, one name a
+//                                         line (default: the live channels)
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include <interfaces/spreadsheet.h>
+
+#include "plot_host_window.h"
+
+namespace {
+
+void usage()
+{
+    std::fputs("usage: xy_plot_host [--print-applied] [--variables FILE]\n"
+               "                    [--screenshot DIR] [screen.json]\n",
+               stderr);
+}
+
+bool readCatalogue(const QString &path, QStringList *names)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    in.setCodec("UTF-8");
+    QString line;
+    while (in.readLineInto(&line)) {
+        line = line.trimmed();
+        if (!line.isEmpty())
+            names->append(line);
+    }
+    names->removeDuplicates();
+    return true;
+}
+
+// Enough simulated time for the sample run to reach take-off power.
+const double ScreenshotSeconds = 75.0;
+
+int takeScreenshots(PlotHostWindow &window, const QString &dir)
+{
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
+        return 1;
+    }
+    window.setLive(false);
+    window.resize(1400, 900);
+    window.show();
+    QApplication::processEvents();
+    window.advance(ScreenshotSeconds);
+    QApplication::processEvents();
+
+    QTextStream out(stdout);
+    auto save = [&](QWidget *widget, const QString &name) {
+        const QString path = QDir(dir).filePath(name);
+        if (!widget->grab().save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        out << path << '\n';
+        out.flush();
+        return true;
+    };
+    if (!save(&window, QStringLiteral("xy_plot_host.png")))
+        return 1;
+
+    struct Page
+    {
+        const char *name;
+        XY_Plot_Config_Dialog::DialogOpenArea area;
+        bool allTab;
+    };
+    const Page pages[] = {{"plot", XY_Plot_Config_Dialog::PlotArea, false},
+                          {"all", XY_Plot_Config_Dialog::PlotArea, true},
+                          {"axes", XY_Plot_Config_Dialog::AxesArea, false},
+                          {"frame", XY_Plot_Config_Dialog::FrameArea, false}};
+    for (const Page &page : pages) {
+        window.configure(page.area, 0);
+        XY_Plot_Config_Dialog *dialog = window.dialog();
+        if (page.allTab) {
+            if (auto *tabs = dialog->findChild<QTabWidget *>(QStringLiteral("plotConfigTabs")))
+                tabs->setCurrentIndex(0);
+        }
+        QApplication::processEvents();
+        if (!save(dialog, QStringLiteral("xy_plot_host_dialog_%1.png").arg(QLatin1String(page.name))))
+            return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QString screenshotDir;
+    QString variablesFile;
+    QString screenFile;
+    bool printApplied = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg = argv[i];
+        if (arg == "--screenshot" && i + 1 < argc) {
+            screenshotDir = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == "--variables" && i + 1 < argc) {
+            variablesFile = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == "--print-applied") {
+            printApplied = true;
+        } else if (arg == "--help" || arg == "-h") {
+            usage();
+            return 0;
+        } else if (!arg.startsWith('-') && screenFile.isEmpty()) {
+            screenFile = QString::fromLocal8Bit(arg);
+        } else {
+            usage();
+            return 2;
+        }
+    }
+    // Pictures need no display.
+    if (!screenshotDir.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("xy_plot_host"));
+
+    QStringList catalogue;
+    if (!variablesFile.isEmpty()) {
+        if (!readCatalogue(variablesFile, &catalogue)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(variablesFile));
+            return 2;
+        }
+    } else {
+        catalogue = ChannelSimulator::channelNames();
+    }
+    ZelVariable::setAvailableVariables(catalogue);
+
+    PlotHostWindow window;
+    window.setPrintApplied(printApplied);
+    const bool headless = !screenshotDir.isEmpty();
+    window.setQuiet(headless);
+
+    if (screenFile.isEmpty())
+        screenFile = PlotHostWindow::sampleScreenPath();
+    if (screenFile.isEmpty()) {
+        std::fputs("sample screen engine_run.json not found: showing a default screen\n", stderr);
+    } else if (!window.openScreen(screenFile) && headless) {
+        return 1;
+    }
+
+    if (headless)
+        return takeScreenshots(window, screenshotDir);
+
+    window.show();
+    window.advance(2.0); // a little history so the curves show at once
+    return app.exec();
+}
