@@ -486,13 +486,13 @@ struct Spreadsheet::Private : public QObject
         return header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width() + 2;
     }
 
-    // The axes tables hold a fixed, small number of rows: they ask for the
-    // height of header and rows and do not grow beyond it, so that both fit
-    // the axes page together. The channel tables share the height of their
-    // page.
+    // The Y axes table holds its two rows only: it asks for the height of
+    // header and rows and does not grow beyond it, so the X axis table below
+    // it on the axes page takes the spare height and the page reads top
+    // down without gaps. The other tables share the height of their page.
     void followRowsInHeight()
     {
-        const bool fewRows = kind == YAxesKind || kind == XAxisKind;
+        const bool fewRows = kind == YAxesKind;
         if (fewRows == heightFollowsRows)
             return;
         heightFollowsRows = fewRows;

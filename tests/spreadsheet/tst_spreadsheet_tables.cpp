@@ -711,7 +711,6 @@ void TestSpreadsheetTables::axesTablesFollowTheirRows_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("rows");
     QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 2;
-    QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << 1;
 }
 
 // The axes tables are as tall as header and rows in a tall page, so that
