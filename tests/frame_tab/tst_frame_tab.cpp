@@ -12,6 +12,8 @@
 
 #include <functional>
 
+#include "support/modal_answerer.h"
+
 namespace {
 
 using Tab = Base_Plot_Frame_Tab;
@@ -51,31 +53,6 @@ W *editorOf(Tab &tab, int which, const char *suffix)
     return tab.findChild<W *>(QLatin1String(textSettings[which].name) + QLatin1String(suffix));
 }
 
-// Answers the next modal dialog of type D from a poll timer.
-template <typename D>
-class ModalDialogAnswer
-{
-public:
-    explicit ModalDialogAnswer(std::function<void(D *)> action)
-        : m_action(std::move(action))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this]() {
-            if (auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget())) {
-                m_timer.stop();
-                ++m_seen;
-                m_action(dialog);
-            }
-        });
-        m_timer.start();
-    }
-    int seen() const { return m_seen; }
-
-private:
-    QTimer m_timer;
-    std::function<void(D *)> m_action;
-    int m_seen = 0;
-};
 
 } // namespace
 

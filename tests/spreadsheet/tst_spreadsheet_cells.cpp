@@ -17,34 +17,10 @@
 
 #include <functional>
 
+#include "support/modal_answerer.h"
+
 namespace {
 
-// Runs action on the next modal dialog of type D that opens, from a poll
-// timer, as the dialog's exec() would otherwise wait for a person.
-template <typename D>
-class ModalDialogAnswer
-{
-public:
-    explicit ModalDialogAnswer(std::function<void(D *)> action)
-        : m_action(std::move(action))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this]() {
-            if (auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget())) {
-                m_timer.stop();
-                ++m_seen;
-                m_action(dialog);
-            }
-        });
-        m_timer.start();
-    }
-    int seen() const { return m_seen; }
-
-private:
-    QTimer m_timer;
-    std::function<void(D *)> m_action;
-    int m_seen = 0;
-};
 
 // Lengths of the painted and empty runs along the middle of an icon row.
 QVector<int> inkRuns(const QImage &image, int width)

@@ -4,6 +4,7 @@
 #ifndef XY_PLOT_TESTS_MODAL_ANSWERER_H
 #define XY_PLOT_TESTS_MODAL_ANSWERER_H
 
+#include <QApplication>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -63,6 +64,34 @@ private:
     QMessageBox::StandardButton m_button = QMessageBox::Ok;
     std::function<void(QWidget *)> m_whileOpen;
     QPointer<QWidget> m_answering;
+};
+
+// Runs action on the next modal dialog of type D that opens (a colour or
+// font chooser, say), from a poll timer, as its exec() would otherwise wait
+// for a person.
+template <typename D>
+class ModalDialogAnswer
+{
+public:
+    explicit ModalDialogAnswer(std::function<void(D *)> action)
+        : m_action(std::move(action))
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this]() {
+            if (auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget())) {
+                m_timer.stop();
+                ++m_seen;
+                m_action(dialog);
+            }
+        });
+        m_timer.start();
+    }
+    int seen() const { return m_seen; }
+
+private:
+    QTimer m_timer;
+    std::function<void(D *)> m_action;
+    int m_seen = 0;
 };
 
 #endif // XY_PLOT_TESTS_MODAL_ANSWERER_H
