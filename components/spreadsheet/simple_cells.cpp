@@ -7,18 +7,22 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStringListModel>
 #include <QToolButton>
 
 // ---------------------------------------------------------------- ComboBoxWidget
 
 ComboBoxWidget::ComboBoxWidget(QWidget *parent)
     : QWidget(parent)
-    , m_combo(new QComboBox(this))
+    , m_combo(new xy_cells::LengthSizedCombo(this, false))
 {
-    // Channel lists are those of one logger file; the combo measures them
-    // when first shown. (Setting a size adjust policy would build the popup
-    // of every cell up front.)
+    // Channel lists run to hundreds of names, and the overview offers those
+    // of every graph in each of its cells: the width is that of 12
+    // characters, never measured from the names.
     m_combo->setMinimumContentsLength(12);
+    // The names live in one string list shared with the caller's copy, not
+    // in an item object per name.
+    m_combo->setModel(new QStringListModel(m_combo));
     xy_cells::cellLayout(this)->addWidget(m_combo);
     setFocusProxy(m_combo);
 }
@@ -32,6 +36,11 @@ void ComboBoxWidget::clearContents()
 
 void ComboBoxWidget::setComboBoxContentsList(const QStringList &items)
 {
+    if (auto *names = qobject_cast<QStringListModel *>(m_combo->model())) {
+        names->setStringList(items);
+        m_combo->setCurrentIndex(-1);
+        return;
+    }
     m_combo->clear();
     m_combo->addItems(items);
     // A new list carries no choice; the caller picks one.

@@ -21,6 +21,7 @@ public:
     static int sloIntervalMs(D &d) { return d.sloIntervalMs; }
     static int fasIntervalMs(D &d) { return d.fasIntervalMs; }
     static bool &rateWarningShowing(D &d) { return d.rateWarningShowing; }
+    static bool &psiHandedOut(D &d) { return d.psiHandedOut; }
     static QAction *addGraphAction(D &d) { return d.addGraphAction; }
     static QAction *deleteGraphAction(D &d) { return d.deleteGraphAction; }
     static QDoubleValidator *validator(D &d, int i)
