@@ -70,6 +70,8 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include "bench_support.h"
+
 using Access = XY_Plot_Config_Dialog_TestAccess;
 
 namespace {
@@ -171,16 +173,7 @@ std::unique_ptr<Plot_Screen_Info> fullDescription(const QStringList &names)
     return info;
 }
 
-qint64 residentKiB()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    if (fields.size() < 2)
-        return -1;
-    return fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024;
-}
+using bench_support::residentKiB;
 
 // What a host's event loop does before the user sees the result: posted
 // events (layout, polish, expose, paint) and the deletion of widgets that

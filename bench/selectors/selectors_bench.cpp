@@ -17,6 +17,8 @@
 
 #include <unistd.h>
 
+#include "bench_support.h"
+
 namespace {
 
 const int selectorCount = 64;
@@ -34,16 +36,7 @@ QStringList catalogue(int count)
     return names;
 }
 
-qint64 residentKiB()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    if (fields.size() < 2)
-        return -1;
-    return fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024;
-}
+using bench_support::residentKiB;
 
 void settle()
 {
