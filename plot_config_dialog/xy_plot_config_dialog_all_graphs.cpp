@@ -74,12 +74,45 @@ void selectChannel(ComboBoxWidget *selector, const QString &name)
     selector->setComboBoxCurrentIndex(index);
 }
 
+// A table on screen lays out all its cell widgets again for each inserted
+// row, which makes filling it quadratic in its rows; a hidden one defers that
+// to one layout when it is shown again. Keyboard focus on the table itself
+// comes back with it.
+class HiddenWhileFilled
+{
+public:
+    explicit HiddenWhileFilled(QWidget *table)
+        : m_table(table->isVisible() ? table : nullptr)
+    {
+        if (!m_table)
+            return;
+        m_hadFocus = m_table->hasFocus();
+        m_table->hide();
+    }
+    ~HiddenWhileFilled()
+    {
+        if (!m_table)
+            return;
+        m_table->show();
+        if (m_hadFocus)
+            m_table->setFocus();
+    }
+    HiddenWhileFilled(const HiddenWhileFilled &) = delete;
+    HiddenWhileFilled &operator=(const HiddenWhileFilled &) = delete;
+
+private:
+    QWidget *m_table;
+    bool m_hadFocus = false;
+};
+
 } // namespace
 
 void XY_Plot_Config_Dialog::fillAllGraphTab()
 {
     Spreadsheet *vars = ui->plotAllVarSpreadsheet;
     Spreadsheet *overlays = ui->plotAllOverlaySpreadsheet;
+    const HiddenWhileFilled varsHidden(vars);
+    const HiddenWhileFilled overlaysHidden(overlays);
     vars->setRowCount(0);
     overlays->setRowCount(0);
     if (!psi)

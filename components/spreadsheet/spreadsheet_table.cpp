@@ -205,18 +205,36 @@ struct Spreadsheet::Private : public QObject
     // position it passes along is not the graph's slot once a graph in the
     // middle has been deleted; so its rows offer every slot's channels, and
     // any stored channel name is found.
+    // The union is asked for once per overview row; it is rebuilt only when
+    // a slot's list changed. A held copy still shares its data with the
+    // slot's list exactly while that list is unchanged: editing the list in
+    // place detaches it, and a replaced list has data of its own.
     static QStringList everyGraphsChannels()
     {
-        QStringList names;
-        QSet<QString> seen;
+        static QStringList heldSlots[PlotSingleton::NumSlots];
+        static QStringList names;
+        static bool built = false;
+        bool current = built;
         for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot) {
-            for (const QString &name : PlotSingleton::overlayChannelNamesOf(slot)) {
+            const QStringList channels = PlotSingleton::overlayChannelNamesOf(slot);
+            if (!channels.isSharedWith(heldSlots[slot])) {
+                heldSlots[slot] = channels;
+                current = false;
+            }
+        }
+        if (current)
+            return names;
+        names.clear();
+        QSet<QString> seen;
+        for (const QStringList &channels : heldSlots) {
+            for (const QString &name : channels) {
                 if (!seen.contains(name)) {
                     seen.insert(name);
                     names << name;
                 }
             }
         }
+        built = true;
         return names;
     }
 

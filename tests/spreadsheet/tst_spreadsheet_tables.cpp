@@ -90,6 +90,7 @@ private slots:
     void newOverlayRowsOfferGraphChannels();
     void allGraphsCellsAreReadOnly();
     void allGraphsOverlayRowsFindEveryGraphsChannels();
+    void allGraphsOverlayRowsFollowChangedChannels();
     void headersAndSizes_data();
     void headersAndSizes();
     void fitsDialogWidth_data();
@@ -542,6 +543,41 @@ void TestSpreadsheetTables::allGraphsOverlayRowsFindEveryGraphsChannels()
             QCOMPARE(channel->getComboBoxCurrentText(), name);
         }
     }
+}
+
+// Rows made after a slot's channels were replaced, or edited in place, offer
+// the channels as they are then, not as an earlier row saw them.
+void TestSpreadsheetTables::allGraphsOverlayRowsFollowChangedChannels()
+{
+    for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(), QStringLiteral("TIME")});
+    Spreadsheet table;
+    table.setSpreadsheetKind(Spreadsheet::AllGraphsKind);
+    const auto offered = [&table](int row) {
+        QStringList names;
+        auto *channel = qobject_cast<ComboBoxWidget *>(table.cellWidget(row, 1));
+        if (channel) {
+            for (int i = 0; i < channel->comboBox()->count(); ++i)
+                names << channel->comboBox()->itemText(i);
+        }
+        return names;
+    };
+    table.insertAllOverlayRow(0, 0);
+    QCOMPARE(offered(0), (QStringList{QString(), QStringLiteral("TIME")}));
+
+    PlotSingleton::replaceOverlayChannelNames(3, new QStringList{QString(), QStringLiteral("RPM")});
+    table.insertAllOverlayRow(1, 1);
+    QCOMPARE(offered(1), (QStringList{QString(), QStringLiteral("TIME"), QStringLiteral("RPM")}));
+
+    PlotSingleton::instance()->overlayChannelNames[5]->append(QStringLiteral("OIL"));
+    table.insertAllOverlayRow(2, 2);
+    QCOMPARE(offered(2), (QStringList{QString(), QStringLiteral("TIME"), QStringLiteral("RPM"), QStringLiteral("OIL")}));
+
+    PlotSingleton::instance()->overlayChannelNames[3]->clear();
+    table.insertAllOverlayRow(3, 3);
+    QCOMPARE(offered(3), (QStringList{QString(), QStringLiteral("TIME"), QStringLiteral("OIL")}));
+    // Rows made earlier keep what they were given.
+    QCOMPARE(offered(1), (QStringList{QString(), QStringLiteral("TIME"), QStringLiteral("RPM")}));
 }
 
 void TestSpreadsheetTables::headersAndSizes_data()
