@@ -17,6 +17,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
 enum Way { BySetRowCount, ByInsertRow, RowsBeforeKind, ByOwnInsert };
@@ -89,6 +93,7 @@ private slots:
     void newOverlayRowsOfferGraphChannels_data();
     void newOverlayRowsOfferGraphChannels();
     void allGraphsCellsAreReadOnly();
+    void refillingRowsLeavesNothingBehind();
     void allGraphsOverlayRowsFindEveryGraphsChannels();
     void allGraphsOverlayRowsFollowChangedChannels();
     void headersAndSizes_data();
@@ -520,6 +525,42 @@ void TestSpreadsheetTables::allGraphsCellsAreReadOnly()
             QVERIFY2(!cell->isEnabled(), qPrintable(QStringLiteral("cell %1,%2").arg(row).arg(column)));
         }
     }
+}
+
+// The overview is emptied and refilled on every visit: the cells of removed
+// rows must leave nothing behind in the table, or every visit grows the heap.
+void TestSpreadsheetTables::refillingRowsLeavesNothingBehind()
+{
+#if defined(__GLIBC__)
+    Spreadsheet table;
+    table.setSpreadsheetKind(Spreadsheet::AllGraphsKind);
+    const int rows = 40;
+    auto refill = [&table]() {
+        table.setRowCount(0);
+        for (int row = 0; row < rows; ++row)
+            table.insertAllVarRow(row, 1);
+        // What an event loop would do: polish the new cells, delete the old.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    for (int round = 0; round < 5; ++round)
+        refill();
+    auto heapInUse = []() {
+        const struct mallinfo2 info = mallinfo2();
+        return qint64(info.uordblks + info.hblkhd);
+    };
+    const int rounds = 150;
+    const qint64 before = heapInUse();
+    for (int round = 0; round < rounds; ++round)
+        refill();
+    const qint64 grown = heapInUse() - before;
+    const qint64 cells = qint64(rounds) * rows * table.columnCount();
+    // A forgotten cell costs a hash node (about 30 bytes) or more; the event
+    // queue's buffer adds a fixed noise of some 100 KiB at most.
+    QVERIFY2(grown < 8 * cells, qPrintable(QStringLiteral("%1 bytes for %2 cells").arg(grown).arg(cells)));
+#else
+    QSKIP("needs glibc's heap statistics");
+#endif
 }
 
 void TestSpreadsheetTables::allGraphsOverlayRowsFindEveryGraphsChannels()
