@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <unistd.h>
 
@@ -21,6 +22,17 @@ inline qint64 residentKiB()
     if (fields.size() < 2)
         return -1;
     return fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024;
+}
+
+// A variable catalogue of count names that sort in catalogue order, as a
+// site's channel list would.
+inline QStringList catalogue(int count)
+{
+    QStringList names;
+    names.reserve(count);
+    for (int i = 0; i < count; ++i)
+        names << QStringLiteral("CELL4.ENGINE.CHANNEL_%1.VALUE").arg(i, 5, 10, QLatin1Char('0'));
+    return names;
 }
 
 } // namespace bench_support

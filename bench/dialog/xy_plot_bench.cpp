@@ -120,14 +120,7 @@ Options parseOptions(const QStringList &args)
     return o;
 }
 
-QStringList catalogue(int count)
-{
-    QStringList names;
-    names.reserve(count);
-    for (int i = 0; i < count; ++i)
-        names << QStringLiteral("CELL4.ENGINE.CHANNEL_%1.VALUE").arg(i, 5, 10, QLatin1Char('0'));
-    return names;
-}
+using bench_support::catalogue;
 
 // The list a logger file gives a slot: an empty entry in front, then the
 // file's channels; every slot's file has channels of its own.

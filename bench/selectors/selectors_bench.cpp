@@ -27,14 +27,7 @@ const int repetitions = 31;
 const double timeLimit = 1.3;
 const qint64 memoryLimitKiB = 1024;
 
-QStringList catalogue(int count)
-{
-    QStringList names;
-    names.reserve(count);
-    for (int i = 0; i < count; ++i)
-        names << QStringLiteral("CELL4.ENGINE.CHANNEL_%1.VALUE").arg(i, 5, 10, QLatin1Char('0'));
-    return names;
-}
+using bench_support::catalogue;
 
 using bench_support::residentKiB;
 
