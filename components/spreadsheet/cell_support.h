@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -24,17 +26,57 @@ inline QHBoxLayout *cellLayout(QWidget *cell)
     return layout;
 }
 
+// A combo that builds its popup list when it is first opened. QComboBox
+// builds it as soon as the combo gets a font or a style of its own, which
+// every cell under a style sheet does, and then lays the list out again: a
+// dialog full of cells would build hundreds of popups nobody opens, each
+// laying out its names.
+class LazyPopupCombo : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        if (!popupBuilt()) {
+            QWidget *popup = view()->parentWidget();
+            if (popup)
+                popup->setFont(font());
+        }
+        QComboBox::showPopup();
+    }
+
+    // The popup is the combo's one direct child frame.
+    bool popupBuilt() const { return findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly) != nullptr; }
+
+protected:
+    // Until the popup exists there is nothing to hand a new font or style
+    // to (moving a page into a styled tab widget is such a change); a popup
+    // built later takes the combo's font and style then. What the combo
+    // itself needs of the change, the widget base does: repaint and a new
+    // size hint.
+    void changeEvent(QEvent *event) override
+    {
+        const bool reachesPopup = event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
+        if (reachesPopup && !popupBuilt() && !lineEdit()) {
+            QWidget::changeEvent(event);
+            return;
+        }
+        QComboBox::changeEvent(event);
+    }
+};
+
 // A combo whose size comes from its minimum contents length alone, as with
 // QComboBox::AdjustToMinimumContentsLength[WithIcon], without looking at a
 // single item: QComboBox's default policy measures the text of every item
 // for its size hint, which for a table of channel or variable lists is
 // hundreds of thousands of text layouts; and setting one of those policies
 // builds the popup of every cell up front.
-class LengthSizedCombo : public QComboBox
+class LengthSizedCombo : public LazyPopupCombo
 {
 public:
     LengthSizedCombo(QWidget *parent, bool roomForIcon)
-        : QComboBox(parent)
+        : LazyPopupCombo(parent)
         , m_roomForIcon(roomForIcon)
     {
     }

@@ -93,18 +93,22 @@ const QVector<QIcon> &lineStyleIcons()
 // with 150 of these cells would pay up front; so the closed combo paints
 // its current line itself, and the popup gets the icon size when it is
 // first opened.
-class LineStyleCombo : public QComboBox
+// Its size is that of an item without text: the icon and the frame.
+class LineStyleCombo : public xy_cells::LengthSizedCombo
 {
 public:
-    using QComboBox::QComboBox;
+    explicit LineStyleCombo(QWidget *parent)
+        : LengthSizedCombo(parent, true)
+    {
+    }
 
-    QSize sizeHint() const override { return widened(QComboBox::sizeHint()); }
-    QSize minimumSizeHint() const override { return widened(QComboBox::minimumSizeHint()); }
+    QSize sizeHint() const override { return widened(LengthSizedCombo::sizeHint()); }
+    QSize minimumSizeHint() const override { return widened(LengthSizedCombo::minimumSizeHint()); }
 
     void showPopup() override
     {
         setIconSize(styleIconSize);
-        QComboBox::showPopup();
+        LengthSizedCombo::showPopup();
     }
 
 protected:

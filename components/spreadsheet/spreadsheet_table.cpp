@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,10 +17,13 @@
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVector>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -154,6 +158,74 @@ QWidget *createCell(Cell cell, QWidget *parent, const QStringList &channels)
     return nullptr;
 }
 
+bool isOverview(RowLayout layout)
+{
+    return layout == RowLayout::AllVariables || layout == RowLayout::AllOverlay;
+}
+
+// Puts a kept cell back into the state of a new one.
+void resetCell(Cell cell, QWidget *widget, const QStringList &channels)
+{
+    switch (cell) {
+    case Cell::AxisSide:
+        static_cast<IconButtonWidget *>(widget)->setLeftSelected(true);
+        break;
+    case Cell::Color:
+        static_cast<LineEditColorWidget *>(widget)->setBGStyleSheet(QColor(Qt::white).name());
+        break;
+    case Cell::GraphLabel:
+        static_cast<LineEditWidget *>(widget)->setLineEditText(QString());
+        break;
+    case Cell::LineStyle: {
+        auto *line = static_cast<Combo_SpinBoxWidget *>(widget);
+        line->setComboBoxCurrentIndex(0);
+        line->setSpinBoxValue(1);
+        break;
+    }
+    case Cell::Variable:
+        static_cast<ZelVariable *>(widget)->comboBox()->setCurrentIndex(-1);
+        break;
+    case Cell::Channel: {
+        auto *combo = static_cast<ComboBoxWidget *>(widget);
+        // The list a cell holds is mostly the very list offered now, which
+        // compares at once.
+        const auto *names = qobject_cast<const QStringListModel *>(combo->comboBox()->model());
+        if (names && names->stringList() == channels)
+            combo->setComboBoxCurrentIndex(-1);
+        else
+            combo->setComboBoxContentsList(channels); // nothing chosen
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// The view hands the cell of a removed row to its delegate to be destroyed;
+// this one lets the table keep the cells it can use again.
+class CellKeeper : public QStyledItemDelegate
+{
+public:
+    using Keep = std::function<bool(QWidget *)>;
+
+    CellKeeper(QObject *parent, Keep keep)
+        : QStyledItemDelegate(parent)
+        , m_keep(std::move(keep))
+    {
+    }
+
+    void stopKeeping() { m_keep = nullptr; }
+
+    void destroyEditor(QWidget *editor, const QModelIndex &index) const override
+    {
+        if (!m_keep || !m_keep(editor))
+            QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
+private:
+    Keep m_keep;
+};
+
 } // namespace
 
 struct Spreadsheet::Private : public QObject
@@ -174,6 +246,47 @@ struct Spreadsheet::Private : public QObject
     QAction *addRowAction = nullptr;
     QAction *deleteRowAction = nullptr;
     QMetaObject::Connection modelConnections[3];
+    CellKeeper *keeper = nullptr;
+
+    // The overview is emptied and filled again on every visit. Building
+    // hundreds of cells each time is most of what a visit would cost, and
+    // styled widgets leave traces in the style caches for good; so the
+    // cells of its removed rows are kept, hidden, and serve the next rows.
+    QHash<QWidget *, Cell> reusable;
+    QHash<int, QVector<QWidget *>> spare;
+
+    bool keep(QWidget *cell)
+    {
+        const auto found = reusable.constFind(cell);
+        if (found == reusable.constEnd())
+            return false;
+        cell->hide();
+        spare[int(*found)].append(cell);
+        return true;
+    }
+
+    void forget(QObject *cell)
+    {
+        const auto found = reusable.find(static_cast<QWidget *>(cell));
+        if (found == reusable.end())
+            return;
+        spare[int(*found)].removeAll(static_cast<QWidget *>(cell));
+        reusable.erase(found);
+    }
+
+    QWidget *overviewCell(Cell cell, const QStringList &channels)
+    {
+        QVector<QWidget *> &kept = spare[int(cell)];
+        if (!kept.isEmpty()) {
+            QWidget *widget = kept.takeLast();
+            resetCell(cell, widget, channels);
+            return widget;
+        }
+        QWidget *widget = createCell(cell, q->viewport(), channels);
+        reusable.insert(widget, cell);
+        QObject::connect(widget, &QObject::destroyed, this, [this](QObject *gone) { forget(gone); });
+        return widget;
+    }
 
     RowLayout kindLayout() const
     {
@@ -263,11 +376,13 @@ struct Spreadsheet::Private : public QObject
                                                                        : QStringList();
         const int count = std::min(int(columns.size()), q->columnCount());
         QWidget *viewport = q->viewport();
+        const bool overview = isOverview(layout);
         for (int column = 0; column < count; ++column) {
-            QWidget *cell = createCell(columns.at(column).cell, viewport, channels);
+            const Cell type = columns.at(column).cell;
+            QWidget *cell = overview ? overviewCell(type, channels) : createCell(type, viewport, channels);
             takeTableFont(cell);
-            if (kind == AllGraphsKind)
-                cell->setEnabled(false); // an overview, edited on the graph tabs
+            // An overview, edited on the graph tabs.
+            cell->setEnabled(kind != AllGraphsKind);
             q->setCellWidget(row, column, cell);
         }
         if (layout == RowLayout::YAxis)
@@ -597,18 +712,24 @@ Spreadsheet::Spreadsheet(QWidget *parent)
     d->modelConnections[2] =
         connect(model(), &QAbstractItemModel::modelReset, this, [this]() { d->updateRowActions(); });
     installEventFilter(d);
+    d->keeper = new CellKeeper(this, [this](QWidget *cell) { return d->keep(cell); });
+    setItemDelegate(d->keeper);
 }
 
 // A view that drops the cell widgets of removed rows itself keeps each one's
 // address in a private set for good (Qt 5): a leak per cell that every refill
 // of a table repeats. removeCellWidget forgets it, so the cells go that way
-// before the view's own handling of the removal.
+// before the view's own handling of the removal; the overview's cells, which
+// the table keeps for its next rows, stay at their addresses.
 void Spreadsheet::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
     if (!parent.isValid()) {
         for (int row = start; row <= end; ++row) {
-            for (int column = 0; column < columnCount(); ++column)
-                removeCellWidget(row, column);
+            for (int column = 0; column < columnCount(); ++column) {
+                QWidget *cell = cellWidget(row, column);
+                if (cell && !d->reusable.contains(cell))
+                    removeCellWidget(row, column);
+            }
         }
     }
     QTableWidget::rowsAboutToBeRemoved(parent, start, end);
@@ -622,6 +743,7 @@ Spreadsheet::~Spreadsheet()
     removeEventFilter(d);
     if (QWidget *bar = horizontalScrollBar()->parentWidget())
         bar->removeEventFilter(d);
+    d->keeper->stopKeeping();
     delete d;
 }
 

@@ -21,18 +21,17 @@ namespace {
 // costs several times a plain one to build, and its completer re-filters
 // the whole catalogue each time the choice changes, which loading would pay
 // for every selector.
-class SelectorCombo : public QComboBox
+class SelectorCombo : public xy_cells::LengthSizedCombo
 {
 public:
     explicit SelectorCombo(QWidget *parent)
-        : QComboBox(parent)
+        : LengthSizedCombo(parent, true)
     {
-        setModel(VariableCatalogue::instance()); // first: the policy builds the popup list on it
-        setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        // Sized from the minimum contents length alone: a sizing policy
+        // would build the popup list of every selector up front, the most
+        // costly part of a selector, while the user opens one at a time.
+        setModel(VariableCatalogue::instance());
         setMinimumContentsLength(16);
-        // The policy has built the popup list already; lay it out without
-        // measuring every name.
-        tuneList(qobject_cast<QListView *>(view()));
         // setModel picked the first name; a new selector has no choice. A
         // new catalogue leaves no choice either (QComboBox would pick the
         // first name again on the model reset).
@@ -41,6 +40,13 @@ public:
         // Long names do not fit a table column; the tip shows the whole one.
         connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
                 [this](int index) { setToolTip(index >= 0 ? itemText(index) : QString()); });
+    }
+
+    void showPopup() override
+    {
+        // Built now if not before; lay it out without measuring every name.
+        tuneList(qobject_cast<QListView *>(view()));
+        LengthSizedCombo::showPopup();
     }
 
 protected:
