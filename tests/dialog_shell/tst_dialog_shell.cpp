@@ -470,7 +470,6 @@ void TstDialogShell::queuedShowAndSignal()
     QTRY_VERIFY(d->isVisible());
     QCOMPARE(A::ui(*d)->configTabs->currentIndex(), 1);
     QCOMPARE(A::ui(*d)->axesConfigTabs->currentIndex(), 2);
-    QCOMPARE(d->windowTitle(), QStringLiteral("Configuration for queued.cfg"));
 
     Receiver receiver;
     QVERIFY(connect(d.get(), SIGNAL(applyPressedSignal(Plot_Screen_Info *)), &receiver,
@@ -685,43 +684,29 @@ void TstDialogShell::addDelete_data()
     QTest::addColumn<QString>("boxTitle");
     QTest::addColumn<QString>("boxText");
 
-    const QString none;
-    QTest::newRow("delete a middle graph")
-        << 5 << none << QStringList({"3-"}) << QStringList({"1245"}) << "11011000" << 1 << "Graph 4"
-        << none << none;
-    QTest::newRow("delete, then add it back")
-        << 5 << none << QStringList({"3-", "2+"}) << QStringList({"1245", "12345"}) << "11111000" << 2
-        << "Graph 2" << none << none;
-    QTest::newRow("add fills the gap after the current graph")
-        << 5 << none << QStringList({"3-", "1+"}) << QStringList({"1245", "12345"}) << "11111000" << 2
-        << "Graph 1" << none << none;
-    QTest::newRow("add after the last graph")
-        << 3 << none << QStringList({"3+"}) << QStringList({"1234"}) << "11110000" << 1 << "Graph 3"
-        << none << none;
-    QTest::newRow("add skips shown graphs")
-        << 5 << none << QStringList({"2-", "4+"}) << QStringList({"1345", "13456"}) << "10111100" << 2
-        << "Graph 4" << none << none;
-    QTest::newRow("only earlier graphs hidden: first hidden")
-        << 8 << none << QStringList({"2-", "5-", "8+", "8+"})
-        << QStringList({"1345678", "134678", "1234678", "12345678"}) << "11111111" << 4 << "Graph 8"
-        << none << none;
-    QTest::newRow("no graphs: graph 1 stays and can be added")
-        << 0 << none << QStringList({"1+"}) << QStringList({"1"}) << "10000000" << 1 << "Graph 1"
-        << none << none;
-    QTest::newRow("delete on All") << 3 << none << QStringList({"A-"}) << QStringList({"123"}) << "11100000"
-                                   << 1 << "All" << none << none;
-    QTest::newRow("add on All") << 3 << none << QStringList({"A+"}) << QStringList({"123"}) << "11100000"
-                                << 0 << "All" << none << none;
-    QTest::newRow("delete graph 1 refused")
-        << 3 << none << QStringList({"1-"}) << QStringList({"123"}) << "11100000" << 1 << "Graph 1"
-        << "One Graph is Minimum" << "There must be atleast 1 graph shown.\n\nA delete is not applicable now.";
-    QTest::newRow("add with eight shown refused")
-        << 8 << none << QStringList({"5+"}) << QStringList({"12345678"}) << "11111111" << 0 << "Graph 5"
-        << "Eight Graphs is Max" << "The application only supports showing 8 graphs.";
-    QTest::newRow("add while panned") << 3 << "00100000" << QStringList({"3+"}) << QStringList({"123"})
-                                      << "11100000" << 0 << "Graph 3" << none << none;
-    QTest::newRow("delete while zoomed") << 3 << "z10000000" << QStringList({"2-"}) << QStringList({"123"})
-                                         << "11100000" << 0 << "Graph 2" << none << none;
+    auto row = [](const char *name, int graphs, const QString &lock, const QStringList &steps,
+                  const QStringList &tabs, const char *visible, int signalCount, const char *current,
+                  const QString &boxTitle = QString(), const QString &boxText = QString()) {
+        QTest::newRow(name) << graphs << lock << steps << tabs << QString::fromLatin1(visible) << signalCount
+                            << QString::fromLatin1(current) << boxTitle << boxText;
+    };
+    row("delete a middle graph", 5, "", {"3-"}, {"1245"}, "11011000", 1, "Graph 4");
+    row("delete, then add it back", 5, "", {"3-", "2+"}, {"1245", "12345"}, "11111000", 2, "Graph 2");
+    row("add fills the gap after the current graph", 5, "", {"3-", "1+"}, {"1245", "12345"}, "11111000", 2,
+        "Graph 1");
+    row("add after the last graph", 3, "", {"3+"}, {"1234"}, "11110000", 1, "Graph 3");
+    row("add skips shown graphs", 5, "", {"2-", "4+"}, {"1345", "13456"}, "10111100", 2, "Graph 4");
+    row("only earlier graphs hidden: first hidden", 8, "", {"2-", "5-", "8+", "8+"},
+        {"1345678", "134678", "1234678", "12345678"}, "11111111", 4, "Graph 8");
+    row("no graphs: graph 1 stays and can be added", 0, "", {"1+"}, {"1"}, "10000000", 1, "Graph 1");
+    row("delete on All", 3, "", {"A-"}, {"123"}, "11100000", 1, "All");
+    row("add on All", 3, "", {"A+"}, {"123"}, "11100000", 0, "All");
+    row("delete graph 1 refused", 3, "", {"1-"}, {"123"}, "11100000", 1, "Graph 1", "One Graph is Minimum",
+        "There must be atleast 1 graph shown.\n\nA delete is not applicable now.");
+    row("add with eight shown refused", 8, "", {"5+"}, {"12345678"}, "11111111", 0, "Graph 5",
+        "Eight Graphs is Max", "The application only supports showing 8 graphs.");
+    row("add while panned", 3, "00100000", {"3+"}, {"123"}, "11100000", 0, "Graph 3");
+    row("delete while zoomed", 3, "z10000000", {"2-"}, {"123"}, "11100000", 0, "Graph 2");
 }
 
 void TstDialogShell::addDelete()

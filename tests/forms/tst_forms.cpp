@@ -121,6 +121,69 @@ bool writeIcon(const QString &path, const QColor &color)
     return QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "PNG");
 }
 
+// One checked property of an object, spelled as the tables below spell it:
+// "font" is "none" when the form sets no font, else "<points>[ bold][ italic]";
+// "align" is right, center or plain, plus " ltr" when the form sets the
+// direction; "items" are a combo's entries and "pages" a tab widget's
+// "<class> <page>:<title>" joined by '|'; "header" is the default section
+// size of a table's column header.
+QString probe(QObject *object, const QString &key)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    auto *label = qobject_cast<QLabel *>(object);
+    if (key == QLatin1String("font")) {
+        if (!widget->testAttribute(Qt::WA_SetFont))
+            return QStringLiteral("none");
+        QString s = QString::number(widget->font().pointSize());
+        if (widget->font().bold())
+            s += QLatin1String(" bold");
+        if (widget->font().italic())
+            s += QLatin1String(" italic");
+        return s;
+    }
+    if (key == QLatin1String("style"))
+        return widget->styleSheet();
+    if (key == QLatin1String("align")) {
+        const int a = int(label->alignment());
+        QString s = a == int(Qt::AlignRight | Qt::AlignVCenter)  ? QStringLiteral("right")
+                    : a == int(Qt::AlignCenter)                  ? QStringLiteral("center")
+                    : a == int(Qt::AlignLeft | Qt::AlignVCenter) ? QStringLiteral("plain")
+                                                                 : QString::number(a);
+        if (label->testAttribute(Qt::WA_SetLayoutDirection))
+            s += QLatin1String(" ltr");
+        if (label->layoutDirection() != Qt::LeftToRight)
+            s += QLatin1String(" not left to right");
+        return s;
+    }
+    if (key == QLatin1String("buddy"))
+        return label->buddy() ? label->buddy()->objectName() : QString();
+    if (key == QLatin1String("selectionMode"))
+        return QString::number(qobject_cast<QAbstractItemView *>(object)->selectionMode());
+    if (key == QLatin1String("header")) {
+        const QHeaderView *header = qobject_cast<QTableWidget *>(object)->horizontalHeader();
+        return QString::number(header->defaultSectionSize())
+               + (header->cascadingSectionResizes() ? QLatin1String(" cascading") : QLatin1String(""));
+    }
+    if (key == QLatin1String("pages")) {
+        auto *tabs = qobject_cast<QTabWidget *>(object);
+        QStringList pages;
+        for (int i = 0; i < tabs->count(); ++i)
+            pages << QStringLiteral("%1 %2:%3").arg(QLatin1String(tabs->widget(i)->metaObject()->className()),
+                                                    tabs->widget(i)->objectName(), tabs->tabText(i));
+        return pages.join(QLatin1Char('|'));
+    }
+    if (key == QLatin1String("items")) {
+        auto *combo = qobject_cast<QComboBox *>(object);
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        return items.join(QLatin1Char('|'));
+    }
+    return object->property(key.toLatin1().constData()).toString();
+}
+
+enum : int { StyleDefault = -1, NotObservable = -2 };
+
 } // namespace
 
 class tst_Forms : public QObject
@@ -131,37 +194,15 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
-    void objectTree_data();
-    void objectTree();
+    void objects_data();
+    void objects();
     void objectNamesAreUnique_data();
     void objectNamesAreUnique();
-    void boxLayoutItems_data();
-    void boxLayoutItems();
-    void gridCells_data();
-    void gridCells();
-    void layoutSpacingAndMargins_data();
-    void layoutSpacingAndMargins();
-    void tabPages_data();
-    void tabPages();
-    void texts_data();
-    void texts();
-    void comboItems_data();
-    void comboItems();
-    void tables_data();
-    void tables();
+    void layouts_data();
+    void layouts();
     void tableSetupOrder_data();
     void tableSetupOrder();
-    void fonts_data();
-    void fonts();
-    void styleSheets_data();
-    void styleSheets();
-    void alignments_data();
-    void alignments();
-    void buddies_data();
-    void buddies();
     void tabOrder();
-    void buttons_data();
-    void buttons();
     void buttonIcons();
     void rateFieldsOnPlotPageOnly_data();
     void rateFieldsOnPlotPageOnly();
@@ -213,53 +254,96 @@ QObject *tst_Forms::named(const QString &which, const QString &name) const
 
 // ------------------------------------------------------------ object tree
 
-void tst_Forms::objectTree_data()
+// Every object the forms create: class, parent and, as "key=value", the
+// texts, fonts, style sheets, alignments, buddies and choices they set.
+void tst_Forms::objects_data()
 {
     addFormColumn();
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("parentName");
+    QTest::addColumn<QStringList>("properties");
 
-    auto row = [](const char *which, const QString &name, const char *cls, const QString &parent) {
+    auto row = [](const char *which, const QString &name, const char *cls, const QString &parent,
+                  const QStringList &properties) {
         QTest::addRow("%s %s", which, qPrintable(name))
-            << QString::fromLatin1(which) << name << QString::fromLatin1(cls) << parent;
+            << QString::fromLatin1(which) << name << QString::fromLatin1(cls) << parent << properties;
     };
-    auto d = [&row](const QString &name, const char *cls, const QString &parent) {
-        row("dialog", name, cls, parent);
-    };
+    auto d = [&row](const QString &name, const char *cls, const QString &parent,
+                    const QStringList &properties = {}) { row("dialog", name, cls, parent, properties); };
+    auto t = [&row](const QString &name, const char *cls, const QString &parent,
+                    const QStringList &properties = {}) { row("tab", name, cls, parent, properties); };
+    const QString red = QStringLiteral("style=") + Red;
+    const QString heading = QStringLiteral("style=") + OverlayHeading;
+    const QString sideTabs = QStringLiteral("style=") + SideTabs;
+    const QString modeLabel[] = {"text=Pan/Zoom Mode", "font=14 bold italic", red, "align=center"};
+    const QStringList mode(std::begin(modeLabel), std::end(modeLabel));
+    const QStringList displayTypes{"items=Full Trace|Marker Only|Comet", "currentIndex=0"};
+    const QStringList plainButton{"autoDefault=false", "default=false", "toolTip="};
     const QString dlg = QStringLiteral("Plot_Config_Dialog");
+    // "*": as a new table has it, when the form leaves it alone.
+    auto table = [](int kind, int graph, int columns, int rows, bool contextMenu, const char *font,
+                    bool variableHeader = false) {
+        QStringList p{QStringLiteral("spreadsheetKind=%1").arg(kind),
+                      graph ? QStringLiteral("graphNumber=%1").arg(graph) : QStringLiteral("graphNumber=*"),
+                      QStringLiteral("columnCount=%1").arg(columns), QStringLiteral("rowCount=%1").arg(rows),
+                      QStringLiteral("selectionMode=%1").arg(QAbstractItemView::NoSelection),
+                      contextMenu ? QStringLiteral("contextMenuVisible=true") : QStringLiteral("contextMenuVisible=*")};
+        if (*font)
+            p << QLatin1String("font=") + QLatin1String(font);
+        if (variableHeader)
+            p << QStringLiteral("header=100");
+        return p;
+    };
+    QStringList plotPages{"QWidget plotAllTab:All"}, axesPages;
+    for (int n = 1; n <= 8; ++n) {
+        plotPages << QStringLiteral("QWidget plot%1Tab:Graph %1").arg(n);
+        axesPages << QStringLiteral("QWidget graphAxes%1:Graph %1").arg(n);
+    }
 
-    d(dlg, "QDialog", QString());
+    d(dlg, "QDialog", QString(), {"windowTitle=Plot Configuration Dialog"});
     d("verticalLayout_3", "QVBoxLayout", dlg);
     d("verticalLayout", "QVBoxLayout", "verticalLayout_3");
-    d("configTabs", "QTabWidget", dlg);
+    d("configTabs", "QTabWidget", dlg,
+      {"font=12", "style=QTabBar::tab { height: 30px; width: 250px; }\n\n", "currentIndex=0",
+       "pages=QWidget plotConfigTab:Plot|QWidget axesConfigTab:Axes|QWidget frameConfigTab:Frame"});
     d("horizontalLayout_2", "QHBoxLayout", "verticalLayout");
-    d("btnOk", "QPushButton", dlg);
-    d("btnApply", "QPushButton", dlg);
-    d("btnCancel", "QPushButton", dlg);
+    d("btnOk", "QPushButton", dlg, QStringList{"text=Ok"} + plainButton);
+    d("btnApply", "QPushButton", dlg, QStringList{"text=Apply"} + plainButton);
+    d("btnCancel", "QPushButton", dlg, QStringList{"text=Cancel"} + plainButton);
 
     d("verticalLayout_13", "QVBoxLayout", "plotConfigTab");
-    d("plotConfigTabs", "QTabWidget", "plotConfigTab");
+    d("plotConfigTabs", "QTabWidget", "plotConfigTab",
+      {"font=10", sideTabs, "currentIndex=2", "pages=" + plotPages.join(QLatin1Char('|'))});
     d("verticalLayout_5", "QVBoxLayout", "plotAllTab");
-    d("plotAllVarSpreadsheet", "Spreadsheet", "plotAllTab");
-    d("lblOverlay1_2", "QLabel", "plotAllTab");
-    d("plotAllOverlaySpreadsheet", "Spreadsheet", "plotAllTab");
+    d("plotAllVarSpreadsheet", "Spreadsheet", "plotAllTab", table(9, 0, 6, 0, true, "10"));
+    d("lblOverlay1_2", "QLabel", "plotAllTab", {"text=Overlay", "font=none", heading});
+    d("plotAllOverlaySpreadsheet", "Spreadsheet", "plotAllTab", table(9, 0, 6, 0, true, "10"));
 
     d("frame", "QFrame", "plotConfigTab");
     d("verticalLayout_2", "QVBoxLayout", "frame");
     d("gridLayout", "QGridLayout", "verticalLayout_2");
-    for (const char *label : {"lblScreenRefreshRate", "lblScreenRefreshRateUnits",
-                              "lblScreenRefreshRateInterval", "lblScreenRefreshRateIntervalUnits",
-                              "lblDataSampleRate", "lblDataSampleRateUnits", "lblDataSampleRateInterval",
-                              "lblDataSampleRateIntervalUnits", "lblDataStorage"})
-        d(label, "QLabel", "frame");
+    d("lblScreenRefreshRate", "QLabel", "frame",
+      {"text=Screen Refresh Rate", "align=right ltr", "buddy=lineEditScreenRefreshRate"});
+    d("lblScreenRefreshRateUnits", "QLabel", "frame", {"text=[Hz]", "buddy="});
+    d("lblScreenRefreshRateInterval", "QLabel", "frame",
+      {"text== Interval", "align=plain", "buddy=lineEditScreenRefreshInterval"});
+    d("lblScreenRefreshRateIntervalUnits", "QLabel", "frame", {"text=[msec]"});
+    d("lblDataSampleRate", "QLabel", "frame",
+      {"text=Data Sample Rate", "align=right ltr", "buddy=lineEditDataSampleRate"});
+    d("lblDataSampleRateUnits", "QLabel", "frame", {"text=[Hz]"});
+    d("lblDataSampleRateInterval", "QLabel", "frame", {"text== Interval", "buddy=lineEditDataSampleInterval"});
+    d("lblDataSampleRateIntervalUnits", "QLabel", "frame", {"text=[msec]", "align=plain"});
+    d("lblDataStorage", "QLabel", "frame", {"text=Data Storage", "align=right ltr", "buddy=lineEditDataStorage"});
     for (const char *edit : {"lineEditScreenRefreshRate", "lineEditScreenRefreshInterval",
                              "lineEditDataSampleRate", "lineEditDataSampleInterval", "lineEditDataStorage"})
         d(edit, "QLineEdit", "frame");
-    d("cmbDataStorageUnits", "QComboBox", "frame");
+    d("cmbDataStorageUnits", "QComboBox", "frame", {"items=Seconds|Minutes|Hours", "currentIndex=0"});
 
+    d("axesConfigTab", "QWidget", "qt_tabwidget_stackedwidget", {sideTabs});
     d("verticalLayout_22", "QVBoxLayout", "axesConfigTab");
-    d("axesConfigTabs", "QTabWidget", "axesConfigTab");
+    d("axesConfigTabs", "QTabWidget", "axesConfigTab",
+      {"font=10", "style=", "currentIndex=0", "pages=" + axesPages.join(QLatin1Char('|'))});
     d("verticalLayout_31", "QVBoxLayout", "frameConfigTab");
     d("plot_frame_tab", "Base_Plot_Frame_Tab", "frameConfigTab");
 
@@ -268,76 +352,74 @@ void tst_Forms::objectTree_data()
         const QString page = numbered("plot%1Tab", n);
         const QString frame = QString::fromLatin1(g.frame);
         d(g.pageLayout, "QVBoxLayout", page);
-        d(numbered("lblPlot%1Mode", n), "QLabel", page);
-        d(numbered("plot%1XYVarSpreadsheet", n), "Spreadsheet", page);
-        d(numbered("lblOverlay%1", n), "QLabel", page);
-        d(numbered("plot%1XYOverlaySpreadsheet", n), "Spreadsheet", page);
+        d(numbered("lblPlot%1Mode", n), "QLabel", page, mode);
+        d(numbered("plot%1XYVarSpreadsheet", n), "Spreadsheet", page, table(10, n, 5, 1, false, "none", true));
+        d(numbered("lblOverlay%1", n), "QLabel", page, {"text=Overlay", heading});
+        d(numbered("plot%1XYOverlaySpreadsheet", n), "Spreadsheet", page, table(11, n, 5, 1, false, "none"));
         d(frame, "QFrame", page);
         d(g.grid, "QGridLayout", frame);
-        d(g.overlayFileLabel, "QLabel", frame);
-        d(numbered("lblOverlayFilePlot%1", n), "QLabel", frame);
-        d(numbered("btnOverlayFile%1", n), "QPushButton", frame);
-        d(numbered("lblDisplayType%1", n), "QLabel", frame);
-        d(numbered("cboDisplayType%1", n), "QComboBox", frame);
-        d(numbered("lblCometLength%1", n), "QLabel", frame);
+        d(g.overlayFileLabel, "QLabel", frame, {"text=Overlay File:"});
+        d(numbered("lblOverlayFilePlot%1", n), "QLabel", frame, {"text="});
+        d(numbered("btnOverlayFile%1", n), "QPushButton", frame, {"text=Overlay File ..."});
+        d(numbered("lblDisplayType%1", n), "QLabel", frame, {"text=Display Type:", "align=right"});
+        d(numbered("cboDisplayType%1", n), "QComboBox", frame, displayTypes);
+        d(numbered("lblCometLength%1", n), "QLabel", frame, {"text=Comet Length [sec]:", "align=right"});
         d(numbered("spinCometLength%1", n), "QSpinBox", frame);
-        d(g.datapointBox, "QGroupBox", frame);
+        d(g.datapointBox, "QGroupBox", frame, {"title=Datapoints"});
         d(g.datapointLayout, "QVBoxLayout", g.datapointBox);
-        d(numbered("radDatapointShowPlot%1", n), "QRadioButton", g.datapointBox);
-        d(numbered("radDatapointHidePlot%1", n), "QRadioButton", g.datapointBox);
-        d(g.xyValuesBox, "QGroupBox", frame);
+        d(numbered("radDatapointShowPlot%1", n), "QRadioButton", g.datapointBox, {"text=Show"});
+        d(numbered("radDatapointHidePlot%1", n), "QRadioButton", g.datapointBox, {"text=Hide"});
+        d(g.xyValuesBox, "QGroupBox", frame, {"title=XY Values"});
         d(g.xyValuesLayout, "QVBoxLayout", g.xyValuesBox);
-        d(numbered("radXYValuesShowPlot%1", n), "QRadioButton", g.xyValuesBox);
-        d(numbered("radXYValuesHidePlot%1", n), "QRadioButton", g.xyValuesBox);
+        d(numbered("radXYValuesShowPlot%1", n), "QRadioButton", g.xyValuesBox, {"text=Show"});
+        d(numbered("radXYValuesHidePlot%1", n), "QRadioButton", g.xyValuesBox, {"text=Hide"});
 
         const QString axes = numbered("graphAxes%1", n);
         const QString axesFrame = numbered("graphAxesFrame%1", n);
         d(axesPageLayouts[n - 1][0], "QVBoxLayout", axes);
         d(axesFrame, "QFrame", axes);
         d(axesPageLayouts[n - 1][1], "QVBoxLayout", axesFrame);
-        d(numbered("lblAxes%1Mode", n), "QLabel", axesFrame);
-        d(numbered("lblGraph%1YAxes", n), "QLabel", axesFrame);
-        d(numbered("graph%1YAxesSpreadsheet", n), "Spreadsheet", axesFrame);
-        d(numbered("lblGraph%1TimeAxis", n), "QLabel", axesFrame);
-        d(numbered("graph%1XAxisSpreadsheet", n), "Spreadsheet", axesFrame);
+        d(numbered("lblAxes%1Mode", n), "QLabel", axesFrame, mode);
+        d(numbered("lblGraph%1YAxes", n), "QLabel", axesFrame, {"text=Y Axes", "font=20", red, "align=plain"});
+        d(numbered("graph%1YAxesSpreadsheet", n), "Spreadsheet", axesFrame, table(2, n, 8, 2, false, "10"));
+        d(numbered("lblGraph%1TimeAxis", n), "QLabel", axesFrame, {"text=X Axis", "font=20", red});
+        d(numbered("graph%1XAxisSpreadsheet", n), "Spreadsheet", axesFrame, table(12, n, 7, 1, false, "10"));
     }
 
-    auto t = [&row](const QString &name, const char *cls, const QString &parent) {
-        row("tab", name, cls, parent);
-    };
     const QString top = QStringLiteral("XY_Plot_Config_Tab");
-    t(top, "QWidget", QString());
+    t(top, "QWidget", QString(), {"windowTitle="});
     t("verticalLayout", "QVBoxLayout", top);
-    t("lblPlotMode", "QLabel", top);
-    t("lblLiveData", "QLabel", top);
-    t("plotXYVarSpreadsheet", "Spreadsheet", top);
-    t("lblOverlay", "QLabel", top);
-    t("plotXYOverlaySpreadsheet", "Spreadsheet", top);
+    t("lblPlotMode", "QLabel", top, mode);
+    t("lblLiveData", "QLabel", top, {"text=Live Data", heading});
+    t("plotXYVarSpreadsheet", "Spreadsheet", top, table(10, 0, 5, 1, false, "none", true));
+    t("lblOverlay", "QLabel", top, {"text=Overlay", heading});
+    t("plotXYOverlaySpreadsheet", "Spreadsheet", top, table(11, 0, 5, 1, false, ""));
     t("widget", "QWidget", top);
     t("gridLayout_2", "QGridLayout", "widget");
-    t("label_7", "QLabel", "widget");
-    t("lblDisplayType", "QLabel", "widget");
-    t("cboDisplayType", "QComboBox", "widget");
-    t("DatapointGrpBox", "QGroupBox", "widget");
+    t("label_7", "QLabel", "widget", {"text=Overlay File:", "align=plain"});
+    t("lblDisplayType", "QLabel", "widget", {"text=Display Type:", "align=right"});
+    t("cboDisplayType", "QComboBox", "widget", displayTypes);
+    t("DatapointGrpBox", "QGroupBox", "widget", {"title=Datapoints"});
     t("verticalLayout_34", "QVBoxLayout", "DatapointGrpBox");
-    t("radDatapointShowPlot", "QRadioButton", "DatapointGrpBox");
-    t("radDatapointHidePlot", "QRadioButton", "DatapointGrpBox");
-    t("XYValuesGrpBox", "QGroupBox", "widget");
+    t("radDatapointShowPlot", "QRadioButton", "DatapointGrpBox", {"text=Show"});
+    t("radDatapointHidePlot", "QRadioButton", "DatapointGrpBox", {"text=Hide"});
+    t("XYValuesGrpBox", "QGroupBox", "widget", {"title=XY Values"});
     t("verticalLayout_35", "QVBoxLayout", "XYValuesGrpBox");
-    t("radXYValuesShowPlot", "QRadioButton", "XYValuesGrpBox");
-    t("radXYValuesHidePlot", "QRadioButton", "XYValuesGrpBox");
-    t("lblOverlayFilePlot", "QLabel", "widget");
-    t("btnOverlayFile", "QPushButton", "widget");
-    t("lblCometLength", "QLabel", "widget");
+    t("radXYValuesShowPlot", "QRadioButton", "XYValuesGrpBox", {"text=Show"});
+    t("radXYValuesHidePlot", "QRadioButton", "XYValuesGrpBox", {"text=Hide"});
+    t("lblOverlayFilePlot", "QLabel", "widget", {"text="});
+    t("btnOverlayFile", "QPushButton", "widget", {"text=Overlay File ..."});
+    t("lblCometLength", "QLabel", "widget", {"text=Comet Length [sec]:", "align=right"});
     t("spinCometLength", "QSpinBox", "widget");
 }
 
-void tst_Forms::objectTree()
+void tst_Forms::objects()
 {
     QFETCH(QString, form);
     QFETCH(QString, name);
     QFETCH(QString, className);
     QFETCH(QString, parentName);
+    QFETCH(QStringList, properties);
 
     QObject *object = named(form, name);
     QVERIFY2(object, "no object, or more than one, has this name");
@@ -346,6 +428,18 @@ void tst_Forms::objectTree()
         QVERIFY(!object->parent());
     else
         QCOMPARE(object->parent() ? object->parent()->objectName() : QString(), parentName);
+    const Spreadsheet fresh;
+    const QStringList computed{"font", "style", "align", "buddy", "selectionMode", "header", "pages", "items"};
+    for (QString property : properties) {
+        const QString key = property.section(QLatin1Char('='), 0, 0);
+        // A misspelt key would read as an empty text.
+        QVERIFY2(computed.contains(key) || property.endsWith(QLatin1String("=*"))
+                     || object->property(key.toLatin1().constData()).isValid(),
+                 qPrintable(property));
+        if (property.endsWith(QLatin1String("=*")))
+            property = key + QLatin1Char('=') + fresh.property(key.toLatin1().constData()).toString();
+        QCOMPARE(key + QLatin1Char('=') + probe(object, key), property);
+    }
 }
 
 void tst_Forms::objectNamesAreUnique_data()
@@ -384,167 +478,101 @@ void tst_Forms::objectNamesAreUnique()
 
 // ------------------------------------------------------------- layouts
 
-void tst_Forms::boxLayoutItems_data()
+// Box layouts list their items in order; grids list "<item> <row> <column>
+// <row span> <column span>" in any order.
+void tst_Forms::layouts_data()
 {
     addFormColumn();
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QStringList>("items");
-
-    auto row = [](const char *which, const QString &layout, const QStringList &items) {
-        QTest::addRow("%s %s", which, qPrintable(layout)) << QString::fromLatin1(which) << layout << items;
-    };
-    row("dialog", "verticalLayout_3", {"verticalLayout"});
-    row("dialog", "verticalLayout", {"configTabs", "horizontalLayout_2"});
-    row("dialog", "horizontalLayout_2", {HSpacer, "btnOk", "btnApply", "btnCancel", HSpacer});
-    row("dialog", "verticalLayout_13", {"plotConfigTabs", "frame"});
-    row("dialog", "verticalLayout_5",
-        {"plotAllVarSpreadsheet", "lblOverlay1_2", "plotAllOverlaySpreadsheet"});
-    row("dialog", "verticalLayout_2", {"gridLayout"});
-    row("dialog", "verticalLayout_22", {"axesConfigTabs"});
-    row("dialog", "verticalLayout_31", {"plot_frame_tab"});
-    for (int n = 1; n <= 8; ++n) {
-        const GraphPageNames &g = graphPageNames[n - 1];
-        row("dialog", g.pageLayout,
-            {numbered("lblPlot%1Mode", n), numbered("plot%1XYVarSpreadsheet", n),
-             numbered("lblOverlay%1", n), numbered("plot%1XYOverlaySpreadsheet", n), g.frame});
-        row("dialog", g.datapointLayout,
-            {numbered("radDatapointShowPlot%1", n), numbered("radDatapointHidePlot%1", n)});
-        row("dialog", g.xyValuesLayout,
-            {numbered("radXYValuesShowPlot%1", n), numbered("radXYValuesHidePlot%1", n)});
-        row("dialog", axesPageLayouts[n - 1][0], {numbered("graphAxesFrame%1", n)});
-        row("dialog", axesPageLayouts[n - 1][1],
-            {numbered("lblAxes%1Mode", n), numbered("lblGraph%1YAxes", n),
-             numbered("graph%1YAxesSpreadsheet", n), numbered("lblGraph%1TimeAxis", n),
-             numbered("graph%1XAxisSpreadsheet", n)});
-    }
-    row("tab", "verticalLayout",
-        {"lblPlotMode", "lblLiveData", "plotXYVarSpreadsheet", "lblOverlay",
-         "plotXYOverlaySpreadsheet", "widget"});
-    row("tab", "verticalLayout_34", {"radDatapointShowPlot", "radDatapointHidePlot"});
-    row("tab", "verticalLayout_35", {"radXYValuesShowPlot", "radXYValuesHidePlot"});
-}
-
-void tst_Forms::boxLayoutItems()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, layout);
-    QFETCH(QStringList, items);
-
-    auto *box = namedAs<QBoxLayout>(form, layout);
-    QVERIFY(box);
-    QStringList actual;
-    for (int i = 0; i < box->count(); ++i)
-        actual << describe(box->itemAt(i));
-    QCOMPARE(actual, items);
-}
-
-void tst_Forms::gridCells_data()
-{
-    addFormColumn();
-    QTest::addColumn<QString>("grid");
-    QTest::addColumn<QStringList>("cells");
-
-    QTest::newRow("dialog rates") << "dialog" << "gridLayout"
-        << QStringList{cell(HSpacer, 0, 0), cell(HSpacer, 0, 7),
-                       cell("lblScreenRefreshRate", 0, 1), cell("lineEditScreenRefreshRate", 0, 2),
-                       cell("lblScreenRefreshRateUnits", 0, 3), cell("lblScreenRefreshRateInterval", 0, 4),
-                       cell("lineEditScreenRefreshInterval", 0, 5),
-                       cell("lblScreenRefreshRateIntervalUnits", 0, 6),
-                       cell("lblDataSampleRate", 1, 1), cell("lineEditDataSampleRate", 1, 2),
-                       cell("lblDataSampleRateUnits", 1, 3), cell("lblDataSampleRateInterval", 1, 4),
-                       cell("lineEditDataSampleInterval", 1, 5),
-                       cell("lblDataSampleRateIntervalUnits", 1, 6),
-                       cell("lblDataStorage", 2, 1), cell("lineEditDataStorage", 2, 2),
-                       cell("cmbDataStorageUnits", 2, 3, 1, 2)};
-    for (int n = 1; n <= 8; ++n) {
-        const GraphPageNames &g = graphPageNames[n - 1];
-        QTest::addRow("dialog graph %d", n) << "dialog" << g.grid
-            << QStringList{cell(g.overlayFileLabel, 0, 0), cell(numbered("lblOverlayFilePlot%1", n), 1, 0),
-                           cell(numbered("btnOverlayFile%1", n), 2, 0),
-                           cell(VSpacer, 0, 1, 3, 1), cell(VSpacer, 0, 4, 3, 1),
-                           cell(numbered("lblDisplayType%1", n), 0, 2),
-                           cell(numbered("cboDisplayType%1", n), 0, 3),
-                           cell(numbered("lblCometLength%1", n), 2, 2),
-                           cell(numbered("spinCometLength%1", n), 2, 3),
-                           cell(g.datapointBox, 0, 5, 3, 1), cell(g.xyValuesBox, 0, 6, 3, 1)};
-    }
-    QTest::newRow("tab panel") << "tab" << "gridLayout_2"
-        << QStringList{cell("label_7", 0, 0), cell("lblDisplayType", 0, 1),
-                       cell("cboDisplayType", 0, 2, 2, 1), cell("DatapointGrpBox", 0, 3, 3, 1),
-                       cell("XYValuesGrpBox", 0, 4, 3, 1), cell("lblOverlayFilePlot", 1, 0),
-                       cell("btnOverlayFile", 2, 0), cell("lblCometLength", 2, 1),
-                       cell("spinCometLength", 2, 2)};
-}
-
-void tst_Forms::gridCells()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, grid);
-    QFETCH(QStringList, cells);
-
-    auto *layout = namedAs<QGridLayout>(form, grid);
-    QVERIFY(layout);
-    QStringList actual;
-    for (int i = 0; i < layout->count(); ++i) {
-        int row, column, rowSpan, columnSpan;
-        layout->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-        actual << cell(describe(layout->itemAt(i)), row, column, rowSpan, columnSpan);
-    }
-    actual.sort();
-    cells.sort();
-    QCOMPARE(actual, cells);
-}
-
-namespace {
-enum : int { StyleDefault = -1, NotObservable = -2 };
-}
-
-void tst_Forms::layoutSpacingAndMargins_data()
-{
-    addFormColumn();
-    QTest::addColumn<QString>("layout");
     QTest::addColumn<int>("spacing");
     QTest::addColumn<int>("margin");
 
-    auto row = [](const char *which, const QString &layout, int spacing, int margin) {
+    auto row = [](const char *which, const QString &layout, const QStringList &items, int spacing, int margin) {
         QTest::addRow("%s %s", which, qPrintable(layout))
-            << QString::fromLatin1(which) << layout << spacing << margin;
+            << QString::fromLatin1(which) << layout << items << spacing << margin;
+    };
+    auto d = [&row](const QString &layout, const QStringList &items, int spacing, int margin) {
+        row("dialog", layout, items, spacing, margin);
     };
     // The margins of a layout nested in another layout are 0 by default, and
     // the spacing of one nested in a layout with spacing 0 is 0 as well:
     // those cases cannot be told from the defaults and are left out.
-    row("dialog", "verticalLayout_3", StyleDefault, 0);
-    row("dialog", "verticalLayout", 0, NotObservable);
-    row("dialog", "verticalLayout_13", StyleDefault, 0);
-    row("dialog", "verticalLayout_5", 0, 0);
-    row("dialog", "verticalLayout_2", StyleDefault, 0);
-    row("dialog", "gridLayout", StyleDefault, NotObservable);
-    row("dialog", "verticalLayout_22", StyleDefault, 0);
-    row("dialog", "verticalLayout_31", StyleDefault, 0);
+    d("verticalLayout_3", {"verticalLayout"}, StyleDefault, 0);
+    d("verticalLayout", {"configTabs", "horizontalLayout_2"}, 0, NotObservable);
+    d("horizontalLayout_2", {HSpacer, "btnOk", "btnApply", "btnCancel", HSpacer}, NotObservable, NotObservable);
+    d("verticalLayout_13", {"plotConfigTabs", "frame"}, StyleDefault, 0);
+    d("verticalLayout_5", {"plotAllVarSpreadsheet", "lblOverlay1_2", "plotAllOverlaySpreadsheet"}, 0, 0);
+    d("verticalLayout_2", {"gridLayout"}, StyleDefault, 0);
+    d("verticalLayout_22", {"axesConfigTabs"}, StyleDefault, 0);
+    d("verticalLayout_31", {"plot_frame_tab"}, StyleDefault, 0);
+    d("gridLayout",
+      {cell(HSpacer, 0, 0), cell(HSpacer, 0, 7), cell("lblScreenRefreshRate", 0, 1),
+       cell("lineEditScreenRefreshRate", 0, 2), cell("lblScreenRefreshRateUnits", 0, 3),
+       cell("lblScreenRefreshRateInterval", 0, 4), cell("lineEditScreenRefreshInterval", 0, 5),
+       cell("lblScreenRefreshRateIntervalUnits", 0, 6), cell("lblDataSampleRate", 1, 1),
+       cell("lineEditDataSampleRate", 1, 2), cell("lblDataSampleRateUnits", 1, 3),
+       cell("lblDataSampleRateInterval", 1, 4), cell("lineEditDataSampleInterval", 1, 5),
+       cell("lblDataSampleRateIntervalUnits", 1, 6), cell("lblDataStorage", 2, 1),
+       cell("lineEditDataStorage", 2, 2), cell("cmbDataStorageUnits", 2, 3, 1, 2)},
+      StyleDefault, NotObservable);
     for (int n = 1; n <= 8; ++n) {
         const GraphPageNames &g = graphPageNames[n - 1];
-        row("dialog", g.pageLayout, 0, 0);
-        row("dialog", g.grid, 0, 0);
-        row("dialog", g.datapointLayout, 0, 0);
-        row("dialog", g.xyValuesLayout, 0, 0);
-        row("dialog", axesPageLayouts[n - 1][0], StyleDefault, 0);
-        row("dialog", axesPageLayouts[n - 1][1], 0, 0);
+        d(g.pageLayout,
+          {numbered("lblPlot%1Mode", n), numbered("plot%1XYVarSpreadsheet", n), numbered("lblOverlay%1", n),
+           numbered("plot%1XYOverlaySpreadsheet", n), g.frame},
+          0, 0);
+        d(g.datapointLayout, {numbered("radDatapointShowPlot%1", n), numbered("radDatapointHidePlot%1", n)}, 0, 0);
+        d(g.xyValuesLayout, {numbered("radXYValuesShowPlot%1", n), numbered("radXYValuesHidePlot%1", n)}, 0, 0);
+        d(g.grid,
+          {cell(g.overlayFileLabel, 0, 0), cell(numbered("lblOverlayFilePlot%1", n), 1, 0),
+           cell(numbered("btnOverlayFile%1", n), 2, 0), cell(VSpacer, 0, 1, 3, 1), cell(VSpacer, 0, 4, 3, 1),
+           cell(numbered("lblDisplayType%1", n), 0, 2), cell(numbered("cboDisplayType%1", n), 0, 3),
+           cell(numbered("lblCometLength%1", n), 2, 2), cell(numbered("spinCometLength%1", n), 2, 3),
+           cell(g.datapointBox, 0, 5, 3, 1), cell(g.xyValuesBox, 0, 6, 3, 1)},
+          0, 0);
+        d(axesPageLayouts[n - 1][0], {numbered("graphAxesFrame%1", n)}, StyleDefault, 0);
+        d(axesPageLayouts[n - 1][1],
+          {numbered("lblAxes%1Mode", n), numbered("lblGraph%1YAxes", n), numbered("graph%1YAxesSpreadsheet", n),
+           numbered("lblGraph%1TimeAxis", n), numbered("graph%1XAxisSpreadsheet", n)},
+          0, 0);
     }
-    row("tab", "verticalLayout", StyleDefault, StyleDefault);
-    row("tab", "gridLayout_2", StyleDefault, StyleDefault);
-    row("tab", "verticalLayout_34", 0, 0);
-    row("tab", "verticalLayout_35", 0, 0);
+    row("tab", "verticalLayout",
+        {"lblPlotMode", "lblLiveData", "plotXYVarSpreadsheet", "lblOverlay", "plotXYOverlaySpreadsheet", "widget"},
+        StyleDefault, StyleDefault);
+    row("tab", "gridLayout_2",
+        {cell("label_7", 0, 0), cell("lblDisplayType", 0, 1), cell("cboDisplayType", 0, 2, 2, 1),
+         cell("DatapointGrpBox", 0, 3, 3, 1), cell("XYValuesGrpBox", 0, 4, 3, 1), cell("lblOverlayFilePlot", 1, 0),
+         cell("btnOverlayFile", 2, 0), cell("lblCometLength", 2, 1), cell("spinCometLength", 2, 2)},
+        StyleDefault, StyleDefault);
+    row("tab", "verticalLayout_34", {"radDatapointShowPlot", "radDatapointHidePlot"}, 0, 0);
+    row("tab", "verticalLayout_35", {"radXYValuesShowPlot", "radXYValuesHidePlot"}, 0, 0);
 }
 
-void tst_Forms::layoutSpacingAndMargins()
+void tst_Forms::layouts()
 {
     QFETCH(QString, form);
     QFETCH(QString, layout);
+    QFETCH(QStringList, items);
     QFETCH(int, spacing);
     QFETCH(int, margin);
 
     auto *l = namedAs<QLayout>(form, layout);
     QVERIFY(l);
+    auto *grid = qobject_cast<QGridLayout *>(l);
+    QVERIFY(grid || qobject_cast<QBoxLayout *>(l));
+    QStringList actual;
+    for (int i = 0; i < l->count(); ++i) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        if (grid)
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        actual << (grid ? cell(describe(l->itemAt(i)), row, column, rowSpan, columnSpan) : describe(l->itemAt(i)));
+    }
+    if (grid) {
+        actual.sort();
+        items.sort();
+    }
+    QCOMPARE(actual, items);
 
     // The same kind of layout, left at its defaults, on a window or on a
     // child widget like the one under test.
@@ -552,8 +580,7 @@ void tst_Forms::layoutSpacingAndMargins()
     QWidget *referenceHost = &referenceWindow;
     if (!l->parentWidget()->isWindow())
         referenceHost = new QWidget(&referenceWindow);
-    QLayout *reference = qobject_cast<QGridLayout *>(l) ? static_cast<QLayout *>(new QGridLayout(referenceHost))
-                                                       : new QVBoxLayout(referenceHost);
+    QLayout *reference = grid ? static_cast<QLayout *>(new QGridLayout(referenceHost)) : new QVBoxLayout(referenceHost);
 
     if (spacing == StyleDefault) {
         QVERIFY(reference->spacing() > 0);
@@ -571,214 +598,7 @@ void tst_Forms::layoutSpacingAndMargins()
 
 // --------------------------------------------------------- pages and texts
 
-void tst_Forms::tabPages_data()
-{
-    QTest::addColumn<QString>("tabWidget");
-    QTest::addColumn<QStringList>("pages");
-    QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<int>("current");
-
-    QStringList plotPages{"plotAllTab"}, plotTitles{"All"}, axesPages, axesTitles;
-    for (int n = 1; n <= 8; ++n) {
-        plotPages << numbered("plot%1Tab", n);
-        plotTitles << numbered("Graph %1", n);
-        axesPages << numbered("graphAxes%1", n);
-        axesTitles << numbered("Graph %1", n);
-    }
-    QTest::newRow("configTabs") << "configTabs"
-                                << QStringList{"plotConfigTab", "axesConfigTab", "frameConfigTab"}
-                                << QStringList{"Plot", "Axes", "Frame"} << 0;
-    QTest::newRow("plotConfigTabs") << "plotConfigTabs" << plotPages << plotTitles << 2;
-    QTest::newRow("axesConfigTabs") << "axesConfigTabs" << axesPages << axesTitles << 0;
-}
-
-void tst_Forms::tabPages()
-{
-    QFETCH(QString, tabWidget);
-    QFETCH(QStringList, pages);
-    QFETCH(QStringList, titles);
-    QFETCH(int, current);
-
-    auto *tabs = namedAs<QTabWidget>("dialog", tabWidget);
-    QVERIFY(tabs);
-    QStringList actualPages, actualTitles;
-    for (int i = 0; i < tabs->count(); ++i) {
-        actualPages << tabs->widget(i)->objectName();
-        actualTitles << tabs->tabText(i);
-        QCOMPARE(QString::fromLatin1(tabs->widget(i)->metaObject()->className()), QStringLiteral("QWidget"));
-    }
-    QCOMPARE(actualPages, pages);
-    QCOMPARE(actualTitles, titles);
-    QCOMPARE(tabs->currentIndex(), current);
-}
-
-void tst_Forms::texts_data()
-{
-    addFormColumn();
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QString>("expected");
-
-    auto row = [](const char *which, const QString &name, const char *property, const QString &text) {
-        QTest::addRow("%s %s %s", which, qPrintable(name), property)
-            << QString::fromLatin1(which) << name << QByteArray(property) << text;
-    };
-    auto d = [&row](const QString &name, const QString &text) { row("dialog", name, "text", text); };
-
-    row("dialog", "Plot_Config_Dialog", "windowTitle", "Plot Configuration Dialog");
-    d("lblOverlay1_2", "Overlay");
-    for (int n = 1; n <= 8; ++n) {
-        const GraphPageNames &g = graphPageNames[n - 1];
-        d(numbered("lblPlot%1Mode", n), "Pan/Zoom Mode");
-        d(numbered("lblAxes%1Mode", n), "Pan/Zoom Mode");
-        d(numbered("lblOverlay%1", n), "Overlay");
-        d(g.overlayFileLabel, "Overlay File:");
-        d(numbered("lblOverlayFilePlot%1", n), QString());
-        d(numbered("btnOverlayFile%1", n), "Overlay File ...");
-        d(numbered("lblDisplayType%1", n), "Display Type:");
-        d(numbered("lblCometLength%1", n), "Comet Length [sec]:");
-        row("dialog", g.datapointBox, "title", "Datapoints");
-        row("dialog", g.xyValuesBox, "title", "XY Values");
-        d(numbered("radDatapointShowPlot%1", n), "Show");
-        d(numbered("radDatapointHidePlot%1", n), "Hide");
-        d(numbered("radXYValuesShowPlot%1", n), "Show");
-        d(numbered("radXYValuesHidePlot%1", n), "Hide");
-        d(numbered("lblGraph%1YAxes", n), "Y Axes");
-        d(numbered("lblGraph%1TimeAxis", n), "X Axis");
-    }
-    d("lblScreenRefreshRate", "Screen Refresh Rate");
-    d("lblDataSampleRate", "Data Sample Rate");
-    d("lblScreenRefreshRateUnits", "[Hz]");
-    d("lblDataSampleRateUnits", "[Hz]");
-    d("lblScreenRefreshRateInterval", "= Interval");
-    d("lblDataSampleRateInterval", "= Interval");
-    d("lblScreenRefreshRateIntervalUnits", "[msec]");
-    d("lblDataSampleRateIntervalUnits", "[msec]");
-    d("lblDataStorage", "Data Storage");
-    d("btnOk", "Ok");
-    d("btnApply", "Apply");
-    d("btnCancel", "Cancel");
-
-    auto t = [&row](const QString &name, const QString &text) { row("tab", name, "text", text); };
-    row("tab", "XY_Plot_Config_Tab", "windowTitle", QString());
-    t("lblPlotMode", "Pan/Zoom Mode");
-    t("lblLiveData", "Live Data");
-    t("lblOverlay", "Overlay");
-    t("label_7", "Overlay File:");
-    t("lblDisplayType", "Display Type:");
-    row("tab", "DatapointGrpBox", "title", "Datapoints");
-    row("tab", "XYValuesGrpBox", "title", "XY Values");
-    t("radDatapointShowPlot", "Show");
-    t("radXYValuesShowPlot", "Show");
-    t("radDatapointHidePlot", "Hide");
-    t("radXYValuesHidePlot", "Hide");
-    t("lblOverlayFilePlot", QString());
-    t("btnOverlayFile", "Overlay File ...");
-    t("lblCometLength", "Comet Length [sec]:");
-}
-
-void tst_Forms::texts()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, name);
-    QFETCH(QByteArray, property);
-    QFETCH(QString, expected);
-
-    QObject *object = named(form, name);
-    QVERIFY(object);
-    QCOMPARE(object->property(property.constData()).toString(), expected);
-}
-
-void tst_Forms::comboItems_data()
-{
-    addFormColumn();
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("items");
-
-    const QStringList displayTypes{"Full Trace", "Marker Only", "Comet"};
-    for (int n = 1; n <= 8; ++n)
-        QTest::addRow("cboDisplayType%d", n) << "dialog" << numbered("cboDisplayType%1", n) << displayTypes;
-    QTest::newRow("cmbDataStorageUnits") << "dialog" << "cmbDataStorageUnits"
-                                         << QStringList{"Seconds", "Minutes", "Hours"};
-    QTest::newRow("tab cboDisplayType") << "tab" << "cboDisplayType" << displayTypes;
-}
-
-void tst_Forms::comboItems()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, name);
-    QFETCH(QStringList, items);
-
-    auto *combo = namedAs<QComboBox>(form, name);
-    QVERIFY(combo);
-    QStringList actual;
-    for (int i = 0; i < combo->count(); ++i)
-        actual << combo->itemText(i);
-    QCOMPARE(actual, items);
-    QCOMPARE(combo->currentIndex(), 0);
-}
-
 // ------------------------------------------------------------------ tables
-
-void tst_Forms::tables_data()
-{
-    addFormColumn();
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("graph"); // 0: not set by the form
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<bool>("contextMenuVisible");
-    QTest::addColumn<bool>("variableHeader");
-
-    auto row = [](const char *which, const QString &name, int kind, int graph, int columns, int rows,
-                  bool contextMenu, bool varHeader) {
-        QTest::addRow("%s %s", which, qPrintable(name))
-            << QString::fromLatin1(which) << name << kind << graph << columns << rows << contextMenu
-            << varHeader;
-    };
-    row("dialog", "plotAllVarSpreadsheet", 9, 0, 6, 0, true, false);
-    row("dialog", "plotAllOverlaySpreadsheet", 9, 0, 6, 0, true, false);
-    for (int n = 1; n <= 8; ++n) {
-        row("dialog", numbered("plot%1XYVarSpreadsheet", n), 10, n, 5, 1, false, true);
-        row("dialog", numbered("plot%1XYOverlaySpreadsheet", n), 11, n, 5, 1, false, false);
-        row("dialog", numbered("graph%1YAxesSpreadsheet", n), 2, n, 8, 2, false, false);
-        row("dialog", numbered("graph%1XAxisSpreadsheet", n), 12, n, 7, 1, false, false);
-    }
-    row("tab", "plotXYVarSpreadsheet", 10, 0, 5, 1, false, true);
-    row("tab", "plotXYOverlaySpreadsheet", 11, 0, 5, 1, false, false);
-}
-
-void tst_Forms::tables()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, name);
-    QFETCH(int, kind);
-    QFETCH(int, graph);
-    QFETCH(int, columns);
-    QFETCH(int, rows);
-    QFETCH(bool, contextMenuVisible);
-    QFETCH(bool, variableHeader);
-
-    auto *table = namedAs<QTableWidget>(form, name);
-    QVERIFY(table);
-    QVERIFY(table->inherits("Spreadsheet"));
-    // A table the form leaves alone shows what a new table has.
-    Spreadsheet fresh;
-
-    QCOMPARE(table->property("spreadsheetKind").toInt(), kind);
-    QCOMPARE(table->property("graphNumber").toInt(),
-             graph ? graph : fresh.property("graphNumber").toInt());
-    QCOMPARE(table->columnCount(), columns);
-    QCOMPARE(table->rowCount(), rows);
-    QCOMPARE(table->selectionMode(), QAbstractItemView::NoSelection);
-    QCOMPARE(table->property("contextMenuVisible"),
-             contextMenuVisible ? QVariant(true) : fresh.property("contextMenuVisible"));
-    if (variableHeader) {
-        QVERIFY(!table->horizontalHeader()->cascadingSectionResizes());
-        QCOMPARE(table->horizontalHeader()->defaultSectionSize(), 100);
-    }
-}
 
 // The table library is told its kind once the table has its size and
 // selection mode, then its graph, then the dynamic property; the generated
@@ -837,164 +657,6 @@ void tst_Forms::tableSetupOrder()
     QCOMPARE(made, calls);
 }
 
-// ---------------------------------------------------- fonts, styles, alignment
-
-void tst_Forms::fonts_data()
-{
-    addFormColumn();
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("pointSize"); // 0: the form sets no font
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("italic");
-
-    auto row = [](const char *which, const QString &name, int size, bool bold, bool italic) {
-        QTest::addRow("%s %s", which, qPrintable(name))
-            << QString::fromLatin1(which) << name << size << bold << italic;
-    };
-    row("dialog", "configTabs", 12, false, false);
-    row("dialog", "plotConfigTabs", 10, false, false);
-    row("dialog", "axesConfigTabs", 10, false, false);
-    row("dialog", "plotAllVarSpreadsheet", 10, false, false);
-    row("dialog", "plotAllOverlaySpreadsheet", 10, false, false);
-    row("dialog", "lblOverlay1_2", 0, false, false);
-    for (int n = 1; n <= 8; ++n) {
-        row("dialog", numbered("lblPlot%1Mode", n), 14, true, true);
-        row("dialog", numbered("lblAxes%1Mode", n), 14, true, true);
-        row("dialog", numbered("lblGraph%1YAxes", n), 20, false, false);
-        row("dialog", numbered("lblGraph%1TimeAxis", n), 20, false, false);
-        row("dialog", numbered("graph%1YAxesSpreadsheet", n), 10, false, false);
-        row("dialog", numbered("graph%1XAxisSpreadsheet", n), 10, false, false);
-        row("dialog", numbered("plot%1XYVarSpreadsheet", n), 0, false, false);
-        row("dialog", numbered("plot%1XYOverlaySpreadsheet", n), 0, false, false);
-    }
-    row("tab", "lblPlotMode", 14, true, true);
-    row("tab", "plotXYVarSpreadsheet", 0, false, false);
-}
-
-void tst_Forms::fonts()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, name);
-    QFETCH(int, pointSize);
-    QFETCH(bool, bold);
-    QFETCH(bool, italic);
-
-    auto *widget = namedAs<QWidget>(form, name);
-    QVERIFY(widget);
-    QCOMPARE(widget->testAttribute(Qt::WA_SetFont), pointSize != 0);
-    if (pointSize) {
-        QCOMPARE(widget->font().pointSize(), pointSize);
-        QCOMPARE(widget->font().bold(), bold);
-        QCOMPARE(widget->font().italic(), italic);
-    }
-}
-
-void tst_Forms::styleSheets_data()
-{
-    addFormColumn();
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("styleSheet");
-
-    auto row = [](const char *which, const QString &name, const QString &sheet) {
-        QTest::addRow("%s %s", which, qPrintable(name)) << QString::fromLatin1(which) << name << sheet;
-    };
-    row("dialog", "configTabs", "QTabBar::tab { height: 30px; width: 250px; }\n\n");
-    row("dialog", "plotConfigTabs", SideTabs);
-    row("dialog", "axesConfigTab", SideTabs);
-    row("dialog", "axesConfigTabs", QString());
-    row("dialog", "lblOverlay1_2", OverlayHeading);
-    for (int n = 1; n <= 8; ++n) {
-        row("dialog", numbered("lblPlot%1Mode", n), Red);
-        row("dialog", numbered("lblAxes%1Mode", n), Red);
-        row("dialog", numbered("lblOverlay%1", n), OverlayHeading);
-        row("dialog", numbered("lblGraph%1YAxes", n), Red);
-        row("dialog", numbered("lblGraph%1TimeAxis", n), Red);
-    }
-    row("tab", "lblPlotMode", Red);
-    row("tab", "lblLiveData", OverlayHeading);
-    row("tab", "lblOverlay", OverlayHeading);
-}
-
-void tst_Forms::styleSheets()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, name);
-    QFETCH(QString, styleSheet);
-
-    auto *widget = namedAs<QWidget>(form, name);
-    QVERIFY(widget);
-    QCOMPARE(widget->styleSheet(), styleSheet);
-}
-
-void tst_Forms::alignments_data()
-{
-    addFormColumn();
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("alignment");
-    QTest::addColumn<bool>("leftToRightSet");
-
-    const int right = Qt::AlignRight | Qt::AlignVCenter;
-    const int center = Qt::AlignCenter;
-    const int plain = Qt::AlignLeft | Qt::AlignVCenter;
-    auto row = [](const char *which, const QString &name, int alignment, bool ltr) {
-        QTest::addRow("%s %s", which, qPrintable(name)) << QString::fromLatin1(which) << name << alignment << ltr;
-    };
-    row("dialog", "lblScreenRefreshRate", right, true);
-    row("dialog", "lblDataSampleRate", right, true);
-    row("dialog", "lblDataStorage", right, true);
-    row("dialog", "lblScreenRefreshRateInterval", plain, false);
-    row("dialog", "lblDataSampleRateIntervalUnits", plain, false);
-    for (int n = 1; n <= 8; ++n) {
-        row("dialog", numbered("lblDisplayType%1", n), right, false);
-        row("dialog", numbered("lblCometLength%1", n), right, false);
-        row("dialog", numbered("lblPlot%1Mode", n), center, false);
-        row("dialog", numbered("lblAxes%1Mode", n), center, false);
-        row("dialog", numbered("lblGraph%1YAxes", n), plain, false);
-    }
-    row("tab", "lblPlotMode", center, false);
-    row("tab", "lblDisplayType", right, false);
-    row("tab", "lblCometLength", right, false);
-    row("tab", "label_7", plain, false);
-}
-
-void tst_Forms::alignments()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, name);
-    QFETCH(int, alignment);
-    QFETCH(bool, leftToRightSet);
-
-    auto *label = namedAs<QLabel>(form, name);
-    QVERIFY(label);
-    QCOMPARE(int(label->alignment()), alignment);
-    QCOMPARE(label->testAttribute(Qt::WA_SetLayoutDirection), leftToRightSet);
-    QCOMPARE(label->layoutDirection(), Qt::LeftToRight);
-}
-
-// ------------------------------------------------------ buddies, tab order
-
-void tst_Forms::buddies_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("buddy");
-
-    QTest::newRow("screen refresh rate") << "lblScreenRefreshRate" << "lineEditScreenRefreshRate";
-    QTest::newRow("screen refresh interval") << "lblScreenRefreshRateInterval" << "lineEditScreenRefreshInterval";
-    QTest::newRow("data sample rate") << "lblDataSampleRate" << "lineEditDataSampleRate";
-    QTest::newRow("data sample interval") << "lblDataSampleRateInterval" << "lineEditDataSampleInterval";
-    QTest::newRow("data storage") << "lblDataStorage" << "lineEditDataStorage";
-    QTest::newRow("units have none") << "lblScreenRefreshRateUnits" << QString();
-}
-
-void tst_Forms::buddies()
-{
-    QFETCH(QString, label);
-    QFETCH(QString, buddy);
-
-    auto *l = namedAs<QLabel>("dialog", label);
-    QVERIFY(l);
-    QCOMPARE(l->buddy() ? l->buddy()->objectName() : QString(), buddy);
-}
 
 // The chain that Tab follows through the dialog. A widget that is not part
 // of the chain may sit between two of its members only when it belongs to
@@ -1036,28 +698,6 @@ void tst_Forms::tabOrder()
         }
         QVERIFY2(w == to, qPrintable(QStringLiteral("%1 does not lead to %2").arg(chain.at(i), chain.at(i + 1))));
     }
-}
-
-// ------------------------------------------------------------------ buttons
-
-void tst_Forms::buttons_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("btnOk") << "btnOk";
-    QTest::newRow("btnApply") << "btnApply";
-    QTest::newRow("btnCancel") << "btnCancel";
-}
-
-void tst_Forms::buttons()
-{
-    QFETCH(QString, name);
-
-    auto *button = namedAs<QPushButton>("dialog", name);
-    QVERIFY(button);
-    QCOMPARE(button->parentWidget(), dialog.get());
-    QVERIFY(!button->autoDefault());
-    QVERIFY(!button->isDefault());
-    QVERIFY(button->toolTip().isEmpty());
 }
 
 // The icons are files relative to the working directory. Set up in a

@@ -515,7 +515,6 @@ void TestHost::simulatedRun()
     const auto at = [&a](const char *name) { return a.values().at(a.indexOf(QLatin1String(name))); };
     QCOMPARE(at("Time"), a.time());
     QVERIFY2(qAbs(at("N1_Pct") - n1Pct) < 1.5, qPrintable(QString::number(at("N1_Pct"))));
-    QVERIFY(qAbs(at("N1_Speed") - at("N1_Pct") / 100.0 * 5200.0) < 1e-6);
     QVERIFY2(at("EGT") >= minEgt && at("EGT") <= maxEgt, qPrintable(QString::number(at("EGT"))));
     // Hotter and higher through the core than at its inlet.
     QVERIFY(at("T3") > at("T2"));

@@ -63,21 +63,15 @@ private:
 // What users and hosts put into numeric and text fields.
 QStringList hostileTexts()
 {
-    QStringList texts = {
-        QString(), QStringLiteral(" "), QStringLiteral("   "), QStringLiteral("nan"),
-        QStringLiteral("NaN"), QStringLiteral("inf"), QStringLiteral("-inf"),
-        QStringLiteral("1e309"), QStringLiteral("-1e309"), QStringLiteral("-0"),
-        QStringLiteral("0"), QStringLiteral("4294967296"), QStringLiteral("18446744073709551616"),
-        QStringLiteral("-1"), QStringLiteral("2147483648"), QStringLiteral("11"),
-        QStringLiteral("10"), QStringLiteral("3"), QStringLiteral("0.5"), QStringLiteral("1,5"),
-        QStringLiteral("0x10"), QStringLiteral("33.3333"), QStringLiteral("1e-320"),
-        QStringLiteral("50"), QStringLiteral("20"), QStringLiteral("100"), QStringLiteral("30"),
-        QString(10000, QLatin1Char('9')), QString(10000, QLatin1Char('x')),
-        QStringLiteral("\u00d6ltemp \u00b0C \u2206p \u6e29\u5ea6"),
-        QString::fromUcs4(U"\U0001F600\U0001F4C8"), QStringLiteral("\t\r\n\x01\x1b\x7f"),
-        QStringLiteral("%1%2%n"), QStringLiteral("<b>bold</b>"), QStringLiteral("'\";--"),
-    };
-    texts.append(QString(QChar(0)) + QStringLiteral("1"));
+    QStringList texts;
+    for (const char *text : {"", " ", "   ", "nan", "NaN", "inf", "-inf", "1e309", "-1e309", "-0", "0",
+                             "4294967296", "18446744073709551616", "-1", "2147483648", "11", "10", "3",
+                             "0.5", "1,5", "0x10", "33.3333", "1e-320", "50", "20", "100", "30"})
+        texts.append(QString::fromLatin1(text));
+    texts << QString(10000, QLatin1Char('9')) << QString(10000, QLatin1Char('x'))
+          << QStringLiteral("\u00d6ltemp \u00b0C \u2206p \u6e29\u5ea6") << QString::fromUcs4(U"\U0001F600\U0001F4C8")
+          << QStringLiteral("\t\r\n\x01\x1b\x7f") << QStringLiteral("%1%2%n") << QStringLiteral("<b>bold</b>")
+          << QStringLiteral("'\";--") << QString(QChar(0)) + QStringLiteral("1");
     texts.append(QString(QChar(0xD800))); // a lone surrogate
     texts.append(QStringLiteral("\u202e12")); // right-to-left override
     return texts;
@@ -193,6 +187,8 @@ std::unique_ptr<Plot_Screen_Info> randomDescription(Rng &rng)
 // Cell classes of every column, by table kind.
 QStringList cellClasses(const Spreadsheet *table, bool allVariables)
 {
+    const QStringList style{"IconButtonWidget", "LineEditColorWidget", "Combo_SpinBoxWidget"};
+    const QString channel = allVariables ? QStringLiteral("ZelVariable") : QStringLiteral("ComboBoxWidget");
     switch (table->spreadsheetKind()) {
     case Spreadsheet::YAxesKind:
         return {"IconButtonWidget", "LineEditColorWidget", "CheckBoxWidget",
@@ -203,17 +199,11 @@ QStringList cellClasses(const Spreadsheet *table, bool allVariables)
                 "LineEditColorWidget", "LineEditWidget", "LineEditColorWidget",
                 "Combo_SpinBoxWidget"};
     case Spreadsheet::XYVarKind:
-        return {"ZelVariable", "ZelVariable", "IconButtonWidget", "LineEditColorWidget",
-                "Combo_SpinBoxWidget"};
+        return QStringList{"ZelVariable", "ZelVariable"} + style;
     case Spreadsheet::XYOverlayKind:
-        return {"ComboBoxWidget", "ComboBoxWidget", "IconButtonWidget", "LineEditColorWidget",
-                "Combo_SpinBoxWidget"};
+        return QStringList{"ComboBoxWidget", "ComboBoxWidget"} + style;
     case Spreadsheet::AllGraphsKind:
-        if (allVariables)
-            return {"LineEditWidget", "ZelVariable", "ZelVariable", "IconButtonWidget",
-                    "LineEditColorWidget", "Combo_SpinBoxWidget"};
-        return {"LineEditWidget", "ComboBoxWidget", "ComboBoxWidget", "IconButtonWidget",
-                "LineEditColorWidget", "Combo_SpinBoxWidget"};
+        return QStringList{"LineEditWidget", channel, channel} + style;
     default:
         return {};
     }
@@ -236,27 +226,30 @@ QString cellProblem(const Spreadsheet *table, bool allVariables = false)
     return QString();
 }
 
-QString envOr(const char *name, const QString &fallback)
-{
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? fallback : QString::fromLocal8Bit(value);
-}
-
 QList<quint64> seedsToRun(const QList<quint64> &defaults)
 {
-    const QString overridden = envOr("XY_PLOT_MONKEY_SEED", QString());
-    if (overridden.isEmpty())
-        return defaults;
     QList<quint64> seeds;
-    for (const QString &part : overridden.split(QLatin1Char(','), Qt::SkipEmptyParts))
+    for (const QString &part : qEnvironmentVariable("XY_PLOT_MONKEY_SEED").split(QLatin1Char(','), Qt::SkipEmptyParts))
         seeds.append(part.trimmed().toULongLong());
-    return seeds;
+    return seeds.isEmpty() ? defaults : seeds;
 }
 
 int stepsToRun(int defaultSteps)
 {
-    const int steps = envOr("XY_PLOT_MONKEY_STEPS", QString()).toInt();
+    const int steps = qEnvironmentVariableIntValue("XY_PLOT_MONKEY_STEPS");
     return steps > 0 ? steps : defaultSteps;
+}
+
+// Adds or deletes a row through the table's menu, when the menu offers it.
+// False when the table has no such menu entry.
+bool addOrDeleteRowIn(Spreadsheet *table, Rng &rng, QString *action)
+{
+    const bool add = rng.chance(55);
+    auto *menuAction = table->findChild<QAction *>(add ? QStringLiteral("addRowAction") : QStringLiteral("deleteRowAction"));
+    *action = QStringLiteral("%1 row in %2").arg(add ? "add" : "delete", table->objectName());
+    if (menuAction && menuAction->isEnabled())
+        menuAction->trigger();
+    return menuAction;
 }
 
 // A logger file and a file that is not one, for the overlay buttons.
@@ -265,16 +258,13 @@ struct OverlayFiles
     QTemporaryDir dir;
     QString good;
     QString bad;
-    OverlayFiles()
+    OverlayFiles() : good(write("run.log", "time;N_ENG;\"P_RAIL\"\n0;800;1.5\n")), bad(write("notes.txt", "not a logger file\n")) {}
+    QString write(const char *name, const QByteArray &content)
     {
-        good = dir.filePath(QStringLiteral("run.log"));
-        bad = dir.filePath(QStringLiteral("notes.txt"));
-        QFile g(good);
-        if (g.open(QIODevice::WriteOnly))
-            g.write("time;N_ENG;\"P_RAIL\"\n0;800;1.5\n");
-        QFile b(bad);
-        if (b.open(QIODevice::WriteOnly))
-            b.write("not a logger file\n");
+        QFile file(dir.filePath(QLatin1String(name)));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
+        return file.fileName();
     }
 };
 
@@ -402,10 +392,8 @@ private:
     void typeIntoLineEdit()
     {
         QLineEdit *edit = randomWidget<QLineEdit>(&DialogWalk::editableLineEdit);
-        if (!edit) {
-            action = QStringLiteral("type: no line edit");
-            return;
-        }
+        if (!edit)
+            return void(action = QStringLiteral("type: no line edit"));
         const QString text = randomText(m_rng);
         action = QStringLiteral("type %1 chars into %2/%3")
                          .arg(text.size())
@@ -429,10 +417,8 @@ private:
     void changeCombo()
     {
         QComboBox *combo = randomWidget<QComboBox>();
-        if (!combo) {
-            action = QStringLiteral("combo: none");
-            return;
-        }
+        if (!combo)
+            return void(action = QStringLiteral("combo: none"));
         // A variable selector can be emptied; other combos always hold a choice.
         const bool selector = combo->parentWidget() && combo->parentWidget()->inherits("ZelVariable");
         const int index = selector && m_rng.chance(15) ? -1 : m_rng.below(combo->count());
@@ -453,10 +439,8 @@ private:
     void toggleButton()
     {
         QAbstractButton *button = randomWidget<QAbstractButton>(&DialogWalk::toggleable);
-        if (!button) {
-            action = QStringLiteral("toggle: none");
-            return;
-        }
+        if (!button)
+            return void(action = QStringLiteral("toggle: none"));
         action = QStringLiteral("toggle %1").arg(button->objectName());
         button->click();
     }
@@ -464,10 +448,8 @@ private:
     void changeSpin()
     {
         QSpinBox *spin = randomWidget<QSpinBox>();
-        if (!spin) {
-            action = QStringLiteral("spin: none");
-            return;
-        }
+        if (!spin)
+            return void(action = QStringLiteral("spin: none"));
         if (m_rng.chance(50)) {
             const int value = m_rng.between(spin->minimum() - 5, spin->maximum() + 5);
             action = QStringLiteral("spin %1 = %2").arg(spin->objectName()).arg(value);
@@ -486,17 +468,8 @@ private:
         const int slot = m_rng.below(GraphSlots);
         Spreadsheet *table = m_rng.chance(60) ? A::xyVar(*m_dialog).at(slot)
                                               : A::xyOverlay(*m_dialog).at(slot);
-        const bool add = m_rng.chance(55);
-        auto *menuAction = table->findChild<QAction *>(add ? QStringLiteral("addRowAction")
-                                                           : QStringLiteral("deleteRowAction"));
-        action = QStringLiteral("%1 row in %2").arg(add ? "add" : "delete", table->objectName());
-        if (!menuAction) {
+        if (!addOrDeleteRowIn(table, m_rng, &action))
             fail(QStringLiteral("%1 has no row action").arg(table->objectName()));
-            return;
-        }
-        // The menu offers only what is enabled.
-        if (menuAction->isEnabled())
-            menuAction->trigger();
     }
 
     void selectRandomPlotTab(bool allowAll)
@@ -638,9 +611,8 @@ private:
     void writeLikeApply()
     {
         action = QStringLiteral("validate and write back");
-        if (!A::checkIfDataIsValid(*m_dialog))
-            return;
-        A::writeScreenInfoToDataStructure(*m_dialog);
+        if (A::checkIfDataIsValid(*m_dialog))
+            A::writeScreenInfoToDataStructure(*m_dialog);
     }
 
     void chooseOverlayFile()
@@ -757,12 +729,6 @@ private:
             return fail(QStringLiteral("plotVisible has %1 bits").arg(visible.size()));
 
         // Tabs and bits agree, in slot order, each tab on its own page.
-        QWidget *const plotPages[] = {ui()->plot1Tab, ui()->plot2Tab, ui()->plot3Tab,
-                                      ui()->plot4Tab, ui()->plot5Tab, ui()->plot6Tab,
-                                      ui()->plot7Tab, ui()->plot8Tab};
-        QWidget *const axesPages[] = {ui()->graphAxes1, ui()->graphAxes2, ui()->graphAxes3,
-                                      ui()->graphAxes4, ui()->graphAxes5, ui()->graphAxes6,
-                                      ui()->graphAxes7, ui()->graphAxes8};
         QList<int> expected;
         for (int g = 0; g < GraphSlots; ++g) {
             if (visible.testBit(g) || (g == 0 && m_graphOneTabWithoutBit))
@@ -779,8 +745,10 @@ private:
         for (int i = 0; i < expected.size(); ++i) {
             const int g = expected.at(i);
             const QString label = QStringLiteral("Graph %1").arg(g + 1);
-            if (plotTabs->tabText(i + 1) != label || plotTabs->widget(i + 1) != plotPages[g]
-                || axesTabs->tabText(i) != label || axesTabs->widget(i) != axesPages[g])
+            const QString plotPage = QStringLiteral("plot%1Tab").arg(g + 1);
+            const QString axesPage = QStringLiteral("graphAxes%1").arg(g + 1);
+            if (plotTabs->tabText(i + 1) != label || plotTabs->widget(i + 1)->objectName() != plotPage
+                || axesTabs->tabText(i) != label || axesTabs->widget(i)->objectName() != axesPage)
                 return fail(QStringLiteral("tab %1 is \"%2\"/\"%3\", expected %4 for bits %5")
                                     .arg(i + 1).arg(plotTabs->tabText(i + 1), axesTabs->tabText(i),
                                                     label, bitText(visible)));
@@ -919,31 +887,19 @@ void tst_Monkey::dialogWalk()
     QFETCH(int, steps);
     QElapsedTimer timer;
     timer.start();
-    int emitted = 0;
-    int written = 0;
-    int excused = 0;
-    QMap<QString, int> excuses;
-    {
-        DialogWalk walk(seed, m_answerer, m_files.get());
+    DialogWalk walk(seed, m_answerer, m_files.get());
+    if (!walk.failure.isEmpty())
+        QFAIL(qPrintable(QStringLiteral("seed %1, construction: %2").arg(seed).arg(walk.failure)));
+    for (int step = 0; step < steps; ++step) {
+        walk.step();
         if (!walk.failure.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("seed %1, construction: %2").arg(seed).arg(walk.failure)));
-        for (int step = 0; step < steps; ++step) {
-            walk.step();
-            if (!walk.failure.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1 step %2 (%3): %4")
-                                         .arg(seed).arg(step).arg(walk.action, walk.failure)));
-        }
-        emitted = walk.emitted;
-        written = walk.written;
-        excused = walk.excused;
-        excuses = walk.excuseCounts;
+            QFAIL(qPrintable(QStringLiteral("seed %1 step %2 (%3): %4").arg(seed).arg(step).arg(walk.action, walk.failure)));
     }
     QString excuseText;
-    for (auto it = excuses.cbegin(); it != excuses.cend(); ++it)
+    for (auto it = walk.excuseCounts.cbegin(); it != walk.excuseCounts.cend(); ++it)
         excuseText += QStringLiteral("; %1: %2").arg(it.key()).arg(it.value());
-    qInfo("seed %llu: %d steps in %lld ms, %d descriptions emitted, %d written, "
-          "%d engine findings excused%s",
-          seed, steps, timer.elapsed(), emitted, written, excused, qPrintable(excuseText));
+    qInfo("seed %llu: %d steps in %lld ms, %d descriptions emitted, %d written, %d engine findings excused%s",
+          seed, steps, timer.elapsed(), walk.emitted, walk.written, walk.excused, qPrintable(excuseText));
 }
 
 void tst_Monkey::tabWalk_data()
@@ -978,7 +934,8 @@ void tst_Monkey::tabWalk()
         };
         const int before = dirty;
         int expectedDirty = 0;
-        switch (rng.below(8)) {
+        const int kind = rng.below(8);
+        switch (kind) {
         case 0: {
             // The host reacts to the display type as the dialog does.
             const int index = rng.between(-1, tab.cboDisplayType->count() - 1);
@@ -988,24 +945,10 @@ void tst_Monkey::tabWalk()
             typeHandled = typeHandled || index >= 0;
             break;
         }
-        case 1: {
-            QRadioButton *button = pairs[rng.below(2)][rng.below(2)];
-            action = QStringLiteral("click %1").arg(button->objectName());
-            expectedDirty = dirtyForChecking(button, pairs);
-            button->click();
+        case 2:
+            QVERIFY2(addOrDeleteRowIn(rng.chance(50) ? tab.plotXYVarSpreadsheet : tab.plotXYOverlaySpreadsheet, rng, &action),
+                     qPrintable(where()));
             break;
-        }
-        case 2: {
-            Spreadsheet *table = rng.chance(50) ? tab.plotXYVarSpreadsheet : tab.plotXYOverlaySpreadsheet;
-            const bool add = rng.chance(55);
-            auto *menuAction = table->findChild<QAction *>(add ? QStringLiteral("addRowAction")
-                                                               : QStringLiteral("deleteRowAction"));
-            action = QStringLiteral("%1 row in %2").arg(add ? "add" : "delete", table->objectName());
-            QVERIFY2(menuAction, qPrintable(where()));
-            if (menuAction->isEnabled())
-                menuAction->trigger();
-            break;
-        }
         case 3: {
             const QList<QLineEdit *> edits = tab.findChildren<QLineEdit *>();
             if (edits.isEmpty())
@@ -1061,16 +1004,17 @@ void tst_Monkey::tabWalk()
             break;
         }
         default: {
+            // A click, or (7) checking by key.
             QRadioButton *button = pairs[rng.below(2)][rng.below(2)];
-            action = QStringLiteral("toggle %1 by key").arg(button->objectName());
+            action = QString::fromLatin1(kind == 1 ? "click %1" : "toggle %1 by key").arg(button->objectName());
             expectedDirty = dirtyForChecking(button, pairs);
-            button->setChecked(true);
+            kind == 1 ? button->click() : button->setChecked(true);
             break;
         }
         }
 
         // Invariants of the single-graph tab.
-        if (action.startsWith(QLatin1String("click")) || action.startsWith(QLatin1String("toggle")))
+        if (kind == 1 || kind == 7)
             QVERIFY2(dirty - before == expectedDirty,
                      qPrintable(where() + QStringLiteral(": %1 dirty signals").arg(dirty - before)));
         else

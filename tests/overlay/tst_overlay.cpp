@@ -87,13 +87,10 @@ private slots:
     void initTestCase();
     void init();
 
-    void fileDialogAndCancel_data();
-    void fileDialogAndCancel();
+    void secondChoice_data();
+    void secondChoice();
     void validFileFillsEveryRow_data();
     void validFileFillsEveryRow();
-    void secondFileReplacesOnlyItsGraph();
-    void refusedFileKeepsChannelsButRecordsPath_data();
-    void refusedFileKeepsChannelsButRecordsPath();
     void buttonsChooseForTheirGraph_data();
     void buttonsChooseForTheirGraph();
     void slotWithoutGraphOpensNothing_data();
@@ -147,38 +144,75 @@ QString TstOverlay::chooseFor(XY_Plot_Config_Dialog &dialog, int slot, const QSt
     return Access::overlayFileLabels(dialog)[slot]->text();
 }
 
-void TstOverlay::fileDialogAndCancel_data()
+// A second file chosen for a graph that shows the speed file's channels,
+// with a channel selected in its second row: cancelled, refused, or taken.
+// A refused file is still recorded as the graph's overlay file.
+void TstOverlay::secondChoice_data()
 {
     QTest::addColumn<int>("slot");
-    QTest::newRow("graph 1") << 0;
-    QTest::newRow("graph 8") << 7;
+    QTest::addColumn<QString>("fileName"); // empty: cancelled
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("cancelled, graph 1") << 0 << QString() << QByteArray() << false;
+    QTest::newRow("cancelled, graph 8") << 7 << QString() << QByteArray() << false;
+    QTest::newRow("refused, header only") << 6 << "names_only.txt" << QByteArray("coolant;oil\n") << true;
+    QTest::newRow("refused, empty") << 6 << "empty.log" << QByteArray() << true;
+    QTest::newRow("refused, text in the data line") << 6 << "words.dat" << QByteArray("a,b\nx,y\n") << true;
+    QTest::newRow("taken, graph 2") << 1 << "coolant.csv" << QByteArray("coolant,oil\n81.5,92\n") << false;
 }
 
-void TstOverlay::fileDialogAndCancel()
+void TstOverlay::secondChoice()
 {
     QFETCH(int, slot);
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, refused);
+    const QString path = fileName.isEmpty() ? QString() : writeFile(fileName, content);
     auto info = eightGraphs();
     XY_Plot_Config_Dialog dialog(info.get(), nullptr, false);
     Spreadsheet *table = Access::xyOverlay(dialog)[slot];
+    table->setRowCount(2);
     chooseFor(dialog, slot, m_speedFile);
-    cell(table, 0, 1)->setComboBoxCurrentIndex(2);
+    chooseFor(dialog, 2, m_speedFile); // a neighbour that must keep its file
+    cell(table, 1, 0)->setComboBoxCurrentIndex(3);
     m_answerer->clear();
 
-    chooseFor(dialog, slot, QString()); // cancel
+    const bool taken = !path.isEmpty() && !refused;
+    QCOMPARE(chooseFor(dialog, slot, path), taken ? QStringLiteral("coolant.csv") : QStringLiteral("speed.log"));
 
-    QCOMPARE(m_answerer->count(), 1);
-    const ModalAnswerer::Seen seen = m_answerer->last();
+    QCOMPARE(m_answerer->count(), refused ? 2 : 1);
+    const ModalAnswerer::Seen seen = m_answerer->seen().first();
     QCOMPARE(seen.className, QStringLiteral("QFileDialog"));
     QCOMPARE(seen.title, QStringLiteral("Select Logger File"));
     QCOMPARE(seen.nameFilters, QStringList{QStringLiteral("Logger Files (*.*)")});
     QVERIFY(!seen.hasParent);
     if (QDir(QStringLiteral("/data/PC_format")).exists())
         QCOMPARE(seen.directory, QStringLiteral("/data/PC_format"));
+    if (refused) {
+        const ModalAnswerer::Seen box = m_answerer->last();
+        QCOMPARE(box.className, QStringLiteral("QMessageBox"));
+        QCOMPARE(box.title, QStringLiteral("Invalid file format"));
+        QCOMPARE(box.text, QString::fromLatin1(kInvalidText).arg(path));
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QVERIFY(!box.hasParent);
+    }
 
-    QCOMPARE(Access::overlayFilenames(dialog)[slot], m_speedFile);
-    QCOMPARE(Access::overlayFileLabels(dialog)[slot]->text(), QStringLiteral("speed.log"));
-    QCOMPARE(items(cell(table, 0, 1)), withEmptyFront({"time", "speed", "torque"}));
-    QCOMPARE(cell(table, 0, 1)->getComboBoxCurrentIndex(), 2);
+    QCOMPARE(Access::overlayFilenames(dialog)[slot], path.isEmpty() ? m_speedFile : path);
+    const QStringList speed = withEmptyFront({"time", "speed", "torque"});
+    const QStringList names = taken ? withEmptyFront({"coolant", "oil"}) : speed;
+    QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), names);
+    if (taken) {
+        VERIFY_EVERY_CELL(table, names, 0);
+    } else {
+        QCOMPARE(items(cell(table, 1, 0)), speed);
+        QCOMPARE(cell(table, 1, 0)->getComboBoxCurrentIndex(), 3);
+    }
+    if (slot != 2) {
+        VERIFY_EVERY_CELL(Access::xyOverlay(dialog)[2], speed, 0);
+        QCOMPARE(PlotSingleton::overlayChannelNamesOf(2), speed);
+        QCOMPARE(Access::overlayFileLabels(dialog)[2]->text(), QStringLiteral("speed.log"));
+    }
 }
 
 void TstOverlay::validFileFillsEveryRow_data()
@@ -224,65 +258,6 @@ void TstOverlay::validFileFillsEveryRow()
     VERIFY_EVERY_CELL(table, withEmptyFront(channels), 0);
     QCOMPARE(Access::overlayFilenames(dialog)[slot], path);
     QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), withEmptyFront(channels));
-}
-
-void TstOverlay::secondFileReplacesOnlyItsGraph()
-{
-    auto info = eightGraphs();
-    XY_Plot_Config_Dialog dialog(info.get(), nullptr, false);
-    chooseFor(dialog, 1, m_speedFile);
-    chooseFor(dialog, 2, m_speedFile);
-
-    QCOMPARE(chooseFor(dialog, 1, m_coolantFile), QStringLiteral("coolant.csv"));
-
-    const QStringList coolant = withEmptyFront({"coolant", "oil"});
-    const QStringList speed = withEmptyFront({"time", "speed", "torque"});
-    VERIFY_EVERY_CELL(Access::xyOverlay(dialog)[1], coolant, 0);
-    QCOMPARE(PlotSingleton::overlayChannelNamesOf(1), coolant);
-    VERIFY_EVERY_CELL(Access::xyOverlay(dialog)[2], speed, 0);
-    QCOMPARE(PlotSingleton::overlayChannelNamesOf(2), speed);
-    QCOMPARE(Access::overlayFileLabels(dialog)[2]->text(), QStringLiteral("speed.log"));
-}
-
-void TstOverlay::refusedFileKeepsChannelsButRecordsPath_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("header only") << "names_only.txt" << QByteArray("coolant;oil\n");
-    QTest::newRow("empty") << "empty.log" << QByteArray();
-    QTest::newRow("text in the data line") << "words.dat" << QByteArray("a,b\nx,y\n");
-}
-
-void TstOverlay::refusedFileKeepsChannelsButRecordsPath()
-{
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, content);
-    const QString path = writeFile(fileName, content);
-    const int slot = 6;
-    auto info = eightGraphs();
-    XY_Plot_Config_Dialog dialog(info.get(), nullptr, false);
-    Spreadsheet *table = Access::xyOverlay(dialog)[slot];
-    table->setRowCount(2);
-    chooseFor(dialog, slot, m_speedFile);
-    cell(table, 1, 0)->setComboBoxCurrentIndex(3);
-    m_answerer->clear();
-
-    QCOMPARE(chooseFor(dialog, slot, path), QStringLiteral("speed.log"));
-
-    QCOMPARE(m_answerer->count(), 2);
-    const ModalAnswerer::Seen box = m_answerer->last();
-    QCOMPARE(box.className, QStringLiteral("QMessageBox"));
-    QCOMPARE(box.title, QStringLiteral("Invalid file format"));
-    QCOMPARE(box.text, QString::fromLatin1(kInvalidText).arg(path));
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(box.icon, QMessageBox::NoIcon);
-    QVERIFY(!box.hasParent);
-
-    QCOMPARE(Access::overlayFilenames(dialog)[slot], path);
-    const QStringList speed = withEmptyFront({"time", "speed", "torque"});
-    QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), speed);
-    QCOMPARE(items(cell(table, 1, 0)), speed);
-    QCOMPARE(cell(table, 1, 0)->getComboBoxCurrentIndex(), 3);
 }
 
 void TstOverlay::buttonsChooseForTheirGraph_data()

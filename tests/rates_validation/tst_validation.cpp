@@ -86,6 +86,27 @@ bool makeValid(XY_Plot_Config_Dialog &d)
     return true;
 }
 
+// The field a failure names, as "x g r", "y g r", "major g a", "minor g a",
+// "min g a", "max g a", "storage" or "rate".
+QWidget *fieldOf(XY_Plot_Config_Dialog &d, const QString &field)
+{
+    const QStringList p = field.split(QLatin1Char(' '));
+    const int g = p.value(1).toInt();
+    const int n = p.value(2).toInt();
+    const int pairField = p[0] == QLatin1String("minor") || p[0] == QLatin1String("max") ? 1 : 0;
+    if (p[0] == QLatin1String("storage"))
+        return Access::ui(d)->lineEditDataStorage;
+    if (p[0] == QLatin1String("rate"))
+        return Access::ui(d)->lineEditDataSampleRate;
+    if (p[0] == QLatin1String("x") || p[0] == QLatin1String("y"))
+        return selector(d, g, n, p[0] == QLatin1String("x") ? 0 : 1);
+    if (p[0] == QLatin1String("major") || p[0] == QLatin1String("minor"))
+        return pairCell(d, g, n, 4)->lineEdit(pairField);
+    if (p[0] == QLatin1String("min") || p[0] == QLatin1String("max"))
+        return pairCell(d, g, n, 3)->lineEdit(pairField);
+    return nullptr;
+}
+
 // One edit of the dialog, as "<what> <graph slot> <row or axis> <text>":
 //   rows g n, overlay g n, x g r, y g r, hide g, pan g, zoom g,
 //   major g a text, minor g a text, min g a text, max g a text, manual g a,
@@ -96,86 +117,32 @@ bool applyEdit(XY_Plot_Config_Dialog &d, const QString &edit)
     const QString what = edit.section(QLatin1Char(' '), 0, 0);
     const int g = edit.section(QLatin1Char(' '), 1, 1).toInt();
     const int n = edit.section(QLatin1Char(' '), 2, 2).toInt();
-    const QString text = edit.section(QLatin1Char(' '), 3);
-    Ui_Plot_Config_Dialog *ui = Access::ui(d);
+    const bool global = what == QLatin1String("storage") || what == QLatin1String("rate");
+    QWidget *field = fieldOf(d, edit.section(QLatin1Char(' '), 0, global ? 0 : 2));
 
     if (what == QLatin1String("rows")) {
         Access::xyVar(d)[g]->setRowCount(n);
         return selectAllRows(d, g);
     }
-    if (what == QLatin1String("overlay")) {
+    if (what == QLatin1String("overlay"))
         Access::xyOverlay(d)[g]->setRowCount(n);
-        return true;
-    }
-    if (what == QLatin1String("x") || what == QLatin1String("y")) {
-        ZelVariable *cell = selector(d, g, n, what == QLatin1String("x") ? 0 : 1);
-        if (!cell)
-            return false;
-        cell->comboBox()->setCurrentIndex(-1);
-        return true;
-    }
-    if (what == QLatin1String("hide")) {
+    else if (auto *selector = qobject_cast<ZelVariable *>(field))
+        selector->comboBox()->setCurrentIndex(-1);
+    else if (auto *text = qobject_cast<QLineEdit *>(field))
+        text->setText(edit.section(QLatin1Char(' '), global ? 1 : 3));
+    else if (what == QLatin1String("hide"))
         Access::plotVisible(d).clearBit(g);
-        return true;
-    }
-    if (what == QLatin1String("pan")) {
+    else if (what == QLatin1String("pan"))
         Access::panStatus(d).setBit(g);
-        return true;
-    }
-    if (what == QLatin1String("zoom")) {
+    else if (what == QLatin1String("zoom"))
         Access::zoomStatus(d).setBit(g);
-        return true;
-    }
-    if (what == QLatin1String("major") || what == QLatin1String("minor")) {
-        pairCell(d, g, n, 4)->setLineEditText(what == QLatin1String("major") ? 0 : 1, text);
-        return true;
-    }
-    if (what == QLatin1String("min") || what == QLatin1String("max")) {
-        pairCell(d, g, n, 3)->setLineEditText(what == QLatin1String("min") ? 0 : 1, text);
-        return true;
-    }
-    if (what == QLatin1String("manual")) {
+    else if (what == QLatin1String("manual"))
         autoRangeCell(d, g, n)->setCheckBoxTrue(false);
-        return true;
-    }
-    const QString value = edit.section(QLatin1Char(' '), 1);
-    if (what == QLatin1String("storage")) {
-        ui->lineEditDataStorage->setText(value);
-        return true;
-    }
-    if (what == QLatin1String("unit")) {
-        ui->cmbDataStorageUnits->setCurrentIndex(value.toInt());
-        return true;
-    }
-    if (what == QLatin1String("rate")) {
-        ui->lineEditDataSampleRate->setText(value);
-        return true;
-    }
-    return false;
-}
-
-// The field a failure names, as "x g r", "y g r", "major g a", "minor g a",
-// "min g a", "max g a" or "storage".
-QWidget *fieldOf(XY_Plot_Config_Dialog &d, const QString &field)
-{
-    const QStringList p = field.split(QLatin1Char(' '));
-    if (p[0] == QLatin1String("storage"))
-        return Access::ui(d)->lineEditDataStorage;
-    const int g = p.value(1).toInt();
-    const int n = p.value(2).toInt();
-    if (p[0] == QLatin1String("x"))
-        return selector(d, g, n, 0);
-    if (p[0] == QLatin1String("y"))
-        return selector(d, g, n, 1);
-    if (p[0] == QLatin1String("major"))
-        return pairCell(d, g, n, 4)->lineEdit(0);
-    if (p[0] == QLatin1String("minor"))
-        return pairCell(d, g, n, 4)->lineEdit(1);
-    if (p[0] == QLatin1String("min"))
-        return pairCell(d, g, n, 3)->lineEdit(0);
-    if (p[0] == QLatin1String("max"))
-        return pairCell(d, g, n, 3)->lineEdit(1);
-    return nullptr;
+    else if (what == QLatin1String("unit"))
+        Access::ui(d)->cmbDataStorageUnits->setCurrentIndex(edit.section(QLatin1Char(' '), 1).toInt());
+    else
+        return false;
+    return true;
 }
 
 bool showActive(QWidget *w)
@@ -304,24 +271,14 @@ void TestValidation::checks_data()
     QTest::newRow("panned graph's axes skipped") << L{"pan 1", "major 1 0 11"} << none << none
                                                  << none << L{"major 1 0 11"};
 
-    // Tick marks.
-    QTest::newRow("major empty") << L{"major 0 0 "} << none << none << none << L{};
+    // Tick marks. Which texts pass or fail each tick check is the hostile
+    // value suite's table; these rows hold the messages, order and focus.
     QTest::newRow("major 0") << L{"major 0 0 0"} << kMajorTitle
                              << axisPrefix(1, "Left") + kMajorLow << "major 0 0"
                              << L{"major 0 0 0"};
-    QTest::newRow("major not a number") << L{"major 0 0 abc"} << kMajorTitle
-                                        << axisPrefix(1, "Left") + kMajorLow << "major 0 0"
-                                        << L{"major 0 0 abc"};
-    QTest::newRow("major negative") << L{"major 0 0 -2"} << kMajorTitle
-                                    << axisPrefix(1, "Left") + kMajorLow << "major 0 0"
-                                    << L{"major 0 0 -2"};
-    QTest::newRow("major 10") << L{"major 0 0 10"} << none << none << none << L{};
     QTest::newRow("major 11") << L{"major 0 0 11"} << kMajorTitle
                               << axisPrefix(1, "Left") + kMajorHigh << "major 0 0"
                               << L{"major 0 0 10"};
-    QTest::newRow("minor empty, 0, not a number")
-        << L{"minor 0 0 ", "minor 0 1 0", "minor 1 0 abc"} << none << none << none << L{};
-    QTest::newRow("minor 10") << L{"minor 2 1 10"} << none << none << none << L{};
     QTest::newRow("minor -1") << L{"minor 0 0 -1"} << kMinorTitle
                               << axisPrefix(1, "Left") + kMinorLow << "minor 0 0"
                               << L{"minor 0 0 -1"};
@@ -368,14 +325,12 @@ void TestValidation::checks_data()
                                                  << axisPrefix(3, "Left") + kRangeMissing
                                                  << "max 2 0" << L{"storage 1"};
 
-    // Storage period against the sample rate, in seconds after its unit.
+    // Storage period against the sample rate, in seconds after its unit
+    // (empty text, 0.4 and 1 minute are rows of the hostile value suite).
     QTest::newRow("s 3600 at 100 Hz") << L{"storage 3600", "rate 100"} << none << none << none
                                       << L{};
     QTest::newRow("s 3601 at 100 Hz") << L{"storage 3601", "rate 100"} << kWarning
                                       << storageHigh("3600") << "storage" << L{"storage 3601"};
-    QTest::newRow("s 29.5") << L{"storage 29.5"} << kWarning << kStorageLow << "storage"
-                            << L{"storage 29.5"};
-    QTest::newRow("s empty") << L{"storage "} << kWarning << kStorageLow << "storage" << L{};
     QTest::newRow("s 30 at 20000 Hz") << L{"storage 30", "rate 20000"} << kWarning
                                       << storageHigh("18") << "storage" << L{};
     QTest::newRow("s 30 without rate") << L{"storage 30", "rate "} << none << none << none
@@ -386,24 +341,16 @@ void TestValidation::checks_data()
                                       << L{};
     QTest::newRow("six significant digits") << L{"storage 51429", "rate 7"} << kWarning
                                             << storageHigh("51428.6") << "storage" << L{};
-    QTest::newRow("min 1 is 60 s") << L{"storage 1", "unit 1", "rate 100"} << none << none
-                                   << none << L{};
-    QTest::newRow("min 0.4 is 24 s") << L{"storage 0.4", "unit 1", "rate 100"} << kWarning
-                                     << kStorageLow << "storage" << L{"storage 0.4"};
     QTest::newRow("min 60 at 100 Hz") << L{"storage 60", "unit 1", "rate 100"} << none << none
                                       << none << L{};
     QTest::newRow("min 61 at 100 Hz") << L{"storage 61", "unit 1", "rate 100"} << kWarning
                                       << storageHigh("3600") << "storage" << L{"storage 61"};
-    QTest::newRow("min 1 at 20000 Hz") << L{"storage 1", "unit 1", "rate 20000"} << kWarning
-                                       << storageHigh("18") << "storage" << L{};
     QTest::newRow("h 1 at 100 Hz") << L{"storage 1", "unit 2", "rate 100"} << none << none
                                    << none << L{};
     QTest::newRow("h 1.01 at 100 Hz") << L{"storage 1.01", "unit 2", "rate 100"} << kWarning
                                       << storageHigh("3600") << "storage" << L{};
     QTest::newRow("h 0.005 is 18 s") << L{"storage 0.005", "unit 2", "rate "} << kWarning
                                      << kStorageLow << "storage" << L{};
-    QTest::newRow("h 1 at 20000 Hz") << L{"storage 1", "unit 2", "rate 20000"} << kWarning
-                                     << storageHigh("18") << "storage" << L{};
     QTest::newRow("unknown unit is seconds") << L{"storage 29", "unit -1", "rate "} << kWarning
                                              << kStorageLow << "storage" << L{};
 }
