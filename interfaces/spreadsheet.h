@@ -74,6 +74,7 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    void updateGeometries() override;
 
 private:
     struct Private;

@@ -3,6 +3,7 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "overlay_files.h"
+#include "xy_plot_config_dialog_exchange.h"
 #include "ui_xy_plot_config_dialog.h"
 
 #include <QAbstractButton>
@@ -272,6 +273,7 @@ void XY_Plot_Config_Dialog::on_btnCancel_clicked()
 void XY_Plot_Config_Dialog::on_plotConfigTabs_currentChanged(int index)
 {
     if (index != 0) {
+        PlotExchange::hideOverview(ui->plotAllVarSpreadsheet, ui->plotAllOverlaySpreadsheet);
         ui->axesConfigTabs->setCurrentIndex(index - 1);
         return;
     }

@@ -74,25 +74,21 @@ void selectChannel(ComboBoxWidget *selector, const QString &name)
     selector->setComboBoxCurrentIndex(index);
 }
 
-// A table on screen lays out all its cell widgets again for each inserted
-// row, which makes filling it quadratic in its rows; a hidden one defers that
-// to one layout when it is shown again. Keyboard focus on the table itself
-// comes back with it.
+// A table on screen lays out and shows each cell widget as its row comes,
+// which makes filling it quadratic in its rows; a hidden one does that once,
+// when it is shown after the fill. Keyboard focus on the table itself comes
+// back with it.
 class HiddenWhileFilled
 {
 public:
     explicit HiddenWhileFilled(QWidget *table)
-        : m_table(table->isVisible() ? table : nullptr)
+        : m_table(table)
+        , m_hadFocus(table->hasFocus())
     {
-        if (!m_table)
-            return;
-        m_hadFocus = m_table->hasFocus();
         m_table->hide();
     }
     ~HiddenWhileFilled()
     {
-        if (!m_table)
-            return;
         m_table->show();
         if (m_hadFocus)
             m_table->setFocus();
@@ -102,10 +98,16 @@ public:
 
 private:
     QWidget *m_table;
-    bool m_hadFocus = false;
+    bool m_hadFocus;
 };
 
 } // namespace
+
+void PlotExchange::hideOverview(QWidget *variables, QWidget *overlays)
+{
+    variables->hide();
+    overlays->hide();
+}
 
 void XY_Plot_Config_Dialog::fillAllGraphTab()
 {

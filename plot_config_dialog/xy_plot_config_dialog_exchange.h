@@ -39,6 +39,11 @@ inline int channelRows(unsigned long count)
                                                         : int(Plot_Axis_Info::MaxChannels);
 }
 
+// The overview's tables while another tab is current: hidden, so that coming
+// back to the overview does not show the cells of its last visit only to
+// replace them. Filling the overview shows them again.
+void hideOverview(QWidget *variables, QWidget *overlays);
+
 } // namespace PlotExchange
 
 #endif // XY_PLOT_CONFIG_DIALOG_XY_PLOT_CONFIG_DIALOG_EXCHANGE_H

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QStringListModel>
 #include <QToolButton>
@@ -63,8 +64,46 @@ QString ComboBoxWidget::getComboBoxCurrentText() const
     return index < 0 ? QString() : m_combo->itemText(index);
 }
 
+namespace {
+
+// Row of the first name equal to text in a channel list. The tables hand one
+// list to many cells (a graph's channels to each of its rows, every graph's
+// to each overview row) and look up two names per cell, so the rows of the
+// last few long lists are kept. A kept copy shares the list's data exactly
+// while the list is unchanged; it also keeps that data from being reused
+// for another list.
+int firstRowOf(const QStringList &names, const QString &text)
+{
+    constexpr int shortList = 32;
+    if (names.size() < shortList)
+        return names.indexOf(text);
+    struct Rows
+    {
+        QStringList names;
+        QHash<QString, int> first;
+    };
+    static Rows kept[8];
+    static int next = 0;
+    for (const Rows &rows : kept) {
+        if (rows.names.isSharedWith(names))
+            return rows.first.value(text, -1);
+    }
+    Rows &rows = kept[next];
+    next = (next + 1) % 8;
+    rows.names = names;
+    rows.first.clear();
+    rows.first.reserve(names.size());
+    for (int row = names.size() - 1; row >= 0; --row)
+        rows.first.insert(names.at(row), row); // the first row wins
+    return rows.first.value(text, -1);
+}
+
+} // namespace
+
 int ComboBoxWidget::findIndex(const QString &text) const
 {
+    if (const auto *names = qobject_cast<const QStringListModel *>(m_combo->model()))
+        return firstRowOf(names->stringList(), text);
     return m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 

@@ -201,8 +201,9 @@ void resetCell(Cell cell, QWidget *widget, const QStringList &channels)
     }
 }
 
-// The view hands the cell of a removed row to its delegate to be destroyed;
-// this one lets the table keep the cells it can use again.
+// The view asks its delegate to place the cell widgets and to destroy those
+// of removed rows; this one places them plainly and lets the table keep the
+// cells it can use again.
 class CellKeeper : public QStyledItemDelegate
 {
 public:
@@ -215,6 +216,16 @@ public:
     }
 
     void stopKeeping() { m_keep = nullptr; }
+
+    // A cell fills its table cell. The item delegate would ask the style
+    // for the text area of an item first, which under a style sheet costs
+    // more than everything else of placing a cell, for each cell each time
+    // the table is laid out.
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &) const override
+    {
+        editor->setGeometry(option.rect);
+    }
 
     void destroyEditor(QWidget *editor, const QModelIndex &index) const override
     {
@@ -241,6 +252,7 @@ struct Spreadsheet::Private : public QObject
     RowLayout requested = RowLayout::None;       // set while an insert operation runs
     RowLayout allGraphsRows = RowLayout::AllVariables; // what a kind 9 table lists
     bool measured = false;
+    bool geometriesPending = false; // rows came while the table was hidden
     bool heightFollowsRows = false;
     int menuRow = -1;
     QAction *addRowAction = nullptr;
@@ -671,6 +683,10 @@ struct Spreadsheet::Private : public QObject
         case QEvent::Show:
             if (!measured)
                 measure();
+            if (geometriesPending) {
+                geometriesPending = false;
+                q->updateGeometries();
+            }
             break;
         case QEvent::FontChange:
             fontChanged();
@@ -733,6 +749,18 @@ void Spreadsheet::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int
         }
     }
     QTableWidget::rowsAboutToBeRemoved(parent, start, end);
+}
+
+// Each inserted row makes the view place every cell widget again, so rows
+// inserted one at a time cost the square of their number; a hidden table
+// places them once, when it is shown.
+void Spreadsheet::updateGeometries()
+{
+    if (!isVisible()) {
+        d->geometriesPending = true;
+        return;
+    }
+    QTableWidget::updateGeometries();
 }
 
 Spreadsheet::~Spreadsheet()
