@@ -2,6 +2,7 @@
 #ifndef XY_SPREADSHEET_CELL_SUPPORT_H
 #define XY_SPREADSHEET_CELL_SUPPORT_H
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -38,10 +39,15 @@ public:
 
     void showPopup() override
     {
-        if (!popupBuilt()) {
-            QWidget *popup = view()->parentWidget();
-            if (popup)
+        const bool first = !popupBuilt();
+        QAbstractItemView *list = view();
+        if (first) {
+            // Under a style sheet a font does not pass on to children, so
+            // the list gets it as well as its frame.
+            if (QWidget *popup = list->parentWidget())
                 popup->setFont(font());
+            list->setFont(font());
+            preparePopup(list);
         }
         QComboBox::showPopup();
     }
@@ -50,6 +56,9 @@ public:
     bool popupBuilt() const { return findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly) != nullptr; }
 
 protected:
+    // Settings of the popup list, made when it is built.
+    virtual void preparePopup(QAbstractItemView *) {}
+
     // Until the popup exists there is nothing to hand a new font or style
     // to (moving a page into a styled tab widget is such a change); a popup
     // built later takes the combo's font and style then. What the combo

@@ -42,14 +42,10 @@ public:
                 [this](int index) { setToolTip(index >= 0 ? itemText(index) : QString()); });
     }
 
-    void showPopup() override
-    {
-        // Built now if not before; lay it out without measuring every name.
-        tuneList(qobject_cast<QListView *>(view()));
-        LengthSizedCombo::showPopup();
-    }
-
 protected:
+    // Lay the list out without measuring every name.
+    void preparePopup(QAbstractItemView *list) override { tuneList(qobject_cast<QListView *>(list)); }
+
     void focusInEvent(QFocusEvent *event) override
     {
         becomeEditable();

@@ -61,6 +61,7 @@ private slots:
     void channelCombo_data();
     void channelCombo();
     void channelComboLists();
+    void channelLookupFollowsListChanges();
     void axisSide_data();
     void axisSide();
     void lineStyleAndWidth_data();
@@ -200,14 +201,66 @@ void TestSpreadsheetCells::channelCombo_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
     const QStringList channels{QString(), QStringLiteral("TEMP"), QStringLiteral("TEMP_1"),
-                               QStringLiteral("Pressure"), QStringLiteral("\u00c4ther")};
-    QTest::newRow("exact") << channels << QStringLiteral("TEMP_1") << 2;
-    QTest::newRow("not a prefix match") << channels << QStringLiteral("TEM") << -1;
-    QTest::newRow("case differs") << channels << QStringLiteral("temp") << -1;
-    QTest::newRow("empty entry") << channels << QString() << 0;
-    QTest::newRow("non-ASCII") << channels << QStringLiteral("\u00c4ther") << 4;
-    QTest::newRow("absent") << channels << QStringLiteral("Flow") << -1;
+                               QStringLiteral("Pressure"), QStringLiteral("\u00c4ther"), QStringLiteral("TEMP")};
+    // Channel lists of a logger file run to hundreds of names; long lists
+    // are looked up another way than short ones.
+    QStringList longList = channels;
+    for (int i = 0; i < 300; ++i)
+        longList << QStringLiteral("CH_%1").arg(i);
+    for (const QStringList &list : {channels, longList}) {
+        const QByteArray size = list.size() > 100 ? " (long list)" : "";
+        QTest::newRow("exact" + size) << list << QStringLiteral("TEMP_1") << 2;
+        QTest::newRow("twice, first wins" + size) << list << QStringLiteral("TEMP") << 1;
+        QTest::newRow("not a prefix match" + size) << list << QStringLiteral("TEM") << -1;
+        QTest::newRow("case differs" + size) << list << QStringLiteral("temp") << -1;
+        QTest::newRow("empty entry" + size) << list << QString() << 0;
+        QTest::newRow("non-ASCII" + size) << list << QStringLiteral("\u00c4ther") << 4;
+        QTest::newRow("absent" + size) << list << QStringLiteral("Flow") << -1;
+    }
+    QTest::newRow("last of a long list") << longList << QStringLiteral("CH_299") << int(longList.size() - 1);
     QTest::newRow("no entries") << QStringList() << QStringLiteral("TEMP") << -1;
+}
+
+// The look-up answers for the list the combo holds now, however it changed
+// since the last question.
+void TestSpreadsheetCells::channelLookupFollowsListChanges()
+{
+    QStringList names;
+    for (int i = 0; i < 200; ++i)
+        names << QStringLiteral("CH_%1").arg(i);
+    ComboBoxWidget first;
+    ComboBoxWidget second;
+    first.setComboBoxContentsList(names);
+    second.setComboBoxContentsList(names); // the same list, shared
+    QCOMPARE(first.findIndex(QStringLiteral("CH_150")), 150);
+    QCOMPARE(second.findIndex(QStringLiteral("CH_150")), 150);
+
+    // The caller's list changes after it was handed over: the cells keep
+    // what they were given.
+    names.prepend(QStringLiteral("NEW"));
+    QCOMPARE(first.findIndex(QStringLiteral("CH_150")), 150);
+    QCOMPARE(first.findIndex(QStringLiteral("NEW")), -1);
+
+    // A cell's own list changes under it.
+    second.comboBox()->insertItem(0, QStringLiteral("INSERTED"));
+    QCOMPARE(second.findIndex(QStringLiteral("INSERTED")), 0);
+    QCOMPARE(second.findIndex(QStringLiteral("CH_150")), 151);
+    second.comboBox()->removeItem(0);
+    QCOMPARE(second.findIndex(QStringLiteral("INSERTED")), -1);
+    second.comboBox()->setItemText(10, QStringLiteral("RENAMED"));
+    QCOMPARE(second.findIndex(QStringLiteral("RENAMED")), 10);
+    QCOMPARE(second.findIndex(QStringLiteral("CH_10")), -1);
+    QCOMPARE(first.findIndex(QStringLiteral("CH_10")), 10);
+
+    // A new list, and many lists in turn.
+    for (int round = 0; round < 20; ++round) {
+        QStringList list;
+        for (int i = 0; i < 50; ++i)
+            list << QStringLiteral("R%1_%2").arg(round).arg(i);
+        first.setComboBoxContentsList(list);
+        QCOMPARE(first.findIndex(QStringLiteral("R%1_49").arg(round)), 49);
+        QCOMPARE(first.findIndex(QStringLiteral("R%1_0").arg(round - 1)), -1);
+    }
 }
 
 void TestSpreadsheetCells::channelCombo()

@@ -94,6 +94,11 @@ private slots:
     void newOverlayRowsOfferGraphChannels();
     void allGraphsCellsAreReadOnly();
     void refillingRowsLeavesNothingBehind();
+    void refilledRowsStartAfresh_data();
+    void refilledRowsStartAfresh();
+    void cellsCoverTheirCells_data();
+    void cellsCoverTheirCells();
+    void popupsWaitUntilOpened();
     void allGraphsOverlayRowsFindEveryGraphsChannels();
     void allGraphsOverlayRowsFollowChangedChannels();
     void headersAndSizes_data();
@@ -561,6 +566,192 @@ void TestSpreadsheetTables::refillingRowsLeavesNothingBehind()
 #else
     QSKIP("needs glibc's heap statistics");
 #endif
+}
+
+// What a row's cells show, as text, to compare rows.
+QStringList rowState(const Spreadsheet &table, int row)
+{
+    QStringList state;
+    for (int column = 0; column < table.columnCount(); ++column) {
+        QWidget *cell = table.cellWidget(row, column);
+        QString text = cell ? QString::fromLatin1(cell->metaObject()->className()) : QStringLiteral("-");
+        if (auto *line = qobject_cast<LineEditWidget *>(cell))
+            text += ":" + line->getLineEditText();
+        else if (auto *variable = qobject_cast<ZelVariable *>(cell))
+            text += QStringLiteral(":%1").arg(variable->comboBox()->currentIndex());
+        else if (auto *channel = qobject_cast<ComboBoxWidget *>(cell))
+            text += QStringLiteral(":%1/%2").arg(channel->getComboBoxCurrentIndex()).arg(channel->comboBox()->count());
+        else if (auto *side = qobject_cast<IconButtonWidget *>(cell))
+            text += side->getLeftSelected() ? ":left" : ":right";
+        else if (auto *color = qobject_cast<LineEditColorWidget *>(cell))
+            text += ":" + color->getBGStyleSheet();
+        else if (auto *line = qobject_cast<Combo_SpinBoxWidget *>(cell))
+            text += QStringLiteral(":%1/%2").arg(line->getComboBoxCurrentIndex()).arg(line->getSpinBoxValue());
+        if (cell)
+            text += cell->isEnabled() ? ":on" : ":off";
+        state << text;
+    }
+    return state;
+}
+
+// Every cell set away from how a new row shows it.
+void changeRow(Spreadsheet &table, int row)
+{
+    for (int column = 0; column < table.columnCount(); ++column) {
+        QWidget *cell = table.cellWidget(row, column);
+        if (auto *line = qobject_cast<LineEditWidget *>(cell))
+            line->setLineEditText(QStringLiteral("7"));
+        else if (auto *variable = qobject_cast<ZelVariable *>(cell))
+            variable->comboBox()->setCurrentIndex(1);
+        else if (auto *channel = qobject_cast<ComboBoxWidget *>(cell))
+            channel->setComboBoxContentsList({QStringLiteral("ONLY")});
+        else if (auto *side = qobject_cast<IconButtonWidget *>(cell))
+            side->setLeftSelected(false);
+        else if (auto *color = qobject_cast<LineEditColorWidget *>(cell))
+            color->setBGStyleSheet(QStringLiteral("#123456"));
+        else if (auto *style = qobject_cast<Combo_SpinBoxWidget *>(cell)) {
+            style->setComboBoxCurrentIndex(3);
+            style->setSpinBoxValue(9);
+        }
+    }
+}
+
+void TestSpreadsheetTables::refilledRowsStartAfresh_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("overlayRows");
+    QTest::newRow("overview, variable rows") << int(Spreadsheet::AllGraphsKind) << false;
+    QTest::newRow("overview, overlay rows") << int(Spreadsheet::AllGraphsKind) << true;
+    QTest::newRow("variable table, overview rows") << int(Spreadsheet::XYVarKind) << false;
+}
+
+// The overview is emptied and filled on every visit; whatever a row showed
+// before, a row inserted afterwards shows what a row of a new table shows.
+void TestSpreadsheetTables::refilledRowsStartAfresh()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, overlayRows);
+    ZelVariable::setAvailableVariables({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(), QStringLiteral("TIME")});
+    auto insert = [overlayRows](Spreadsheet &table, int row) {
+        if (overlayRows)
+            table.insertAllOverlayRow(row, 0);
+        else
+            table.insertAllVarRow(row, 1);
+    };
+    Spreadsheet fresh;
+    fresh.setSpreadsheetKind(kind);
+    insert(fresh, 0);
+    const QStringList expected = rowState(fresh, 0);
+
+    Spreadsheet table;
+    table.setSpreadsheetKind(kind);
+    for (int round = 0; round < 3; ++round) {
+        for (int row = 0; row < 4; ++row) {
+            insert(table, row);
+            QCOMPARE(rowState(table, row), expected);
+            changeRow(table, row);
+            if (round == 1)
+                table.cellWidget(row, 1)->setEnabled(kind == Spreadsheet::AllGraphsKind);
+        }
+        table.setRowCount(round == 0 ? 1 : 0); // then a removal of some rows only
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Rows come back in another layout: the other kind of overview row.
+    overlayRows = !overlayRows;
+    table.setRowCount(0);
+    insert(table, 0);
+    insert(fresh, 1);
+    QCOMPARE(rowState(table, 0), rowState(fresh, 1));
+}
+
+void TestSpreadsheetTables::cellsCoverTheirCells_data()
+{
+    QTest::addColumn<bool>("filledWhileHidden");
+    QTest::addColumn<bool>("scrolled");
+    QTest::newRow("filled on screen") << false << false;
+    QTest::newRow("filled while hidden") << true << false;
+    QTest::newRow("filled while hidden, then scrolled") << true << true;
+}
+
+// However the rows came, each cell widget lies on its table cell once the
+// table is on screen.
+void TestSpreadsheetTables::cellsCoverTheirCells()
+{
+    QFETCH(bool, filledWhileHidden);
+    QFETCH(bool, scrolled);
+    QWidget page;
+    auto *layout = new QVBoxLayout(&page);
+    auto *table = new Spreadsheet;
+    table->setSpreadsheetKind(Spreadsheet::AllGraphsKind);
+    layout->addWidget(table);
+    page.resize(700, 300);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    if (filledWhileHidden)
+        table->hide();
+    for (int row = 0; row < 40; ++row)
+        table->insertAllVarRow(row, 1);
+    table->show();
+    if (scrolled)
+        table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum() / 2);
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(table->verticalScrollBar()->maximum() > 0);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QRect cell = table->visualRect(table->model()->index(row, column));
+            QCOMPARE(table->cellWidget(row, column)->geometry(), cell);
+        }
+    }
+}
+
+// Combo boxes under a style sheet and a table font build their popup lists
+// only when opened: hundreds of cells would otherwise each build one, and a
+// selector's lays out the whole catalogue.
+void TestSpreadsheetTables::popupsWaitUntilOpened()
+{
+    ZelVariable::setAvailableVariables({QStringLiteral("A"), QStringLiteral("B")});
+    for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(), QStringLiteral("TIME")});
+    QWidget page;
+    page.setStyleSheet(QStringLiteral("QTabBar::tab { height: 30px; }"));
+    auto *layout = new QVBoxLayout(&page);
+    QFont small = QApplication::font();
+    small.setPointSize(QApplication::font().pointSize() - 2);
+    QVector<Spreadsheet *> tables;
+    for (int kind : {int(Spreadsheet::XYVarKind), int(Spreadsheet::XYOverlayKind), int(Spreadsheet::YAxesKind)}) {
+        auto *table = new Spreadsheet;
+        table->setGraphNumber(1);
+        table->setSpreadsheetKind(kind);
+        table->setFont(small);
+        table->setRowCount(2);
+        layout->addWidget(table);
+        tables << table;
+    }
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto popupOf = [](QComboBox *combo) {
+        return combo->findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly);
+    };
+    int combos = 0;
+    for (Spreadsheet *table : tables) {
+        for (QComboBox *combo : table->viewport()->findChildren<QComboBox *>()) {
+            ++combos;
+            QVERIFY2(!popupOf(combo), combo->parentWidget()->metaObject()->className());
+        }
+    }
+    QCOMPARE(combos, 2 * 3 + 2 * 3 + 2 * 1);
+
+    auto *selector = qobject_cast<ZelVariable *>(tables[0]->cellWidget(1, 0));
+    QVERIFY(selector);
+    QComboBox *combo = selector->comboBox();
+    combo->showPopup();
+    QVERIFY(popupOf(combo));
+    QTRY_VERIFY(combo->view()->isVisible());
+    QCOMPARE(combo->view()->model()->rowCount(), 2);
+    QCOMPARE(combo->view()->font().pointSize(), small.pointSize());
+    combo->hidePopup();
 }
 
 void TestSpreadsheetTables::allGraphsOverlayRowsFindEveryGraphsChannels()
