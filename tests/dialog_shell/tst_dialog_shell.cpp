@@ -1,18 +1,20 @@
 // The dialog shell: construction, show, the host signals and the Apply
-// window, closing, the graph lists, tool tips, validators, mode labels and
-// adding and deleting graphs.
+// window, closing, tool tips, pan/zoom locking and adding and deleting
+// graphs.
 #include <QAction>
 #include <QComboBox>
-#include <QDoubleValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QDoubleValidator>
 #include <QtTest>
 
 #include <cmath>
+
+#include <functional>
 #include <memory>
 
 #include <interfaces/plot_screen_info.h>
@@ -66,9 +68,8 @@ QStringList tabLabels(const QTabWidget *tabs)
 }
 
 void showDialog(Dialog &d, Plot_Screen_Info *host, const QString &pan = QStringLiteral("00000000"),
-                const QString &zoom = QStringLiteral("00000000"),
-                Dialog::DialogOpenArea area = Dialog::PlotArea, int plotIndex = 0,
-                bool plugin = false)
+                const QString &zoom = QStringLiteral("00000000"), Dialog::DialogOpenArea area = Dialog::PlotArea,
+                int plotIndex = 0, bool plugin = false)
 {
     d.show(host, bits(pan), bits(zoom), area, plotIndex, plugin);
 }
@@ -77,49 +78,32 @@ void showDialog(Dialog &d, Plot_Screen_Info *host, const QString &pan = QStringL
 // and storage fields values that pass the checks.
 void makeValid(Dialog &d)
 {
-    for (int g = 0; g < A::plotVisible(d).size(); ++g) {
-        if (!A::plotVisible(d).testBit(g))
-            continue;
-        Spreadsheet *table = A::xyVar(d)[g];
-        for (int r = 0; r < table->rowCount(); ++r) {
-            qobject_cast<ZelVariable *>(table->cellWidget(r, 0))->comboBox()->setCurrentIndex(0);
-            qobject_cast<ZelVariable *>(table->cellWidget(r, 1))->comboBox()->setCurrentIndex(1);
-        }
-    }
+    for (int g = 0; g < A::plotVisible(d).size(); ++g)
+        for (int r = 0; A::plotVisible(d).testBit(g) && r < A::xyVar(d)[g]->rowCount(); ++r)
+            for (int c = 0; c < 2; ++c)
+                qobject_cast<ZelVariable *>(A::xyVar(d)[g]->cellWidget(r, c))->comboBox()->setCurrentIndex(c);
     A::ui(d)->lineEditDataSampleRate->setText(QStringLiteral("50"));
     A::ui(d)->lineEditDataStorage->setText(QStringLiteral("60"));
 }
 
-// "XY" both chosen, "X-" only X, "-Y" only Y, "--" neither.
+// Per row "XY" both chosen, "X-" only X, "-Y" only Y, "--" neither.
 void chooseVariables(Spreadsheet *table, const QStringList &rows)
 {
     table->setRowCount(rows.size());
-    for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < 2; ++c) {
-            const int index = rows[r].at(c) == QLatin1Char('-') ? -1 : c;
-            qobject_cast<ZelVariable *>(table->cellWidget(r, c))->comboBox()->setCurrentIndex(index);
-        }
-    }
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < 2; ++c)
+            qobject_cast<ZelVariable *>(table->cellWidget(r, c))->comboBox()->setCurrentIndex(rows[r].at(c) == '-' ? -1 : c);
 }
 
 void chooseOverlayChannels(Spreadsheet *table, const QStringList &rows)
 {
     table->setRowCount(rows.size());
-    for (int r = 0; r < rows.size(); ++r) {
+    for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < 2; ++c) {
             auto *cell = qobject_cast<ComboBoxWidget *>(table->cellWidget(r, c));
             cell->setComboBoxContentsList({QString(), QStringLiteral("Time"), QStringLiteral("N1")});
-            cell->setComboBoxCurrentIndex(rows[r].at(c) == QLatin1Char('-') ? -1 : c + 1);
+            cell->setComboBoxCurrentIndex(rows[r].at(c) == '-' ? -1 : c + 1);
         }
-    }
-}
-
-QStringList repeated(const QString &row, int n)
-{
-    QStringList rows;
-    for (int i = 0; i < n; ++i)
-        rows << row;
-    return rows;
 }
 
 } // namespace
@@ -139,714 +123,513 @@ class TstDialogShell : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-
-    void titles_data();
-    void titles();
-    void lockAndUnlock();
-    void openArea_data();
-    void openArea();
-    void modeLabels_data();
-    void modeLabels();
-
-    void applyWindow_data();
-    void applyWindow();
-    void hostDescriptionNeverChanges();
-    void escapeAndClose();
-    void tabCoupling();
-    void queuedShowAndSignal();
-
-    void widgetLists_data();
-    void widgetLists();
-    void pluginMode();
-    void rowCounts_data();
-    void rowCounts();
-
-    void toolTips_data();
-    void toolTips();
-    void graphTabToolTips();
-    void validators();
-
-    void addDelete_data();
-    void addDelete();
-    void addedGraphIsReset();
-    void displayType_data();
-    void displayType();
-};
-
-void TstDialogShell::initTestCase()
-{
-    ZelVariable::setAvailableVariables({QStringLiteral("Time"), QStringLiteral("N1_Speed"),
-                                        QStringLiteral("N2_Speed"), QStringLiteral("EGT_1")});
-}
-
-void TstDialogShell::titles_data()
-{
-    QTest::addColumn<QString>("configName");
-    QTest::addColumn<QString>("builtTitle");
-    QTest::addColumn<QString>("shownTitle");
-
-    QTest::newRow("named") << QStringLiteral("cell3_xy.cfg") << QStringLiteral("Configuration for cell3_xy.cfg")
-                           << QStringLiteral("Configuration for cell3_xy.cfg");
-    QTest::newRow("unnamed") << QString() << QStringLiteral("Configuration for ")
-                             << QStringLiteral("Configuration for <not set>");
-}
-
-void TstDialogShell::titles()
-{
-    QFETCH(QString, configName);
-    QFETCH(QString, builtTitle);
-    QFETCH(QString, shownTitle);
-
-    auto host = makeHost(1, configName);
-    Dialog d(host.get(), nullptr, false);
-    QCOMPARE(d.windowTitle(), builtTitle);
-    QCOMPARE(d.getConfigFilename(), configName);
-    QVERIFY(!d.isVisible());
-
-    auto other = makeHost(1, configName);
-    showDialog(d, other.get());
-    QCOMPARE(d.windowTitle(), shownTitle);
-    QCOMPARE(d.getConfigFilename(), configName);
-    QVERIFY(d.isVisible());
-}
-
-void TstDialogShell::lockAndUnlock()
-{
-    auto host = makeHost(3);
-    Dialog d(host.get(), nullptr, false);
-    Ui_Plot_Config_Dialog *ui = A::ui(d);
-
-    showDialog(d, host.get(), QStringLiteral("00000000"), QStringLiteral("01000000"));
-    QCOMPARE(bitString(A::panStatus(d)), QStringLiteral("11111111"));
-    QCOMPARE(bitString(A::zoomStatus(d)), QStringLiteral("11111111"));
-    QVERIFY(!ui->btnOk->isEnabled());
-    QVERIFY(!ui->btnApply->isEnabled());
-    QVERIFY(ui->btnCancel->isEnabled());
-    // One zoomed graph locks all of them, and with every bit of both arrays
-    // set the labels read "Pan Mode".
-    const QList<QLabel *> modeLabels = {ui->lblPlot1Mode, ui->lblAxes1Mode, ui->lblPlot3Mode,
-                                        ui->lblAxes3Mode};
-    for (QLabel *label : modeLabels) {
-        QVERIFY(!label->isHidden());
-        QCOMPARE(label->text(), QStringLiteral("Pan Mode"));
+    void initTestCase()
+    {
+        ZelVariable::setAvailableVariables({"Time", "N1_Speed", "N2_Speed", "EGT_1"});
+    }
+    void titles_data()
+    {
+        QTest::addColumn<QString>("configName");
+        QTest::addColumn<QString>("builtTitle");
+        QTest::addColumn<QString>("shownTitle");
+        QTest::newRow("named") << "cell3_xy.cfg" << "Configuration for cell3_xy.cfg" << "Configuration for cell3_xy.cfg";
+        QTest::newRow("unnamed") << QString() << "Configuration for " << "Configuration for <not set>";
+    }
+    void titles()
+    {
+        QFETCH(QString, configName);
+        auto host = makeHost(1, configName);
+        Dialog d(host.get(), nullptr, false);
+        QTEST(d.windowTitle(), "builtTitle");
+        QCOMPARE(d.getConfigFilename(), configName);
+        QVERIFY(!d.isVisible());
+        auto other = makeHost(1, configName);
+        showDialog(d, other.get());
+        QTEST(d.windowTitle(), "shownTitle");
+        QCOMPARE(d.getConfigFilename(), configName);
+        QVERIFY(d.isVisible());
     }
 
-    showDialog(d, host.get());
-    QCOMPARE(bitString(A::panStatus(d)), QStringLiteral("00000000"));
-    QCOMPARE(bitString(A::zoomStatus(d)), QStringLiteral("00000000"));
-    QVERIFY(ui->btnOk->isEnabled());
-    QVERIFY(ui->btnApply->isEnabled());
-    for (QLabel *label : modeLabels)
-        QVERIFY(label->isHidden());
-}
+    void lockAndUnlock()
+    {
+        auto host = makeHost(3);
+        Dialog d(host.get(), nullptr, false);
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        // One zoomed graph locks all of them, and with every bit of both arrays
+        // set the labels read "Pan Mode".
+        showDialog(d, host.get(), QStringLiteral("00000000"), QStringLiteral("01000000"));
+        QCOMPARE(bitString(A::panStatus(d)), QStringLiteral("11111111"));
+        QCOMPARE(bitString(A::zoomStatus(d)), QStringLiteral("11111111"));
+        QVERIFY(!ui->btnOk->isEnabled() && !ui->btnApply->isEnabled() && ui->btnCancel->isEnabled());
+        const QList<QLabel *> modeLabels = {ui->lblPlot1Mode, ui->lblAxes1Mode, ui->lblPlot3Mode, ui->lblAxes3Mode};
+        for (QLabel *label : modeLabels) {
+            QVERIFY(!label->isHidden());
+            QCOMPARE(label->text(), QStringLiteral("Pan Mode"));
+        }
 
-void TstDialogShell::openArea_data()
-{
-    QTest::addColumn<int>("area");
-    QTest::addColumn<int>("plotIndex");
-    QTest::addColumn<int>("configTab");
-    QTest::addColumn<int>("plotTab");
-    QTest::addColumn<int>("axesTab");
+        showDialog(d, host.get());
+        QCOMPARE(bitString(A::panStatus(d)), QStringLiteral("00000000"));
+        QCOMPARE(bitString(A::zoomStatus(d)), QStringLiteral("00000000"));
+        QVERIFY(ui->btnOk->isEnabled() && ui->btnApply->isEnabled());
+        for (QLabel *label : modeLabels)
+            QVERIFY(label->isHidden());
+    }
 
-    QTest::newRow("plot, graph 2") << 0 << 1 << 0 << 2 << 1;
-    QTest::newRow("axes, graph 3") << 1 << 2 << 1 << 3 << 2;
-    QTest::newRow("frame, graph 4") << 2 << 3 << 2 << 4 << 3;
-    QTest::newRow("unknown area ignores index") << 3 << 2 << 0 << 1 << 0;
-}
+    void openArea_data()
+    {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<int>("plotIndex");
+        QTest::addColumn<int>("configTab");
+        QTest::addColumn<int>("plotTab");
+        QTest::addColumn<int>("axesTab");
+        QTest::newRow("plot, graph 2") << 0 << 1 << 0 << 2 << 1;
+        QTest::newRow("axes, graph 3") << 1 << 2 << 1 << 3 << 2;
+        QTest::newRow("frame, graph 4") << 2 << 3 << 2 << 4 << 3;
+        QTest::newRow("unknown area ignores index") << 3 << 2 << 0 << 1 << 0;
+    }
+    void openArea()
+    {
+        QFETCH(int, area);
+        QFETCH(int, plotIndex);
+        auto host = makeHost(4);
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get(), "00000000", "00000000", static_cast<Dialog::DialogOpenArea>(area), plotIndex);
+        QTEST(A::ui(d)->configTabs->currentIndex(), "configTab");
+        QTEST(A::ui(d)->plotConfigTabs->currentIndex(), "plotTab");
+        QTEST(A::ui(d)->axesConfigTabs->currentIndex(), "axesTab");
+    }
 
-void TstDialogShell::openArea()
-{
-    QFETCH(int, area);
-    QFETCH(int, plotIndex);
-    QFETCH(int, configTab);
-    QFETCH(int, plotTab);
-    QFETCH(int, axesTab);
+    // Presses, in order: A/O Apply/OK on the first dialog, a/o on the second,
+    // I Apply on the first with a missing variable, W wait out the window.
+    void applyWindow_data()
+    {
+        QTest::addColumn<QString>("presses");
+        QTest::addColumn<int>("applied");
+        QTest::addColumn<int>("oked");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("firstVisible");
+        QTest::newRow("apply twice") << "AA" << 1 << 0 << 0 << true;
+        QTest::newRow("apply then ok") << "AO" << 1 << 1 << 0 << false;
+        QTest::newRow("shared by dialogs") << "Aa" << 1 << 0 << 0 << true;
+        QTest::newRow("other dialog's ok") << "ao" << 1 << 1 << 0 << true;
+        QTest::newRow("after the window") << "AWA" << 2 << 0 << 0 << true;
+        QTest::newRow("refused press opens window") << "IA" << 0 << 0 << 1 << true;
+        QTest::newRow("refused ok stays open") << "IWO" << 1 << 1 << 1 << false;
+    }
+    void applyWindow()
+    {
+        QFETCH(QString, presses);
+        QTest::qWait(510); // the window of an earlier test
+        auto host = makeHost(2);
+        Dialog first(host.get(), nullptr, false), second(host.get(), nullptr, false);
+        QList<std::shared_ptr<QSignalSpy>> applySpies, okSpies;
+        for (Dialog *d : {&first, &second}) {
+            showDialog(*d, host.get());
+            makeValid(*d);
+            applySpies << std::make_shared<QSignalSpy>(d, &Dialog::applyPressedSignal);
+            okSpies << std::make_shared<QSignalSpy>(d, &Dialog::okPressedSignal);
+        }
+        ModalAnswerer answerer;
+        QComboBox *firstX = qobject_cast<ZelVariable *>(A::xyVar(first)[0]->cellWidget(0, 0))->comboBox();
+        for (QChar press : presses) {
+            switch (press.toLatin1()) {
+            case 'A': A::ui(first)->btnApply->click(); break;
+            case 'O': A::ui(first)->btnOk->click(); break;
+            case 'a': A::ui(second)->btnApply->click(); break;
+            case 'o': A::ui(second)->btnOk->click(); break;
+            case 'W': QTest::qWait(510); firstX->setCurrentIndex(0); break;
+            case 'I': firstX->setCurrentIndex(-1); A::ui(first)->btnApply->click(); break;
+            }
+        }
+        int appliedTotal = 0, okTotal = 0;
+        for (int i = 0; i < 2; ++i) {
+            appliedTotal += applySpies[i]->count();
+            okTotal += okSpies[i]->count();
+            for (const QList<QVariant> &args : *applySpies[i]) {
+                std::unique_ptr<Plot_Screen_Info> p(args.at(0).value<Plot_Screen_Info *>()); // the host's now
+                QVERIFY(p && p.get() != host.get());
+                QCOMPARE(p->numPlots, 2ul);
+            }
+        }
+        QTEST(appliedTotal, "applied");
+        QTEST(okTotal, "oked");
+        QTEST(answerer.count(), "boxes");
+        QTEST(first.isVisible(), "firstVisible");
+    }
 
-    auto host = makeHost(4);
-    Dialog d(host.get(), nullptr, false);
-    showDialog(d, host.get(), QStringLiteral("00000000"), QStringLiteral("00000000"),
-               static_cast<Dialog::DialogOpenArea>(area), plotIndex);
-    QCOMPARE(A::ui(d)->configTabs->currentIndex(), configTab);
-    QCOMPARE(A::ui(d)->plotConfigTabs->currentIndex(), plotTab);
-    QCOMPARE(A::ui(d)->axesConfigTabs->currentIndex(), axesTab);
-}
+    void hostDescriptionNeverChanges()
+    {
+        QTest::qWait(510);
+        auto host = makeHost(3, QStringLiteral("bay2.cfg"));
+        host->plotAxisInfo[1].overlayFileName = QStringLiteral("/data/PC_format/run7.dat");
+        const QByteArray before = host->toJson();
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get());
+        makeValid(d);
+        A::displayTypeCombos(d)[0]->setCurrentIndex(2);
+        A::ui(d)->plotConfigTabs->setCurrentIndex(0); // "All" writes back
+        QSignalSpy applied(&d, &Dialog::applyPressedSignal);
+        A::ui(d)->btnApply->click();
+        QCOMPARE(applied.count(), 1);
+        std::unique_ptr<Plot_Screen_Info> written(applied.at(0).at(0).value<Plot_Screen_Info *>());
+        QCOMPARE(written->plotAxisInfo[0].displayType, 2);
+        QCOMPARE(host->toJson(), before);
+    }
 
-void TstDialogShell::modeLabels_data()
-{
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<bool>("pan");
-    QTest::addColumn<bool>("zoom");
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<QString>("text");
+    void escapeAndClose()
+    {
+        auto host = makeHost(1);
+        Dialog d(host.get(), nullptr, false);
+        QSignalSpy cancelled(&d, &Dialog::cancelPressedSignal);
+        // Escape hides without the signal; closing and Cancel announce it.
+        const std::function<void()> ways[] = {[&] { QTest::keyClick(&d, Qt::Key_Escape); }, [&] { QVERIFY(d.close()); },
+                                              [&] { A::ui(d)->btnCancel->click(); }};
+        for (int i = 0; i < 3; ++i) {
+            showDialog(d, host.get());
+            ways[i]();
+            QVERIFY(!d.isVisible());
+            QCOMPARE(cancelled.count(), i);
+        }
+    }
 
-    QTest::newRow("pan") << 0 << true << false << true << QStringLiteral("Pan Mode");
-    QTest::newRow("zoom") << 7 << false << true << true << QStringLiteral("Zoom Mode");
-    QTest::newRow("pan wins") << 3 << true << true << true << QStringLiteral("Pan Mode");
-    // Hidden again; the text stays as the first call set it.
-    QTest::newRow("neither") << 5 << false << false << false << QStringLiteral("Zoom Mode");
-}
+    void tabCoupling()
+    {
+        auto host = makeHost(4);
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get());
+        makeValid(d);
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        ui->axesConfigTabs->setCurrentIndex(2);
+        QCOMPARE(ui->plotConfigTabs->currentIndex(), 3);
+        ui->plotConfigTabs->setCurrentIndex(2);
+        QCOMPARE(ui->axesConfigTabs->currentIndex(), 1);
+        QList<std::shared_ptr<QSignalSpy>> spies;
+        spies << std::make_shared<QSignalSpy>(&d, &Dialog::okPressedSignal)
+              << std::make_shared<QSignalSpy>(&d, &Dialog::applyPressedSignal)
+              << std::make_shared<QSignalSpy>(&d, &Dialog::cancelPressedSignal)
+              << std::make_shared<QSignalSpy>(&d, &Dialog::addDeleteGraphSignal);
+        Plot_Screen_Info *before = A::psi(d);
+        ui->plotConfigTabs->setCurrentIndex(0);
+        QVERIFY(A::psi(d) && A::psi(d) != before && A::psi(d) != host.get());
+        QCOMPARE(A::psi(d)->numPlots, 4ul);
+        QCOMPARE(ui->axesConfigTabs->currentIndex(), 1);
+        for (const auto &spy : spies)
+            QCOMPARE(spy->count(), 0);
+    }
 
-void TstDialogShell::modeLabels()
-{
-    QFETCH(int, slot);
-    QFETCH(bool, pan);
-    QFETCH(bool, zoom);
-    QFETCH(bool, shown);
-    QFETCH(QString, text);
-
-    auto host = makeHost(8);
-    Dialog d(host.get(), nullptr, false);
-    const QString n = QString::number(slot + 1);
-    auto *axesLabel = d.findChild<QLabel *>(QStringLiteral("lblAxes%1Mode").arg(n));
-    auto *plotLabel = d.findChild<QLabel *>(QStringLiteral("lblPlot%1Mode").arg(n));
-    QVERIFY(axesLabel->isHidden());
-    QVERIFY(plotLabel->isHidden());
-
-    // Every slot has been zoomed before, so the previous state is visible.
-    A::turnPanZoomModeLabelsOn(d, slot, false, true);
-    A::turnPanZoomModeLabelsOn(d, slot, pan, zoom);
-    QCOMPARE(!axesLabel->isHidden(), shown);
-    QCOMPARE(!plotLabel->isHidden(), shown);
-    QCOMPARE(axesLabel->text(), text);
-    QCOMPARE(plotLabel->text(), text);
-
-    // Neighbouring slots are untouched.
-    const int other = slot == 0 ? 1 : slot - 1;
-    QVERIFY(d.findChild<QLabel *>(QStringLiteral("lblPlot%1Mode").arg(other + 1))->isHidden());
-}
-
-// Presses, in order: A/O Apply/OK on the first dialog, a/o on the second,
-// I Apply on the first with a missing variable, W wait out the window.
-void TstDialogShell::applyWindow_data()
-{
-    QTest::addColumn<QString>("presses");
-    QTest::addColumn<int>("applied");
-    QTest::addColumn<int>("oked");
-    QTest::addColumn<int>("boxes");
-    QTest::addColumn<bool>("firstVisible");
-
-    QTest::newRow("apply twice") << QStringLiteral("AA") << 1 << 0 << 0 << true;
-    QTest::newRow("apply then ok") << QStringLiteral("AO") << 1 << 1 << 0 << false;
-    QTest::newRow("shared by dialogs") << QStringLiteral("Aa") << 1 << 0 << 0 << true;
-    QTest::newRow("other dialog's ok") << QStringLiteral("ao") << 1 << 1 << 0 << true;
-    QTest::newRow("after the window") << QStringLiteral("AWA") << 2 << 0 << 0 << true;
-    QTest::newRow("refused press opens window") << QStringLiteral("IA") << 0 << 0 << 1 << true;
-    QTest::newRow("refused ok stays open") << QStringLiteral("IWO") << 1 << 1 << 1 << false;
-}
-
-void TstDialogShell::applyWindow()
-{
-    QFETCH(QString, presses);
-    QFETCH(int, applied);
-    QFETCH(int, oked);
-    QFETCH(int, boxes);
-    QFETCH(bool, firstVisible);
-
-    QTest::qWait(510); // the window of an earlier test
-    auto host = makeHost(2);
-    Dialog first(host.get(), nullptr, false);
-    Dialog second(host.get(), nullptr, false);
-    Dialog *dialogs[] = {&first, &second};
-    QList<std::shared_ptr<QSignalSpy>> applySpies, okSpies;
-    for (Dialog *d : dialogs) {
-        showDialog(*d, host.get());
+    void queuedShowAndSignal()
+    {
+        QTest::qWait(510);
+        auto host = makeHost(3, QStringLiteral("queued.cfg"));
+        auto d = std::make_unique<Dialog>(host.get(), nullptr, false);
+        QVERIFY(QMetaObject::invokeMethod(d.get(), "show", Qt::QueuedConnection, Q_ARG(Plot_Screen_Info *, host.get()),
+                                          Q_ARG(QBitArray, QBitArray(8)), Q_ARG(QBitArray, QBitArray(8)),
+                                          Q_ARG(XY_Plot_Config_Dialog::DialogOpenArea, Dialog::AxesArea),
+                                          Q_ARG(int, 2), Q_ARG(bool, false)));
+        QVERIFY(!d->isVisible());
+        QTRY_VERIFY(d->isVisible());
+        QCOMPARE(A::ui(*d)->configTabs->currentIndex(), 1);
+        QCOMPARE(A::ui(*d)->axesConfigTabs->currentIndex(), 2);
+        Receiver receiver;
+        QVERIFY(connect(d.get(), SIGNAL(applyPressedSignal(Plot_Screen_Info *)), &receiver,
+                        SLOT(take(Plot_Screen_Info *)), Qt::QueuedConnection));
         makeValid(*d);
-        applySpies << std::make_shared<QSignalSpy>(d, &Dialog::applyPressedSignal);
-        okSpies << std::make_shared<QSignalSpy>(d, &Dialog::okPressedSignal);
+        A::ui(*d)->btnApply->click();
+        QVERIFY(!receiver.received);
+        QTRY_VERIFY(receiver.received);
+        QCOMPARE(receiver.received, A::psi(*d));
+        // What the host was handed outlives the dialog (a sanitizer build sees
+        // a use after free or a double delete here).
+        d.reset();
+        QCOMPARE(receiver.received->numPlots, 3ul);
+        delete receiver.received;
     }
-    ModalAnswerer answerer;
-    QComboBox *firstX =
-        qobject_cast<ZelVariable *>(A::xyVar(first)[0]->cellWidget(0, 0))->comboBox();
 
-    for (QChar press : presses) {
-        switch (press.toLatin1()) {
-        case 'A': A::ui(first)->btnApply->click(); break;
-        case 'O': A::ui(first)->btnOk->click(); break;
-        case 'a': A::ui(second)->btnApply->click(); break;
-        case 'o': A::ui(second)->btnOk->click(); break;
-        case 'W': QTest::qWait(510); firstX->setCurrentIndex(0); break;
-        case 'I': firstX->setCurrentIndex(-1); A::ui(first)->btnApply->click(); break;
+    void pluginMode()
+    {
+        // More graphs than a plug-in dialog has: only the first is taken.
+        auto host = makeHost(3);
+        host->plotAxisInfo[0].overlayFileName = QStringLiteral("/data/PC_format/a.dat");
+        host->plotAxisInfo[1].overlayFileName = QStringLiteral("/data/PC_format/b.dat");
+        Dialog d(host.get(), nullptr, true);
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        QCOMPARE(A::overlayFilenames(d), QList<QString>{QStringLiteral("/data/PC_format/a.dat")});
+        QCOMPARE(A::overlayFileLabels(d)[0]->text(), QStringLiteral("/data/PC_format/a.dat"));
+        QVERIFY(!A::addGraphAction(d) && !A::deleteGraphAction(d));
+        QCOMPARE(ui->plotConfigTabs->contextMenuPolicy(), Qt::DefaultContextMenu);
+        QVERIFY(ui->plotConfigTabs->actions().isEmpty());
+        const QString collapsed = QStringLiteral("QTabBar::tab { height: 0px; width: 0px; }");
+        QCOMPARE(ui->plotConfigTabs->styleSheet(), collapsed);
+        QCOMPARE(ui->axesConfigTabs->styleSheet(), collapsed);
+        for (int opening = 0; opening < 2; ++opening) {
+            QCOMPARE(tabLabels(ui->plotConfigTabs), QStringList({"All", "Graph 1"}));
+            QCOMPARE(tabLabels(ui->axesConfigTabs), QStringList({"Graph 1"}));
+            QCOMPARE(bitString(A::plotVisible(d)), QStringLiteral("1"));
+            showDialog(d, host.get(), QStringLiteral("0"), QStringLiteral("0"), Dialog::PlotArea, 0, true);
+        }
+        QCOMPARE(ui->plotConfigTabs->currentIndex(), 1);
+    }
+
+    void rowCounts_data()
+    {
+        QTest::addColumn<QStringList>("varRows");
+        QTest::addColumn<QStringList>("overlayRows");
+        QTest::addColumn<int>("varCount");
+        QTest::addColumn<int>("overlayCount");
+        QTest::newRow("empty tables") << QStringList() << QStringList() << 0 << 0;
+        QTest::newRow("gap is skipped") << QStringList({"XY", "X-", "XY"}) << QStringList({"XY", "-Y", "XY"}) << 2 << 2;
+        QTest::newRow("nothing chosen") << QStringList({"--", "-Y"}) << QStringList({"--"}) << 0 << 0;
+        const QStringList full = QVector<QString>(8, QStringLiteral("XY")).toList();
+        QTest::newRow("full tables") << full << full << 8 << 8;
+    }
+    void rowCounts()
+    {
+        QFETCH(QStringList, varRows);
+        QFETCH(QStringList, overlayRows);
+        QFETCH(int, varCount);
+        auto host = makeHost(3);
+        Dialog d(host.get(), nullptr, false);
+        const int g = 2;
+        chooseVariables(A::xyVar(d)[g], varRows);
+        chooseOverlayChannels(A::xyOverlay(d)[g], overlayRows);
+        QCOMPARE(A::getNumVarChannelsForPlot(d, g), varCount);
+        QTEST(A::getNumOverlayChannelsForPlot(d, g), "overlayCount");
+        QCOMPARE(A::getRowCountOfTablesForOneGraph(d, g), varRows.size() + overlayRows.size());
+        // Other graphs keep the form's single empty row.
+        QCOMPARE(A::getNumVarChannelsForPlot(d, 1), 0);
+        QCOMPARE(A::getRowCountOfTablesForOneGraph(d, 1), 2);
+        int invoked = -1;
+        QVERIFY(QMetaObject::invokeMethod(&d, "getNumVarChannelsForPlot", Q_RETURN_ARG(int, invoked), Q_ARG(int, g)));
+        QCOMPARE(invoked, varCount);
+    }
+
+    void toolTips_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("ok") << "btnOk" << "Apply and Save the current settings and close the dialog";
+        QTest::newRow("apply") << "btnApply" << "Apply the current settings to the plot";
+        QTest::newRow("cancel") << "btnCancel" << "Close the dialog without applying or saving the current settings";
+        QTest::newRow("refresh rate") << "lineEditScreenRefreshRate" << "Set the refresh rate [Hz] of the Plot display";
+        QTest::newRow("refresh interval") << "lineEditScreenRefreshInterval"
+                                          << "Set the refresh interval [time] of the Plot display";
+        QTest::newRow("sample rate") << "lineEditDataSampleRate" << "Set the sample rate [Hz] of the Plot data";
+        QTest::newRow("sample interval") << "lineEditDataSampleInterval"
+            << "Set the sample interval [time] of the Plot data\n\nThe lower and upper limits are equal to the SLO "
+               "and FAS\nupdate rates from the master scheduler";
+        QTest::newRow("storage") << "lineEditDataStorage" << "Set the storage period [time] for the Plot data";
+        QTest::newRow("storage units") << "cmbDataStorageUnits" << "Set the storage period units for the Plot data";
+        const QString locked = QStringLiteral("The Plot Configuration Information can not be modified\nwhile in Pan or Zoom Mode");
+        QTest::newRow("first axes mode label") << "lblAxes1Mode" << locked;
+        QTest::newRow("last graph mode label") << "lblPlot8Mode" << locked;
+    }
+    void toolTips()
+    {
+        QFETCH(QString, widget);
+        auto host = makeHost(2);
+        Dialog d(host.get(), nullptr, false);
+        auto *w = d.findChild<QWidget *>(widget);
+        QVERIFY(w);
+        QTEST(w->toolTip(), "tip");
+    }
+
+    void graphTabToolTips()
+    {
+        const QString tip = QStringLiteral("Right click to Add or Delete a Graph");
+        auto host = makeHost(3);
+        Dialog d(host.get(), nullptr, false);
+        QTabWidget *tabs = A::ui(d)->plotConfigTabs;
+        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->tabToolTip(0), QString());
+        for (int i = 1; i < tabs->count(); ++i)
+            QCOMPARE(tabs->tabToolTip(i), tip);
+        // Showing puts graphs 2 and up back as new tabs, which carry no tip.
+        showDialog(d, host.get());
+        QCOMPARE(tabs->tabToolTip(1), tip);
+        QCOMPARE(tabs->tabToolTip(2), QString());
+        QCOMPARE(tabs->tabToolTip(3), QString());
+    }
+
+    // Pan wins over zoom; a graph neither panned nor zoomed hides its labels
+    // and leaves their text as it was.
+    void modeLabels_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("pan");
+        QTest::addColumn<bool>("zoom");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("pan") << 0 << true << false << true << QStringLiteral("Pan Mode");
+        QTest::newRow("zoom") << 7 << false << true << true << QStringLiteral("Zoom Mode");
+        QTest::newRow("pan wins") << 3 << true << true << true << QStringLiteral("Pan Mode");
+        QTest::newRow("neither") << 5 << false << false << false << QStringLiteral("Zoom Mode");
+    }
+    void modeLabels()
+    {
+        QFETCH(int, slot);
+        QFETCH(bool, pan);
+        QFETCH(bool, zoom);
+        QFETCH(bool, shown);
+        QFETCH(QString, text);
+        auto host = makeHost(8);
+        Dialog d(host.get(), nullptr, false);
+        const QString n = QString::number(slot + 1);
+        auto *axesLabel = d.findChild<QLabel *>(QStringLiteral("lblAxes%1Mode").arg(n));
+        auto *plotLabel = d.findChild<QLabel *>(QStringLiteral("lblPlot%1Mode").arg(n));
+        QVERIFY(axesLabel->isHidden() && plotLabel->isHidden());
+        // Every slot was zoomed before, so the earlier state shows.
+        A::turnPanZoomModeLabelsOn(d, slot, false, true);
+        A::turnPanZoomModeLabelsOn(d, slot, pan, zoom);
+        QCOMPARE(!axesLabel->isHidden(), shown);
+        QCOMPARE(!plotLabel->isHidden(), shown);
+        QCOMPARE(axesLabel->text(), text);
+        QCOMPARE(plotLabel->text(), text);
+        const int other = slot == 0 ? 1 : slot - 1;
+        QVERIFY(d.findChild<QLabel *>(QStringLiteral("lblPlot%1Mode").arg(other + 1))->isHidden());
+    }
+
+    // The validators only keep letters out: the dialog owns them, and they
+    // leave the ranges to the editing slots and the checks.
+    void validators()
+    {
+        auto host = makeHost(1);
+        Dialog d(host.get(), nullptr, false);
+        QLineEdit *fields[] = {A::ui(d)->lineEditScreenRefreshRate, A::ui(d)->lineEditScreenRefreshInterval,
+                               A::ui(d)->lineEditDataSampleRate, A::ui(d)->lineEditDataSampleInterval,
+                               A::ui(d)->lineEditDataStorage};
+        for (int i = 0; i < 5; ++i) {
+            QDoubleValidator *v = A::validator(d, i);
+            QVERIFY(v);
+            QCOMPARE(v->parent(), &d);
+            QCOMPARE(fields[i]->validator(), v);
+            QVERIFY(std::isinf(v->bottom()) && v->bottom() < 0);
+            QVERIFY(std::isinf(v->top()) && v->top() > 0);
+            QCOMPARE(v->decimals(), 1000);
+            QCOMPARE(v->notation(), QDoubleValidator::ScientificNotation);
         }
     }
 
-    int appliedTotal = 0, okTotal = 0;
-    for (int i = 0; i < 2; ++i) {
-        appliedTotal += applySpies[i]->count();
-        okTotal += okSpies[i]->count();
-        for (const QList<QVariant> &args : *applySpies[i]) {
-            auto *p = args.at(0).value<Plot_Screen_Info *>();
-            QVERIFY(p && p != host.get());
-            QCOMPARE(p->numPlots, 2ul);
-            delete p; // the host's now
+    // Operations: a graph number selects that graph's tab, "A" the All tab;
+    // then "+" adds and "-" deletes. Tabs are listed without "All". The lock is
+    // pan bits, or "z" and zoom bits.
+    void addDelete_data()
+    {
+        QTest::addColumn<int>("graphs");
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("tabsAfterEachStep");
+        QTest::addColumn<QString>("visible");
+        QTest::addColumn<int>("signalCount");
+        QTest::addColumn<QString>("currentTab");
+        QTest::addColumn<QString>("boxTitle");
+        QTest::addColumn<QString>("boxText");
+        auto row = [](const char *name, int graphs, const QString &lock, const QStringList &steps, const QStringList &tabs,
+                      const char *visible, int signalCount, const char *current, const QString &boxTitle = QString(),
+                      const QString &boxText = QString()) {
+            QTest::newRow(name) << graphs << lock << steps << tabs << QString::fromLatin1(visible) << signalCount
+                                << QString::fromLatin1(current) << boxTitle << boxText;
+        };
+        row("delete a middle graph", 5, "", {"3-"}, {"1245"}, "11011000", 1, "Graph 4");
+        row("delete, then add it back", 5, "", {"3-", "2+"}, {"1245", "12345"}, "11111000", 2, "Graph 2");
+        row("add fills the gap after the current graph", 5, "", {"3-", "1+"}, {"1245", "12345"}, "11111000", 2, "Graph 1");
+        row("add after the last graph", 3, "", {"3+"}, {"1234"}, "11110000", 1, "Graph 3");
+        row("add skips shown graphs", 5, "", {"2-", "4+"}, {"1345", "13456"}, "10111100", 2, "Graph 4");
+        row("only earlier graphs hidden: first hidden", 8, "", {"2-", "5-", "8+", "8+"},
+            {"1345678", "134678", "1234678", "12345678"}, "11111111", 4, "Graph 8");
+        row("no graphs: graph 1 stays and can be added", 0, "", {"1+"}, {"1"}, "10000000", 1, "Graph 1");
+        row("delete on All", 3, "", {"A-"}, {"123"}, "11100000", 1, "All");
+        row("add on All", 3, "", {"A+"}, {"123"}, "11100000", 0, "All");
+        row("delete graph 1 refused", 3, "", {"1-"}, {"123"}, "11100000", 1, "Graph 1", "One Graph is Minimum",
+            "There must be atleast 1 graph shown.\n\nA delete is not applicable now.");
+        row("add with eight shown refused", 8, "", {"5+"}, {"12345678"}, "11111111", 0, "Graph 5",
+            "Eight Graphs is Max", "The application only supports showing 8 graphs.");
+        row("add while panned", 3, "00100000", {"3+"}, {"123"}, "11100000", 0, "Graph 3");
+        row("delete while zoomed", 3, "z10000000", {"2-"}, {"123"}, "11100000", 0, "Graph 2");
+    }
+    void addDelete()
+    {
+        QFETCH(int, graphs);
+        QFETCH(QString, lock);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, tabsAfterEachStep);
+        QFETCH(QString, currentTab);
+        QFETCH(QString, boxTitle);
+        auto host = makeHost(graphs);
+        Dialog d(host.get(), nullptr, false);
+        const QString clear = QStringLiteral("00000000");
+        const bool zoomed = lock.startsWith(QLatin1Char('z'));
+        const QString lockBits = lock.isEmpty() ? clear : lock.mid(zoomed ? 1 : 0);
+        showDialog(d, host.get(), zoomed ? clear : lockBits, zoomed ? lockBits : clear);
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        QSignalSpy spy(&d, &Dialog::addDeleteGraphSignal);
+        ModalAnswerer answerer;
+        for (int i = 0; i < steps.size(); ++i) {
+            const QString target = steps[i].at(0) == 'A' ? QStringLiteral("All") : "Graph " + steps[i].left(1);
+            const int index = tabLabels(ui->plotConfigTabs).indexOf(target);
+            QVERIFY2(index >= 0, qPrintable(target));
+            ui->plotConfigTabs->setCurrentIndex(index);
+            (steps[i].endsWith('+') ? A::addGraphAction(d) : A::deleteGraphAction(d))->trigger();
+            QStringList expected;
+            for (QChar c : tabsAfterEachStep[i])
+                expected << "Graph " + QString(c);
+            QCOMPARE(tabLabels(ui->axesConfigTabs), expected);
+            QCOMPARE(tabLabels(ui->plotConfigTabs), QStringList("All") + expected);
         }
+        QTEST(bitString(A::plotVisible(d)), "visible");
+        QTEST(int(spy.count()), "signalCount");
+        QCOMPARE(ui->plotConfigTabs->tabText(ui->plotConfigTabs->currentIndex()), currentTab);
+        if (currentTab != QLatin1String("All"))
+            QCOMPARE(ui->axesConfigTabs->tabText(ui->axesConfigTabs->currentIndex()), currentTab);
+        QCOMPARE(answerer.count(), boxTitle.isEmpty() ? 0 : 1);
+        if (boxTitle.isEmpty())
+            return;
+        const ModalAnswerer::Seen box = answerer.last();
+        QCOMPARE(box.className, QStringLiteral("QMessageBox"));
+        QCOMPARE(box.title, boxTitle);
+        QTEST(box.text, "boxText");
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QVERIFY(!box.hasParent);
+        const Qt::WindowFlags wanted = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+        QCOMPARE(box.flags & wanted, wanted);
+        QVERIFY(!(box.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
     }
-    QCOMPARE(appliedTotal, applied);
-    QCOMPARE(okTotal, oked);
-    QCOMPARE(answerer.count(), boxes);
-    QCOMPARE(first.isVisible(), firstVisible);
-}
 
-void TstDialogShell::hostDescriptionNeverChanges()
-{
-    QTest::qWait(510);
-    auto host = makeHost(3, QStringLiteral("bay2.cfg"));
-    host->plotAxisInfo[1].overlayFileName = QStringLiteral("/data/PC_format/run7.dat");
-    const QByteArray before = host->toJson();
+    void addedGraphIsReset()
+    {
+        auto host = makeHost(4);
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get());
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        ui->cboDisplayType3->setCurrentIndex(2);
+        ui->spinCometLength3->setValue(7);
+        ui->radDatapointShowPlot3->setChecked(true);
+        ui->radXYValuesShowPlot3->setChecked(true);
+        A::xyVar(d)[2]->setRowCount(0);
+        chooseVariables(A::xyVar(d)[3], {"XY", "XY"});
+        ui->plotConfigTabs->setCurrentIndex(3);
+        A::deleteGraphAction(d)->trigger();
+        // A deleted graph keeps its settings while it is hidden.
+        QCOMPARE(ui->cboDisplayType3->currentIndex(), 2);
+        QCOMPARE(ui->spinCometLength3->value(), 7);
+        ui->plotConfigTabs->setCurrentIndex(2);
+        A::addGraphAction(d)->trigger();
+        QCOMPARE(bitString(A::plotVisible(d)), QStringLiteral("11110000"));
+        QCOMPARE(ui->cboDisplayType3->currentIndex(), 0);
+        QCOMPARE(ui->spinCometLength3->value(), 0);
+        QVERIFY(!ui->spinCometLength3->isEnabled());
+        QVERIFY(ui->radDatapointHidePlot3->isChecked() && ui->radXYValuesHidePlot3->isChecked());
+        QCOMPARE(A::xyVar(d)[2]->rowCount(), 1);
 
-    Dialog d(host.get(), nullptr, false);
-    showDialog(d, host.get());
-    makeValid(d);
-    A::displayTypeCombos(d)[0]->setCurrentIndex(2);
-    A::ui(d)->plotConfigTabs->setCurrentIndex(0); // "All" writes back
-    QSignalSpy applied(&d, &Dialog::applyPressedSignal);
-    A::ui(d)->btnApply->click();
-    QCOMPARE(applied.count(), 1);
-    std::unique_ptr<Plot_Screen_Info> written(applied.at(0).at(0).value<Plot_Screen_Info *>());
-    QCOMPARE(written->plotAxisInfo[0].displayType, 2);
-    QCOMPARE(host->toJson(), before);
-}
-
-void TstDialogShell::escapeAndClose()
-{
-    auto host = makeHost(1);
-    Dialog d(host.get(), nullptr, false);
-    QSignalSpy cancelled(&d, &Dialog::cancelPressedSignal);
-
-    showDialog(d, host.get());
-    QTest::keyClick(&d, Qt::Key_Escape);
-    QVERIFY(!d.isVisible());
-    QCOMPARE(cancelled.count(), 0);
-
-    showDialog(d, host.get());
-    QVERIFY(d.close());
-    QVERIFY(!d.isVisible());
-    QCOMPARE(cancelled.count(), 1);
-
-    showDialog(d, host.get());
-    A::ui(d)->btnCancel->click();
-    QVERIFY(!d.isVisible());
-    QCOMPARE(cancelled.count(), 2);
-}
-
-void TstDialogShell::tabCoupling()
-{
-    auto host = makeHost(4);
-    Dialog d(host.get(), nullptr, false);
-    showDialog(d, host.get());
-    makeValid(d);
-    Ui_Plot_Config_Dialog *ui = A::ui(d);
-
-    ui->axesConfigTabs->setCurrentIndex(2);
-    QCOMPARE(ui->plotConfigTabs->currentIndex(), 3);
-    ui->plotConfigTabs->setCurrentIndex(2);
-    QCOMPARE(ui->axesConfigTabs->currentIndex(), 1);
-
-    QList<std::shared_ptr<QSignalSpy>> spies;
-    spies << std::make_shared<QSignalSpy>(&d, &Dialog::okPressedSignal)
-          << std::make_shared<QSignalSpy>(&d, &Dialog::applyPressedSignal)
-          << std::make_shared<QSignalSpy>(&d, &Dialog::cancelPressedSignal)
-          << std::make_shared<QSignalSpy>(&d, &Dialog::addDeleteGraphSignal);
-    Plot_Screen_Info *before = A::psi(d);
-    ui->plotConfigTabs->setCurrentIndex(0);
-    QVERIFY(A::psi(d) && A::psi(d) != before && A::psi(d) != host.get());
-    QCOMPARE(A::psi(d)->numPlots, 4ul);
-    QCOMPARE(ui->axesConfigTabs->currentIndex(), 1);
-    for (const auto &spy : spies)
-        QCOMPARE(spy->count(), 0);
-}
-
-void TstDialogShell::queuedShowAndSignal()
-{
-    QTest::qWait(510);
-    auto host = makeHost(3, QStringLiteral("queued.cfg"));
-    auto d = std::make_unique<Dialog>(host.get(), nullptr, false);
-    QVERIFY(QMetaObject::invokeMethod(d.get(), "show", Qt::QueuedConnection,
-                                      Q_ARG(Plot_Screen_Info *, host.get()),
-                                      Q_ARG(QBitArray, QBitArray(8)), Q_ARG(QBitArray, QBitArray(8)),
-                                      Q_ARG(XY_Plot_Config_Dialog::DialogOpenArea, Dialog::AxesArea),
-                                      Q_ARG(int, 2), Q_ARG(bool, false)));
-    QVERIFY(!d->isVisible());
-    QTRY_VERIFY(d->isVisible());
-    QCOMPARE(A::ui(*d)->configTabs->currentIndex(), 1);
-    QCOMPARE(A::ui(*d)->axesConfigTabs->currentIndex(), 2);
-
-    Receiver receiver;
-    QVERIFY(connect(d.get(), SIGNAL(applyPressedSignal(Plot_Screen_Info *)), &receiver,
-                    SLOT(take(Plot_Screen_Info *)), Qt::QueuedConnection));
-    makeValid(*d);
-    A::ui(*d)->btnApply->click();
-    QVERIFY(!receiver.received);
-    QTRY_VERIFY(receiver.received);
-    QCOMPARE(receiver.received, A::psi(*d));
-
-    // What the host was handed outlives the dialog (a sanitizer build sees
-    // a use after free or a double delete here).
-    d.reset();
-    QCOMPARE(receiver.received->numPlots, 3ul);
-    delete receiver.received;
-}
-
-void TstDialogShell::widgetLists_data()
-{
-    QTest::addColumn<bool>("plugin");
-    QTest::newRow("eight graphs") << false;
-    QTest::newRow("plugin") << true;
-}
-
-void TstDialogShell::widgetLists()
-{
-    QFETCH(bool, plugin);
-    auto host = makeHost(1);
-    Dialog d(host.get(), nullptr, plugin);
-    const int slotCount = plugin ? 1 : 8;
-
-    auto names = [](const auto &list) {
-        QStringList n;
-        for (const QObject *w : list)
-            n << w->objectName();
-        return n;
-    };
-    auto expected = [slotCount](const QString &pattern) {
-        QStringList n;
-        for (int g = 1; g <= slotCount; ++g)
-            n << pattern.arg(g);
-        return n;
-    };
-    QCOMPARE(names(A::yAxes(d)), expected(QStringLiteral("graph%1YAxesSpreadsheet")));
-    QCOMPARE(names(A::xAxis(d)), expected(QStringLiteral("graph%1XAxisSpreadsheet")));
-    QCOMPARE(names(A::xyVar(d)), expected(QStringLiteral("plot%1XYVarSpreadsheet")));
-    QCOMPARE(names(A::xyOverlay(d)), expected(QStringLiteral("plot%1XYOverlaySpreadsheet")));
-    QCOMPARE(names(A::overlayFileButtons(d)), expected(QStringLiteral("btnOverlayFile%1")));
-    QCOMPARE(names(A::displayTypeCombos(d)), expected(QStringLiteral("cboDisplayType%1")));
-    QCOMPARE(names(A::cometLengthSpins(d)), expected(QStringLiteral("spinCometLength%1")));
-    QCOMPARE(names(A::datapointShowRadios(d)), expected(QStringLiteral("radDatapointShowPlot%1")));
-    QCOMPARE(names(A::datapointHideRadios(d)), expected(QStringLiteral("radDatapointHidePlot%1")));
-    QCOMPARE(names(A::xyValuesShowRadios(d)), expected(QStringLiteral("radXYValuesShowPlot%1")));
-    QCOMPARE(names(A::xyValuesHideRadios(d)), expected(QStringLiteral("radXYValuesHidePlot%1")));
-    QCOMPARE(names(A::overlayFileLabels(d)), expected(QStringLiteral("lblOverlayFilePlot%1")));
-    QCOMPARE(A::overlayFilenames(d), QList<QString>(QVector<QString>(slotCount).toList()));
-    QCOMPARE(A::plotVisible(d).size(), slotCount);
-    QCOMPARE(A::panStatus(d).size(), 8);
-    QCOMPARE(A::zoomStatus(d).size(), 8);
-}
-
-void TstDialogShell::pluginMode()
-{
-    // More graphs than a plug-in dialog has: only the first is taken.
-    auto host = makeHost(3);
-    host->plotAxisInfo[0].overlayFileName = QStringLiteral("/data/PC_format/a.dat");
-    host->plotAxisInfo[1].overlayFileName = QStringLiteral("/data/PC_format/b.dat");
-    Dialog d(host.get(), nullptr, true);
-    Ui_Plot_Config_Dialog *ui = A::ui(d);
-
-    QCOMPARE(A::overlayFilenames(d), QList<QString>{QStringLiteral("/data/PC_format/a.dat")});
-    QCOMPARE(A::overlayFileLabels(d)[0]->text(), QStringLiteral("/data/PC_format/a.dat"));
-    QVERIFY(!A::addGraphAction(d));
-    QVERIFY(!A::deleteGraphAction(d));
-    QCOMPARE(ui->plotConfigTabs->contextMenuPolicy(), Qt::DefaultContextMenu);
-    QVERIFY(ui->plotConfigTabs->actions().isEmpty());
-    const QString collapsed = QStringLiteral("QTabBar::tab { height: 0px; width: 0px; }");
-    QCOMPARE(ui->plotConfigTabs->styleSheet(), collapsed);
-    QCOMPARE(ui->axesConfigTabs->styleSheet(), collapsed);
-
-    for (int opening = 0; opening < 2; ++opening) {
-        QCOMPARE(tabLabels(ui->plotConfigTabs), QStringList({"All", "Graph 1"}));
-        QCOMPARE(tabLabels(ui->axesConfigTabs), QStringList({"Graph 1"}));
-        QCOMPARE(bitString(A::plotVisible(d)), QStringLiteral("1"));
-        showDialog(d, host.get(), QStringLiteral("0"), QStringLiteral("0"), Dialog::PlotArea, 0, true);
+        // Adding graph 4 back keeps its two rows.
+        ui->plotConfigTabs->setCurrentIndex(4);
+        A::deleteGraphAction(d)->trigger();
+        ui->plotConfigTabs->setCurrentIndex(3);
+        A::addGraphAction(d)->trigger();
+        QCOMPARE(A::xyVar(d)[3]->rowCount(), 2);
+        QCOMPARE(A::getNumVarChannelsForPlot(d, 3), 2);
     }
-    QCOMPARE(ui->plotConfigTabs->currentIndex(), 1);
-}
-
-void TstDialogShell::rowCounts_data()
-{
-    QTest::addColumn<QStringList>("varRows");
-    QTest::addColumn<QStringList>("overlayRows");
-    QTest::addColumn<int>("varCount");
-    QTest::addColumn<int>("overlayCount");
-
-    QTest::newRow("empty tables") << QStringList() << QStringList() << 0 << 0;
-    QTest::newRow("gap is skipped") << QStringList({"XY", "X-", "XY"}) << QStringList({"XY", "-Y", "XY"}) << 2 << 2;
-    QTest::newRow("nothing chosen") << QStringList({"--", "-Y"}) << QStringList({"--"}) << 0 << 0;
-    QTest::newRow("full tables") << repeated(QStringLiteral("XY"), 8) << repeated(QStringLiteral("XY"), 8)
-                                 << 8 << 8;
-}
-
-void TstDialogShell::rowCounts()
-{
-    QFETCH(QStringList, varRows);
-    QFETCH(QStringList, overlayRows);
-    QFETCH(int, varCount);
-    QFETCH(int, overlayCount);
-
-    auto host = makeHost(3);
-    Dialog d(host.get(), nullptr, false);
-    const int g = 2;
-    chooseVariables(A::xyVar(d)[g], varRows);
-    chooseOverlayChannels(A::xyOverlay(d)[g], overlayRows);
-
-    QCOMPARE(A::getNumVarChannelsForPlot(d, g), varCount);
-    QCOMPARE(A::getNumOverlayChannelsForPlot(d, g), overlayCount);
-    QCOMPARE(A::getRowCountOfTablesForOneGraph(d, g), varRows.size() + overlayRows.size());
-    // Other graphs keep the form's single empty row.
-    QCOMPARE(A::getNumVarChannelsForPlot(d, 1), 0);
-    QCOMPARE(A::getRowCountOfTablesForOneGraph(d, 1), 2);
-
-    int invoked = -1;
-    QVERIFY(QMetaObject::invokeMethod(&d, "getNumVarChannelsForPlot", Q_RETURN_ARG(int, invoked),
-                                      Q_ARG(int, g)));
-    QCOMPARE(invoked, varCount);
-}
-
-void TstDialogShell::toolTips_data()
-{
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("tip");
-
-    QTest::newRow("ok") << "btnOk" << "Apply and Save the current settings and close the dialog";
-    QTest::newRow("apply") << "btnApply" << "Apply the current settings to the plot";
-    QTest::newRow("cancel") << "btnCancel" << "Close the dialog without applying or saving the current settings";
-    QTest::newRow("refresh rate") << "lineEditScreenRefreshRate" << "Set the refresh rate [Hz] of the Plot display";
-    QTest::newRow("refresh interval") << "lineEditScreenRefreshInterval"
-                                      << "Set the refresh interval [time] of the Plot display";
-    QTest::newRow("sample rate") << "lineEditDataSampleRate" << "Set the sample rate [Hz] of the Plot data";
-    QTest::newRow("sample interval")
-        << "lineEditDataSampleInterval"
-        << "Set the sample interval [time] of the Plot data\n\nThe lower and upper limits are equal to the SLO "
-           "and FAS\nupdate rates from the master scheduler";
-    QTest::newRow("storage") << "lineEditDataStorage" << "Set the storage period [time] for the Plot data";
-    QTest::newRow("storage units") << "cmbDataStorageUnits" << "Set the storage period units for the Plot data";
-    const QString locked = QStringLiteral(
-        "The Plot Configuration Information can not be modified\nwhile in Pan or Zoom Mode");
-    QTest::newRow("first axes mode label") << "lblAxes1Mode" << locked;
-    QTest::newRow("last graph mode label") << "lblPlot8Mode" << locked;
-}
-
-void TstDialogShell::toolTips()
-{
-    QFETCH(QString, widget);
-    QFETCH(QString, tip);
-    auto host = makeHost(2);
-    Dialog d(host.get(), nullptr, false);
-    auto *w = d.findChild<QWidget *>(widget);
-    QVERIFY(w);
-    QCOMPARE(w->toolTip(), tip);
-}
-
-void TstDialogShell::graphTabToolTips()
-{
-    const QString tip = QStringLiteral("Right click to Add or Delete a Graph");
-    auto host = makeHost(3);
-    Dialog d(host.get(), nullptr, false);
-    QTabWidget *tabs = A::ui(d)->plotConfigTabs;
-    QCOMPARE(tabs->count(), 4);
-    QCOMPARE(tabs->tabToolTip(0), QString());
-    for (int i = 1; i < tabs->count(); ++i)
-        QCOMPARE(tabs->tabToolTip(i), tip);
-
-    // Showing puts graphs 2 and up back as new tabs, which carry no tip.
-    showDialog(d, host.get());
-    QCOMPARE(tabs->tabToolTip(1), tip);
-    QCOMPARE(tabs->tabToolTip(2), QString());
-    QCOMPARE(tabs->tabToolTip(3), QString());
-}
-
-void TstDialogShell::validators()
-{
-    auto host = makeHost(1);
-    Dialog d(host.get(), nullptr, false);
-    QLineEdit *fields[] = {A::ui(d)->lineEditScreenRefreshRate, A::ui(d)->lineEditScreenRefreshInterval,
-                           A::ui(d)->lineEditDataSampleRate, A::ui(d)->lineEditDataSampleInterval,
-                           A::ui(d)->lineEditDataStorage};
-    for (int i = 0; i < 5; ++i) {
-        QDoubleValidator *v = A::validator(d, i);
-        QVERIFY(v);
-        QCOMPARE(v->parent(), &d);
-        QCOMPARE(fields[i]->validator(), v);
-        // Unbounded: the ranges are the editing slots' and the checks' job.
-        QVERIFY(std::isinf(v->bottom()) && v->bottom() < 0);
-        QVERIFY(std::isinf(v->top()) && v->top() > 0);
-    }
-}
-
-// Operations: a graph number selects that graph's tab, "A" the All tab;
-// then "+" adds and "-" deletes. Tabs are listed without "All".
-void TstDialogShell::addDelete_data()
-{
-    QTest::addColumn<int>("graphs");
-    QTest::addColumn<QString>("lock");
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("tabsAfterEachStep");
-    QTest::addColumn<QString>("visible");
-    QTest::addColumn<int>("signalCount");
-    QTest::addColumn<QString>("currentTab");
-    QTest::addColumn<QString>("boxTitle");
-    QTest::addColumn<QString>("boxText");
-
-    auto row = [](const char *name, int graphs, const QString &lock, const QStringList &steps,
-                  const QStringList &tabs, const char *visible, int signalCount, const char *current,
-                  const QString &boxTitle = QString(), const QString &boxText = QString()) {
-        QTest::newRow(name) << graphs << lock << steps << tabs << QString::fromLatin1(visible) << signalCount
-                            << QString::fromLatin1(current) << boxTitle << boxText;
-    };
-    row("delete a middle graph", 5, "", {"3-"}, {"1245"}, "11011000", 1, "Graph 4");
-    row("delete, then add it back", 5, "", {"3-", "2+"}, {"1245", "12345"}, "11111000", 2, "Graph 2");
-    row("add fills the gap after the current graph", 5, "", {"3-", "1+"}, {"1245", "12345"}, "11111000", 2,
-        "Graph 1");
-    row("add after the last graph", 3, "", {"3+"}, {"1234"}, "11110000", 1, "Graph 3");
-    row("add skips shown graphs", 5, "", {"2-", "4+"}, {"1345", "13456"}, "10111100", 2, "Graph 4");
-    row("only earlier graphs hidden: first hidden", 8, "", {"2-", "5-", "8+", "8+"},
-        {"1345678", "134678", "1234678", "12345678"}, "11111111", 4, "Graph 8");
-    row("no graphs: graph 1 stays and can be added", 0, "", {"1+"}, {"1"}, "10000000", 1, "Graph 1");
-    row("delete on All", 3, "", {"A-"}, {"123"}, "11100000", 1, "All");
-    row("add on All", 3, "", {"A+"}, {"123"}, "11100000", 0, "All");
-    row("delete graph 1 refused", 3, "", {"1-"}, {"123"}, "11100000", 1, "Graph 1", "One Graph is Minimum",
-        "There must be atleast 1 graph shown.\n\nA delete is not applicable now.");
-    row("add with eight shown refused", 8, "", {"5+"}, {"12345678"}, "11111111", 0, "Graph 5",
-        "Eight Graphs is Max", "The application only supports showing 8 graphs.");
-    row("add while panned", 3, "00100000", {"3+"}, {"123"}, "11100000", 0, "Graph 3");
-    row("delete while zoomed", 3, "z10000000", {"2-"}, {"123"}, "11100000", 0, "Graph 2");
-}
-
-void TstDialogShell::addDelete()
-{
-    QFETCH(int, graphs);
-    QFETCH(QString, lock);
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, tabsAfterEachStep);
-    QFETCH(QString, visible);
-    QFETCH(int, signalCount);
-    QFETCH(QString, currentTab);
-    QFETCH(QString, boxTitle);
-    QFETCH(QString, boxText);
-
-    auto host = makeHost(graphs);
-    Dialog d(host.get(), nullptr, false);
-    // lock: pan bits, or "z" and zoom bits.
-    const QString clear = QStringLiteral("00000000");
-    const bool zoomed = lock.startsWith(QLatin1Char('z'));
-    const QString lockBits = lock.isEmpty() ? clear : lock.mid(zoomed ? 1 : 0);
-    showDialog(d, host.get(), zoomed ? clear : lockBits, zoomed ? lockBits : clear);
-    Ui_Plot_Config_Dialog *ui = A::ui(d);
-    QSignalSpy spy(&d, &Dialog::addDeleteGraphSignal);
-    ModalAnswerer answerer;
-
-    for (int i = 0; i < steps.size(); ++i) {
-        const QString target = steps[i].left(1) == QLatin1String("A")
-                                   ? QStringLiteral("All")
-                                   : QStringLiteral("Graph ") + steps[i].left(1);
-        const int index = tabLabels(ui->plotConfigTabs).indexOf(target);
-        QVERIFY2(index >= 0, qPrintable(target));
-        ui->plotConfigTabs->setCurrentIndex(index);
-        if (steps[i].endsWith(QLatin1Char('+')))
-            A::addGraphAction(d)->trigger();
-        else
-            A::deleteGraphAction(d)->trigger();
-
-        QStringList expected;
-        for (QChar c : tabsAfterEachStep[i])
-            expected << QStringLiteral("Graph ") + c;
-        QCOMPARE(tabLabels(ui->axesConfigTabs), expected);
-        expected.prepend(QStringLiteral("All"));
-        QCOMPARE(tabLabels(ui->plotConfigTabs), expected);
-    }
-    QCOMPARE(bitString(A::plotVisible(d)), visible);
-    QCOMPARE(spy.count(), signalCount);
-    QCOMPARE(ui->plotConfigTabs->tabText(ui->plotConfigTabs->currentIndex()), currentTab);
-    if (currentTab != QLatin1String("All"))
-        QCOMPARE(ui->axesConfigTabs->tabText(ui->axesConfigTabs->currentIndex()), currentTab);
-
-    QCOMPARE(answerer.count(), boxTitle.isEmpty() ? 0 : 1);
-    if (boxTitle.isEmpty())
-        return;
-    const ModalAnswerer::Seen box = answerer.last();
-    QCOMPARE(box.className, QStringLiteral("QMessageBox"));
-    QCOMPARE(box.title, boxTitle);
-    QCOMPARE(box.text, boxText);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(box.icon, QMessageBox::NoIcon);
-    QVERIFY(!box.hasParent);
-    const Qt::WindowFlags wanted = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-    QCOMPARE(box.flags & wanted, wanted);
-    QVERIFY(!(box.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
-}
-
-void TstDialogShell::addedGraphIsReset()
-{
-    auto host = makeHost(4);
-    Dialog d(host.get(), nullptr, false);
-    showDialog(d, host.get());
-    Ui_Plot_Config_Dialog *ui = A::ui(d);
-    const int g = 2;
-
-    ui->cboDisplayType3->setCurrentIndex(2);
-    ui->spinCometLength3->setValue(7);
-    ui->radDatapointShowPlot3->setChecked(true);
-    ui->radXYValuesShowPlot3->setChecked(true);
-    A::xyVar(d)[g]->setRowCount(0);
-    chooseVariables(A::xyVar(d)[3], {"XY", "XY"});
-
-    ui->plotConfigTabs->setCurrentIndex(3);
-    A::deleteGraphAction(d)->trigger();
-    // A deleted graph keeps its settings while it is hidden.
-    QCOMPARE(ui->cboDisplayType3->currentIndex(), 2);
-    QCOMPARE(ui->spinCometLength3->value(), 7);
-
-    ui->plotConfigTabs->setCurrentIndex(2);
-    A::addGraphAction(d)->trigger();
-    QCOMPARE(bitString(A::plotVisible(d)), QStringLiteral("11110000"));
-    QCOMPARE(ui->cboDisplayType3->currentIndex(), 0);
-    QCOMPARE(ui->spinCometLength3->value(), 0);
-    QVERIFY(!ui->spinCometLength3->isEnabled());
-    QVERIFY(ui->radDatapointHidePlot3->isChecked());
-    QVERIFY(ui->radXYValuesHidePlot3->isChecked());
-    QCOMPARE(A::xyVar(d)[g]->rowCount(), 1);
-
-    // Adding graph 4 back keeps its two rows.
-    ui->plotConfigTabs->setCurrentIndex(4);
-    A::deleteGraphAction(d)->trigger();
-    ui->plotConfigTabs->setCurrentIndex(3);
-    A::addGraphAction(d)->trigger();
-    QCOMPARE(A::xyVar(d)[3]->rowCount(), 2);
-    QCOMPARE(A::getNumVarChannelsForPlot(d, 3), 2);
-}
-
-void TstDialogShell::displayType_data()
-{
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("enabled");
-
-    QTest::newRow("graph 1 comet") << 0 << 2 << true;
-    QTest::newRow("graph 8 comet") << 7 << 2 << true;
-    QTest::newRow("comet then marker only") << 4 << 1 << false;
-    QTest::newRow("comet then full trace") << 1 << 0 << false;
-    QTest::newRow("emptied combo leaves it") << 6 << -1 << true;
-}
-
-void TstDialogShell::displayType()
-{
-    QFETCH(int, slot);
-    QFETCH(int, index);
-    QFETCH(bool, enabled);
-
-    auto host = makeHost(8);
-    Dialog d(host.get(), nullptr, false);
-    QComboBox *combo = A::displayTypeCombos(d)[slot];
-    QSpinBox *spin = A::cometLengthSpins(d)[slot];
-    combo->setCurrentIndex(2);
-    QVERIFY(spin->isEnabled());
-    spin->setValue(12);
-
-    combo->setCurrentIndex(index);
-    QCOMPARE(spin->isEnabled(), enabled);
-    QCOMPARE(spin->value(), 12);
-    // Only that graph's comet length follows its combo.
-    A::cometLengthSpins(d)[(slot + 1) % 8]->setEnabled(false);
-    A::handleDisplayTypeChange(d, slot, 2);
-    QVERIFY(!A::cometLengthSpins(d)[(slot + 1) % 8]->isEnabled());
-}
+};
 
 QTEST_MAIN(TstDialogShell)
 #include "tst_dialog_shell.moc"

@@ -21,19 +21,13 @@ namespace ExchangeFixture {
 using A = XY_Plot_Config_Dialog_TestAccess;
 
 // TEMP_1 comes before TEMP, so a stored TEMP selects TEMP_1 in a graph tab.
-inline QStringList catalogue()
-{
-    return {QStringLiteral("AIR"), QStringLiteral("TEMP_1"), QStringLiteral("TEMP"),
-            QStringLiteral("OIL")};
-}
+inline QStringList catalogue() { return {"AIR", "TEMP_1", "TEMP", "OIL"}; }
 
 // The overlay channels of graph slot g: "" (no channel), "G<g+1>_X",
 // "G<g+1>_Y", "TIME", so every graph offers names of its own.
 inline QStringList overlayNames(int g)
 {
-    const QString graph = QStringLiteral("G%1_").arg(g + 1);
-    return {QString(), graph + QLatin1Char('X'), graph + QLatin1Char('Y'),
-            QStringLiteral("TIME")};
+    return {QString(), QStringLiteral("G%1_X").arg(g + 1), QStringLiteral("G%1_Y").arg(g + 1), "TIME"};
 }
 
 // Installs catalogue() and overlayNames(); call before building a dialog,
@@ -66,9 +60,7 @@ inline QBitArray bits(int size, std::initializer_list<int> set = {})
 inline std::unique_ptr<XY_Plot_Config_Dialog> makeDialog()
 {
     installNames();
-    std::unique_ptr<Plot_Screen_Info> info = makeInfo(8);
-    return std::unique_ptr<XY_Plot_Config_Dialog>(
-        new XY_Plot_Config_Dialog(info.get(), nullptr, false));
+    return std::make_unique<XY_Plot_Config_Dialog>(makeInfo(8).get(), nullptr, false);
 }
 
 // Loads info into d with graphs 1..numPlots shown, as show() does, but with
@@ -83,8 +75,7 @@ inline void load(XY_Plot_Config_Dialog &d, Plot_Screen_Info &info, QBitArray pan
     A::fillScreensWithDataStructureInfo(d, &info, pan, zoom);
 }
 
-template <class T>
-T *cellAt(QTableWidget *table, int row, int column)
+template <class T> T *cellAt(QTableWidget *table, int row, int column)
 {
     return qobject_cast<T *>(table->cellWidget(row, column));
 }

@@ -74,29 +74,17 @@ public:
     Single_Axis_Info axis()
     {
         Single_Axis_Info a;
-        a.axisColorName = colorName();
-        a.rangeMin = range();
-        a.rangeMax = range();
-        a.autoRange = coin();
-        a.numMajorTicks = unsigned(between(0, 15));
-        a.numMinorTicks = unsigned(between(0, 15));
-        a.label = text(20);
-        a.gridColorName = colorName();
-        a.gridLineStyle = pattern();
-        a.gridLineWidth = between(1, 5);
-        a.gridVisible = coin();
+        a.axisColorName = colorName(); a.rangeMin = range(); a.rangeMax = range(); a.autoRange = coin();
+        a.numMajorTicks = unsigned(between(0, 15)); a.numMinorTicks = unsigned(between(0, 15)); a.label = text(20);
+        a.gridColorName = colorName(); a.gridLineStyle = pattern(); a.gridLineWidth = between(1, 5); a.gridVisible = coin();
         return a;
     }
 
     Plot_Channel_Info channel(const QStringList &names)
     {
         Plot_Channel_Info c;
-        c.xVarName = names.at(between(0, names.size() - 1));
-        c.yVarName = names.at(between(0, names.size() - 1));
-        c.useLeftAxis = coin();
-        c.lineColor = color();
-        c.lineStyle = pattern();
-        c.lineWidth = between(1, 5);
+        c.xVarName = names.at(between(0, names.size() - 1)); c.yVarName = names.at(between(0, names.size() - 1));
+        c.useLeftAxis = coin(); c.lineColor = color(); c.lineStyle = pattern(); c.lineWidth = between(1, 5);
         return c;
     }
 
@@ -113,22 +101,14 @@ public:
         info->dataUnits = static_cast<UnitType>(between(0, 2));
         info->dataStorage = unsigned(between(0, 99999));
         info->plotBgColorName = colorName();
-        info->title = text(70);
-        info->titleFont = font();
-        info->subtitle = text(70);
-        info->subtitleFont = font();
-        info->note = text(70);
-        info->noteFont = font();
-        info->showTitleSubtitle = coin();
-        info->showNote = coin();
-        info->condenseControls = coin();
-        info->legend = coin();
+        info->title = text(70); info->titleFont = font();
+        info->subtitle = text(70); info->subtitleFont = font();
+        info->note = text(70); info->noteFont = font();
+        info->showTitleSubtitle = coin(); info->showNote = coin(); info->condenseControls = coin(); info->legend = coin();
         info->configFileName = QStringLiteral("/cfg/%1.xml").arg(text(8));
         for (int g = 0; g < graphs; ++g) {
             Plot_Axis_Info &record = info->plotAxisInfo[g];
-            record.leftYAxis = axis();
-            record.rightYAxis = axis();
-            record.xAxis = axis();
+            record.leftYAxis = axis(); record.rightYAxis = axis(); record.xAxis = axis();
             record.numVarChannels = unsigned(between(0, 8));
             for (unsigned r = 0; r < record.numVarChannels; ++r)
                 record.varChannels[r] = channel(catalogue);
@@ -136,12 +116,8 @@ public:
             const QStringList overlay = overlayNames(g).mid(1);
             for (unsigned r = 0; r < record.numOverlayChannels; ++r)
                 record.overlayChannels[r] = channel(overlay);
-            record.traceMode = between(0, 9);
-            record.showDatapoints = coin();
-            record.showXYValues = coin();
-            record.overlayFileName = text(30);
-            record.displayType = between(0, 2);
-            record.cometLength = between(0, 99);
+            record.traceMode = between(0, 9); record.showDatapoints = coin(); record.showXYValues = coin();
+            record.overlayFileName = text(30); record.displayType = between(0, 2); record.cometLength = between(0, 99);
         }
         return info;
     }
@@ -179,13 +155,6 @@ Single_Axis_Info writtenAxis(Single_Axis_Info axis, bool isXAxis)
     return axis;
 }
 
-Plot_Channel_Info writtenChannel(Plot_Channel_Info channel)
-{
-    if (!knownPattern(channel.lineStyle))
-        channel.lineStyle = 0xFFFF;
-    return channel;
-}
-
 // The description as the write-back gives it back. Without overlay
 // channels a graph's overlay table keeps one row that the loading leaves
 // alone; what the write-back makes of it is not the description's and is
@@ -195,22 +164,19 @@ std::unique_ptr<Plot_Screen_Info> expectedFor(const Plot_Screen_Info &in,
 {
     std::unique_ptr<Plot_Screen_Info> out(new Plot_Screen_Info);
     out->copyFrom(in);
-    out->title = in.title.left(50);
-    out->subtitle = in.subtitle.left(50);
-    out->note = in.note.left(50);
+    // Texts are cut to 50 characters, fonts keep family and size up to 24 points.
+    out->title = in.title.left(50); out->subtitle = in.subtitle.left(50); out->note = in.note.left(50);
     out->titleFont = writtenFont(in.titleFont);
-    out->subtitleFont = writtenFont(in.subtitleFont);
-    out->noteFont = writtenFont(in.noteFont);
+    out->subtitleFont = writtenFont(in.subtitleFont); out->noteFont = writtenFont(in.noteFont);
     out->plotBgColorName = QColor(in.plotBgColorName).name();
     for (int g = 0; g < out->plotAxisInfo.size(); ++g) {
         Plot_Axis_Info &record = out->plotAxisInfo[g];
         record.leftYAxis = writtenAxis(record.leftYAxis, false);
         record.rightYAxis = writtenAxis(record.rightYAxis, false);
         record.xAxis = writtenAxis(record.xAxis, true);
-        for (auto &channel : record.varChannels)
-            channel = writtenChannel(channel);
-        for (auto &channel : record.overlayChannels)
-            channel = writtenChannel(channel);
+        for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) // unknown patterns become solid
+            for (Plot_Channel_Info *c : {&record.varChannels[r], &record.overlayChannels[r]})
+                c->lineStyle = knownPattern(c->lineStyle) ? c->lineStyle : 0xFFFF;
         if (record.numOverlayChannels == 0 && g < written.plotAxisInfo.size())
             record.overlayChannels[0] = written.plotAxisInfo[g].overlayChannels[0];
         record.traceMode = 4;
@@ -232,8 +198,7 @@ QString firstDifference(const QByteArray &expected, const QByteArray &actual)
         for (int k = qMax(0, i - 6); k < i; ++k)
             context.append(QString::fromUtf8(e.value(k)));
         return QStringLiteral("%1\nexpected: %2\ngot:      %3")
-            .arg(context.join(QLatin1Char('\n')), QString::fromUtf8(e.value(i)),
-                 QString::fromUtf8(a.value(i)));
+            .arg(context.join(QLatin1Char('\n')), QString::fromUtf8(e.value(i)), QString::fromUtf8(a.value(i)));
     }
     return QString();
 }
@@ -245,48 +210,40 @@ class ExchangeRoundTripTest : public QObject
     Q_OBJECT
 
 private slots:
-    void showThenWriteBack();
-};
-
-void ExchangeRoundTripTest::showThenWriteBack()
-{
-    installNames();
-    const QStringList catalogue = roundTripCatalogue();
-    ZelVariable::setAvailableVariables(catalogue);
-    auto initial = makeInfo(8);
-    for (int g = 0; g < 8; ++g)
-        initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
-    XY_Plot_Config_Dialog dialog(initial.get(), nullptr, false);
-
-    const quint32 seed = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED"))
-                             : 20240611u;
-    const int descriptions = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_DESCRIPTIONS")
-                                 ? qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_DESCRIPTIONS")
-                                 : DefaultDescriptions;
-    Generator generate(seed);
-    for (int i = 0; i < descriptions; ++i) {
-        const std::unique_ptr<Plot_Screen_Info> input = generate.description(catalogue);
-        // A freshly opened graph's overlay table: no channel picked.
-        for (Spreadsheet *overlay : A::xyOverlay(dialog))
-            overlay->setRowCount(0);
-        dialog.show(input.get(), bits(8), bits(8), XY_Plot_Config_Dialog::PlotArea, 0, false);
-        A::writeScreenInfoToDataStructure(dialog);
-        // What the event loop does between the user's actions: removed rows'
-        // cells are deleted later, and piled up they slow everything down.
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-        const Plot_Screen_Info &written = *A::psi(dialog);
-        const QString difference =
-            firstDifference(expectedFor(*input, written)->toJson(), written.toJson());
-        if (!difference.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3")
-                                 .arg(seed)
-                                 .arg(i)
-                                 .arg(difference)));
+    void showThenWriteBack()
+    {
+        installNames();
+        const QStringList catalogue = roundTripCatalogue();
+        ZelVariable::setAvailableVariables(catalogue);
+        auto initial = makeInfo(8);
+        for (int g = 0; g < 8; ++g)
+            initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
+        XY_Plot_Config_Dialog dialog(initial.get(), nullptr, false);
+        const quint32 seed = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED")) : 20240611u;
+        const int descriptions = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_DESCRIPTIONS")
+                                     ? qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_DESCRIPTIONS") : DefaultDescriptions;
+        Generator generate(seed);
+        for (int i = 0; i < descriptions; ++i) {
+            const std::unique_ptr<Plot_Screen_Info> input = generate.description(catalogue);
+            // A freshly opened graph's overlay table: no channel picked.
+            for (Spreadsheet *overlay : A::xyOverlay(dialog))
+                overlay->setRowCount(0);
+            dialog.show(input.get(), bits(8), bits(8), XY_Plot_Config_Dialog::PlotArea, 0, false);
+            A::writeScreenInfoToDataStructure(dialog);
+            // What the event loop does between the user's actions: removed rows'
+            // cells are deleted later, and piled up they slow everything down.
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            const Plot_Screen_Info &written = *A::psi(dialog);
+            const QString difference =
+                firstDifference(expectedFor(*input, written)->toJson(), written.toJson());
+            if (!difference.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3")
+                                     .arg(seed).arg(i).arg(difference)));
+        }
     }
-}
+};
 
 QTEST_MAIN(ExchangeRoundTripTest)
 #include "tst_exchange_roundtrip.moc"

@@ -75,452 +75,349 @@ class TestHost : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void editThroughDialog_data();
-    void editThroughDialog();
-    void lockedWhilePannedOrZoomed_data();
-    void lockedWhilePannedOrZoomed();
-    void refusedFile_data();
-    void refusedFile();
-    void loggerSeries_data();
-    void loggerSeries();
-    void sampleHistory_data();
-    void sampleHistory();
-    void stipple_data();
-    void stipple();
-    void scrolledTimeRange_data();
-    void scrolledTimeRange();
-    void simulatedRun_data();
-    void simulatedRun();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY2(!PlotHostWindow::sampleScreenPath().isEmpty(), "sample screen not found");
+        ZelVariable::setAvailableVariables(ChannelSimulator::channelNames());
+    }
+
+    void editThroughDialog_data()
+    {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("title") << int(EditTitle) << QStringLiteral("Cell 4 - Endurance");
+        QTest::newRow("curve Y variable") << int(EditCurveY) << QStringLiteral("EGT");
+        QTest::newRow("curve colour") << int(EditCurveColour) << QStringLiteral("#ff8800");
+        QTest::newRow("left axis range") << int(EditLeftRange) << QStringLiteral("500 5500");
+        QTest::newRow("graph added") << int(EditAddGraph) << QString();
+    }
+    void editThroughDialog()
+    {
+        QFETCH(int, edit);
+        QFETCH(QString, value);
+        // The dialog lets one Apply through per 500 ms, process-wide.
+        QTest::qWait(600);
+        std::unique_ptr<PlotHostWindow> w = sampleWindow();
+        QVERIFY(w);
+        ModalAnswerer answerer;
+        const Plot_Screen_Info *before = w->screen();
+        w->configure(XY_Plot_Config_Dialog::PlotArea, 0);
+        XY_Plot_Config_Dialog *dialog = w->dialog();
+        QVERIFY(dialog && dialog->isVisible());
+        auto choose = [](ZelVariable *selector, const QString &name) {
+            QVERIFY(selector && selector->comboBox()->findText(name) >= 0);
+            selector->comboBox()->setCurrentIndex(selector->comboBox()->findText(name));
+        };
+        switch (edit) {
+        case EditTitle:
+            dialog->findChild<Base_Plot_Frame_Tab *>(QStringLiteral("plot_frame_tab"))->setTitle(value);
+            break;
+        case EditCurveY: choose(cell<ZelVariable>(dialog, "plot1XYVarSpreadsheet", 0, 1), value); break;
+        case EditCurveColour: cell<LineEditColorWidget>(dialog, "plot1XYVarSpreadsheet", 0, 3)->setBGStyleSheet(value); break;
+        case EditLeftRange: {
+            auto *range = cell<LineEdit_LineEditWidget>(dialog, "graph1YAxesSpreadsheet", 0, 3);
+            range->setLineEditText(0, value.section(' ', 0, 0));
+            range->setLineEditText(1, value.section(' ', 1, 1));
+            break;
+        }
+        case EditAddGraph:
+            XY_Plot_Config_Dialog_TestAccess::addNewTab(*dialog);
+            QCOMPARE(w->graphCount(), 3); // shown only after Apply
+            choose(cell<ZelVariable>(dialog, "plot4XYVarSpreadsheet", 0, 0), "Time");
+            choose(cell<ZelVariable>(dialog, "plot4XYVarSpreadsheet", 0, 1), "Thrust");
+            for (int row = 0; row < 2; ++row)
+                cell<CheckBoxWidget>(dialog, "graph4YAxesSpreadsheet", row, 2)->setCheckBoxTrue(true);
+            break;
+        }
+        QVERIFY(!QTest::currentTestFailed());
+        auto *apply = dialog->findChild<QPushButton *>(QStringLiteral("btnApply"));
+        QVERIFY(apply && apply->isEnabled());
+        apply->click();
+        QVERIFY2(answerer.count() == 0, qPrintable(answerer.last().text));
+
+        // The host took the new description and redrew from it.
+        QVERIFY(w->screen() != before);
+        const Plot_Screen_Info &now = *w->screen();
+        const Plot_Axis_Info &g1 = now.plotAxisInfo.at(0);
+        w->advance(1.0);
+        GraphView *graph = w->graph(0);
+        QVERIFY(graph);
+        QString savedCheck;
+        switch (edit) {
+        case EditTitle:
+            QCOMPARE(now.title, value);
+            QCOMPARE(w->titleLabel()->text().text(), value);
+            QVERIFY(w->titleLabel()->isVisibleTo(w.get()));
+            break;
+        case EditCurveY:
+            QCOMPARE(g1.varChannels[0].yVarName, value);
+            QCOMPARE(graph->curve(0)->title().text(), value);
+            QVERIFY(graph->curve(0)->dataSize() > 0);
+            break;
+        case EditCurveColour:
+            QCOMPARE(g1.varChannels[0].lineColor.name(), value);
+            QCOMPARE(graph->curve(0)->pen().color().name(), value);
+            // The other curve keeps its own colour.
+            QVERIFY(graph->curve(1)->pen().color().name() != value);
+            break;
+        case EditLeftRange:
+            QCOMPARE(g1.leftYAxis.rangeMin, 500.0);
+            QCOMPARE(g1.leftYAxis.rangeMax, 5500.0);
+            QCOMPARE(graph->axisScaleDiv(QwtPlot::yLeft).lowerBound(), 500.0);
+            QCOMPARE(graph->axisScaleDiv(QwtPlot::yLeft).upperBound(), 5500.0);
+            break;
+        case EditAddGraph:
+            QCOMPARE(now.numPlots, 4UL);
+            QCOMPARE(w->graphCount(), 4);
+            QVERIFY(w->graph(3)->isVisibleTo(w.get()));
+            QCOMPARE(w->graph(3)->curve(0)->title().text(), QStringLiteral("Thrust"));
+            QVERIFY(w->graph(3)->curve(0)->dataSize() > 0);
+            break;
+        }
+
+        // What is saved is what is drawn, under the file's own name.
+        const QString path = m_dir.filePath(QStringLiteral("saved_%1.json").arg(edit));
+        QVERIFY(w->saveScreen(path));
+        QCOMPARE(w->screen()->configFileName, path);
+        QVERIFY(w->windowTitle().contains(path));
+        Plot_Screen_Info reread;
+        QString error;
+        QVERIFY2(reread.fromJson(readFile(path), &error), qPrintable(error));
+        QCOMPARE(reread.configFileName, path);
+        QCOMPARE(reread.toJson(), w->screen()->toJson());
+    }
+
+    void lockedWhilePannedOrZoomed_data()
+    {
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("panned");
+        QTest::addColumn<bool>("zoomed");
+        QTest::newRow("zoom box on graph 1") << QStringLiteral("zoom") << 0 << false << true;
+        QTest::newRow("middle drag on graph 3") << QStringLiteral("pan") << 2 << true << false;
+        QTest::newRow("wheel on graph 2") << QStringLiteral("wheel") << 1 << false << true;
+    }
+    void lockedWhilePannedOrZoomed()
+    {
+        QFETCH(QString, gesture);
+        QFETCH(int, slot);
+        std::unique_ptr<PlotHostWindow> w = sampleWindow();
+        QVERIFY(w);
+        GraphView *graph = w->graph(slot);
+        QVERIFY(graph);
+        const QwtScaleDiv leftBefore = graph->axisScaleDiv(QwtPlot::yLeft);
+        QWidget *canvas = graph->canvas();
+        const QPoint centre = canvas->rect().center();
+        if (gesture == QLatin1String("zoom")) {
+            graph->zoomer()->zoom(QRectF(10.0, 1000.0, 20.0, 2000.0));
+        } else if (gesture == QLatin1String("pan")) {
+            sendMouse(canvas, QEvent::MouseButtonPress, centre, Qt::MiddleButton, Qt::MiddleButton);
+            sendMouse(canvas, QEvent::MouseMove, centre + QPoint(40, 30), Qt::NoButton, Qt::MiddleButton);
+            sendMouse(canvas, QEvent::MouseButtonRelease, centre + QPoint(40, 30), Qt::MiddleButton,
+                      Qt::NoButton);
+        } else {
+            QWheelEvent e(QPointF(centre), QPointF(canvas->mapToGlobal(centre)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas, &e);
+        }
+        QTEST(w->panBits().testBit(slot), "panned");
+        QTEST(w->zoomBits().testBit(slot), "zoomed");
+        QCOMPARE(w->panBits().count(true) + w->zoomBits().count(true), 1);
+        QVERIFY(w->resetZoomAction()->isEnabled());
+        // Live samples keep coming, past the end of the time axes, but leave
+        // the user's view where it is.
+        const QwtScaleDiv leftMoved = graph->axisScaleDiv(QwtPlot::yLeft);
+        const QwtScaleDiv xMoved = graph->axisScaleDiv(QwtPlot::xBottom);
+        QVERIFY(!(leftMoved == leftBefore));
+        w->advance(150.0);
+        QVERIFY(graph->axisScaleDiv(QwtPlot::yLeft) == leftMoved);
+        QVERIFY(graph->axisScaleDiv(QwtPlot::xBottom) == xMoved);
+        // An untouched time graph scrolls on meanwhile.
+        GraphView *other = w->graph(slot == 0 ? 2 : 0);
+        QCOMPARE(other->axisScaleDiv(QwtPlot::xBottom).upperBound(), w->simulator().time());
+        w->configure(XY_Plot_Config_Dialog::AxesArea, slot);
+        XY_Plot_Config_Dialog *dialog = w->dialog();
+        auto enabled = [dialog](const char *button) { return dialog->findChild<QPushButton *>(button)->isEnabled(); };
+        QVERIFY(!enabled("btnOk") && !enabled("btnApply"));
+        w->resetZoomAction()->trigger();
+        QCOMPARE(w->panBits().count(true) + w->zoomBits().count(true), 0);
+        QVERIFY(!w->resetZoomAction()->isEnabled());
+        QVERIFY(graph->axisScaleDiv(QwtPlot::yLeft) == leftBefore);
+        w->configure(XY_Plot_Config_Dialog::AxesArea, slot);
+        QVERIFY(enabled("btnOk") && enabled("btnApply"));
+    }
+
+    void refusedFile_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty with name "missing": no file at all
+        QTest::addColumn<QString>("expected");
+        const QByteArray sample = readFile(PlotHostWindow::sampleScreenPath());
+        QByteArray tooMany = sample;
+        tooMany.replace("\"numPlots\": 3", "\"numPlots\": 5");
+        QVERIFY(tooMany != sample);
+        QTest::newRow("missing") << QByteArray() << QStringLiteral("cannot be read");
+        QTest::newRow("broken JSON") << QByteArray("{ \"title\": ") << QStringLiteral("is not a plot screen");
+        QTest::newRow("graph count off") << tooMany << QStringLiteral("numPlots");
+    }
+    void refusedFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        std::unique_ptr<PlotHostWindow> w = sampleWindow();
+        QVERIFY(w);
+        const Plot_Screen_Info *before = w->screen();
+        const QByteArray json = before->toJson();
+        const QString path = m_dir.filePath(QStringLiteral("%1.json").arg(QTest::currentDataTag()));
+        if (!content.isEmpty())
+            QVERIFY(writeFile(path, content));
+        ModalAnswerer answerer;
+        QVERIFY(!w->openScreen(path));
+        QCOMPARE(answerer.count(), 1);
+        QCOMPARE(answerer.last().className, QStringLiteral("QMessageBox"));
+        QCOMPARE(answerer.last().title, QStringLiteral("Open Plot Screen"));
+        QVERIFY2(answerer.last().text.contains(path), qPrintable(answerer.last().text));
+        QVERIFY2(answerer.last().text.contains(expected), qPrintable(answerer.last().text));
+        // The screen shown before is kept as it was.
+        QCOMPARE(w->screen(), before);
+        QCOMPARE(w->screen()->toJson(), json);
+        QCOMPARE(w->graphCount(), 3);
+    }
+
+    void loggerSeries_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: the shipped sample
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<double>("firstN2");
+        QTest::newRow("sample") << QByteArray() << true << 401 << 9028.8;
+        QTest::newRow("semicolons, CRLF, comment")
+            << QByteArray("# rig 3\r\nTime;N2_Speed\r\n0;100.5\r\n0.1;101\r\n") << true << 2 << 100.5;
+        QTest::newRow("stops at a ragged line")
+            << QByteArray("Time\tN2_Speed\n0\t1\n1\t2\n2\n3\t4\n") << true << 2 << 1.0;
+        QTest::newRow("header only") << QByteArray("Time,N2_Speed\n") << false << 0 << 0.0;
+        QTest::newRow("binary") << QByteArray("\x01\x02\x00\x03", 4) << false << 0 << 0.0;
+    }
+    void loggerSeries()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, ok);
+        QFETCH(int, rows);
+
+        QString path = QFileInfo(PlotHostWindow::sampleScreenPath()).dir().filePath(
+            QStringLiteral("engine_run_overlay.dat"));
+        if (!content.isEmpty()) {
+            path = m_dir.filePath(QStringLiteral("log_%1.dat").arg(QTest::currentDataTag()).replace(' ', '_'));
+            QVERIFY(writeFile(path, content));
+        }
+        LoggerSeries series;
+        QString error;
+        QCOMPARE(series.load(path, &error), ok);
+        QCOMPARE(series.rowCount(), rows);
+        if (!ok) {
+            QVERIFY(error.contains(path));
+            return;
+        }
+        QTEST(series.column(QStringLiteral("N2_Speed")).value(0), "firstN2");
+        QCOMPARE(series.column(QStringLiteral("Time")).size(), rows);
+        QVERIFY(series.column(QStringLiteral("Nope")).isEmpty());
+    }
+
+    void sampleHistory_data()
+    {
+        QTest::addColumn<int>("capacity");
+        QTest::addColumn<int>("appended");  // samples at t = 1, 2, ...
+        QTest::addColumn<double>("dropBefore");
+        QTest::addColumn<int>("newCapacity"); // 0: unchanged
+        QTest::addColumn<int>("size");
+        QTest::addColumn<double>("firstTime");
+        QTest::newRow("partly filled") << 10 << 4 << 0.0 << 0 << 4 << 1.0;
+        QTest::newRow("ring wrapped") << 10 << 25 << 0.0 << 0 << 10 << 16.0;
+        QTest::newRow("old samples dropped") << 10 << 25 << 20.0 << 0 << 6 << 20.0;
+        QTest::newRow("shrunk keeps newest") << 10 << 25 << 0.0 << 3 << 3 << 23.0;
+        QTest::newRow("grown keeps all") << 10 << 25 << 0.0 << 40 << 10 << 16.0;
+    }
+    void sampleHistory()
+    {
+        QFETCH(int, capacity);
+        QFETCH(int, appended);
+        QFETCH(double, dropBefore);
+        QFETCH(int, newCapacity);
+        QFETCH(int, size);
+        QFETCH(double, firstTime);
+        SampleHistory h;
+        h.reset(3, capacity);
+        for (int i = 1; i <= appended; ++i)
+            h.append(i, {double(i), 10.0 * i, -double(i)});
+        h.dropBefore(dropBefore);
+        if (newCapacity > 0)
+            h.setCapacity(newCapacity);
+        QCOMPARE(h.size(), size);
+        QCOMPARE(h.timeAt(0), firstTime);
+        // Rows stay whole and in order across the ring's seam.
+        for (int i = 0; i < h.size(); ++i) {
+            QCOMPARE(h.timeAt(i), firstTime + i);
+            QCOMPARE(h.value(i, 1), 10.0 * (firstTime + i));
+            QCOMPARE(h.value(i, 2), -(firstTime + i));
+        }
+        h.append(100.0, {100.0, 1000.0, -100.0});
+        QCOMPARE(h.value(h.size() - 1, 1), 1000.0);
+    }
+
+    void stipple_data()
+    {
+        QTest::addColumn<int>("pattern");
+        QTest::addColumn<QVector<qreal>>("dashes");
+        QTest::addColumn<int>("penStyle");
+        QTest::newRow("solid") << 0xFFFF << QVector<qreal>() << int(Qt::SolidLine);
+        QTest::newRow("dash") << 0xF0F0 << QVector<qreal>{4, 4, 4, 4} << int(Qt::CustomDashLine);
+        QTest::newRow("dot") << 0x1111 << QVector<qreal>{1, 3, 1, 3, 1, 3, 1, 3} << int(Qt::CustomDashLine);
+        QTest::newRow("dash dot") << 0xF33C << QVector<qreal>{4, 2, 2, 2, 4, 2} << int(Qt::CustomDashLine);
+        QTest::newRow("starts off") << 0x00FF << QVector<qreal>{8, 8} << int(Qt::CustomDashLine);
+        QTest::newRow("one bit") << 0x0001 << QVector<qreal>{1, 15} << int(Qt::CustomDashLine);
+        QTest::newRow("nothing") << 0x0000 << QVector<qreal>() << int(Qt::NoPen);
+    }
+    void stipple()
+    {
+        QFETCH(int, pattern);
+        QFETCH(QVector<qreal>, dashes);
+        QFETCH(int, penStyle);
+        QCOMPARE(stippleDashPattern(pattern), dashes);
+        const QPen pen = stipplePen(QColor(Qt::red), 2, pattern);
+        QCOMPARE(int(pen.style()), penStyle);
+        if (penStyle != Qt::NoPen) {
+            QCOMPARE(pen.color(), QColor(Qt::red));
+            QCOMPARE(pen.width(), 2);
+        }
+        if (penStyle == Qt::CustomDashLine)
+            QCOMPARE(pen.dashPattern(), dashes);
+    }
+
+    void scrolledTimeRange_data()
+    {
+        QTest::addColumn<double>("rangeMin");
+        QTest::addColumn<double>("rangeMax");
+        QTest::addColumn<double>("now");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+        QTest::newRow("at the end") << 0.0 << 120.0 << 120.0 << 0.0 << 120.0;
+        QTest::newRow("past the end") << 0.0 << 120.0 << 200.0 << 80.0 << 200.0;
+        QTest::newRow("offset range") << 30.0 << 90.0 << 100.0 << 40.0 << 100.0;
+    }
+    void scrolledTimeRange()
+    {
+        QFETCH(double, rangeMin);
+        QFETCH(double, rangeMax);
+        QFETCH(double, now);
+        double lo = -1.0, hi = -1.0;
+        GraphView::scrolledTimeRange(rangeMin, rangeMax, now, &lo, &hi);
+        QTEST(lo, "lower");
+        QTEST(hi, "upper");
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestHost::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QVERIFY2(!PlotHostWindow::sampleScreenPath().isEmpty(), "sample screen not found");
-    ZelVariable::setAvailableVariables(ChannelSimulator::channelNames());
-}
-
-void TestHost::editThroughDialog_data()
-{
-    QTest::addColumn<int>("edit");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("title") << int(EditTitle) << QStringLiteral("Cell 4 - Endurance");
-    QTest::newRow("curve Y variable") << int(EditCurveY) << QStringLiteral("EGT");
-    QTest::newRow("curve colour") << int(EditCurveColour) << QStringLiteral("#ff8800");
-    QTest::newRow("left axis range") << int(EditLeftRange) << QStringLiteral("500 5500");
-    QTest::newRow("graph added") << int(EditAddGraph) << QString();
-}
-
-void TestHost::editThroughDialog()
-{
-    QFETCH(int, edit);
-    QFETCH(QString, value);
-    // The dialog lets one Apply through per 500 ms, process-wide.
-    QTest::qWait(600);
-
-    std::unique_ptr<PlotHostWindow> w = sampleWindow();
-    QVERIFY(w);
-    ModalAnswerer answerer;
-    const Plot_Screen_Info *before = w->screen();
-    w->configure(XY_Plot_Config_Dialog::PlotArea, 0);
-    XY_Plot_Config_Dialog *dialog = w->dialog();
-    QVERIFY(dialog && dialog->isVisible());
-
-    switch (edit) {
-    case EditTitle: {
-        auto *frame = dialog->findChild<Base_Plot_Frame_Tab *>(QStringLiteral("plot_frame_tab"));
-        QVERIFY(frame);
-        frame->setTitle(value);
-        break;
-    }
-    case EditCurveY: {
-        auto *selector = cell<ZelVariable>(dialog, "plot1XYVarSpreadsheet", 0, 1);
-        QVERIFY(selector);
-        const int index = selector->comboBox()->findText(value);
-        QVERIFY(index >= 0);
-        selector->comboBox()->setCurrentIndex(index);
-        break;
-    }
-    case EditCurveColour: {
-        auto *colour = cell<LineEditColorWidget>(dialog, "plot1XYVarSpreadsheet", 0, 3);
-        QVERIFY(colour);
-        colour->setBGStyleSheet(value);
-        break;
-    }
-    case EditLeftRange: {
-        auto *range = cell<LineEdit_LineEditWidget>(dialog, "graph1YAxesSpreadsheet", 0, 3);
-        QVERIFY(range);
-        const QStringList bounds = value.split(QLatin1Char(' '));
-        range->setLineEditText(0, bounds.at(0));
-        range->setLineEditText(1, bounds.at(1));
-        break;
-    }
-    case EditAddGraph:
-        XY_Plot_Config_Dialog_TestAccess::addNewTab(*dialog);
-        QCOMPARE(w->graphCount(), 3); // shown only after Apply
-        for (int column = 0; column < 2; ++column) {
-            auto *selector = cell<ZelVariable>(dialog, "plot4XYVarSpreadsheet", 0, column);
-            QVERIFY(selector);
-            selector->comboBox()->setCurrentIndex(
-                selector->comboBox()->findText(column == 0 ? QStringLiteral("Time") : QStringLiteral("Thrust")));
-        }
-        for (int row = 0; row < 2; ++row) {
-            auto *autoRange = cell<CheckBoxWidget>(dialog, "graph4YAxesSpreadsheet", row, 2);
-            QVERIFY(autoRange);
-            autoRange->setCheckBoxTrue(true);
-        }
-        break;
-    }
-    auto *apply = dialog->findChild<QPushButton *>(QStringLiteral("btnApply"));
-    QVERIFY(apply && apply->isEnabled());
-    apply->click();
-    QVERIFY2(answerer.count() == 0, qPrintable(answerer.last().text));
-
-    // The host took the new description and redrew from it.
-    QVERIFY(w->screen() != before);
-    const Plot_Screen_Info &now = *w->screen();
-    const Plot_Axis_Info &g1 = now.plotAxisInfo.at(0);
-    w->advance(1.0);
-    GraphView *graph = w->graph(0);
-    QVERIFY(graph);
-    QString savedCheck;
-    switch (edit) {
-    case EditTitle:
-        QCOMPARE(now.title, value);
-        QCOMPARE(w->titleLabel()->text().text(), value);
-        QVERIFY(w->titleLabel()->isVisibleTo(w.get()));
-        break;
-    case EditCurveY:
-        QCOMPARE(g1.varChannels[0].yVarName, value);
-        QCOMPARE(graph->curve(0)->title().text(), value);
-        QVERIFY(graph->curve(0)->dataSize() > 0);
-        break;
-    case EditCurveColour:
-        QCOMPARE(g1.varChannels[0].lineColor.name(), value);
-        QCOMPARE(graph->curve(0)->pen().color().name(), value);
-        // The other curve keeps its own colour.
-        QVERIFY(graph->curve(1)->pen().color().name() != value);
-        break;
-    case EditLeftRange:
-        QCOMPARE(g1.leftYAxis.rangeMin, 500.0);
-        QCOMPARE(g1.leftYAxis.rangeMax, 5500.0);
-        QCOMPARE(graph->axisScaleDiv(QwtPlot::yLeft).lowerBound(), 500.0);
-        QCOMPARE(graph->axisScaleDiv(QwtPlot::yLeft).upperBound(), 5500.0);
-        break;
-    case EditAddGraph:
-        QCOMPARE(now.numPlots, 4UL);
-        QCOMPARE(w->graphCount(), 4);
-        QVERIFY(w->graph(3)->isVisibleTo(w.get()));
-        QCOMPARE(w->graph(3)->curve(0)->title().text(), QStringLiteral("Thrust"));
-        QVERIFY(w->graph(3)->curve(0)->dataSize() > 0);
-        break;
-    }
-
-    // What is saved is what is drawn, under the file's own name.
-    const QString path = m_dir.filePath(QStringLiteral("saved_%1.json").arg(edit));
-    QVERIFY(w->saveScreen(path));
-    QCOMPARE(w->screen()->configFileName, path);
-    QVERIFY(w->windowTitle().contains(path));
-    Plot_Screen_Info reread;
-    QString error;
-    QVERIFY2(reread.fromJson(readFile(path), &error), qPrintable(error));
-    QCOMPARE(reread.configFileName, path);
-    QCOMPARE(reread.toJson(), w->screen()->toJson());
-}
-
-void TestHost::lockedWhilePannedOrZoomed_data()
-{
-    QTest::addColumn<QString>("gesture");
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<bool>("panned");
-    QTest::addColumn<bool>("zoomed");
-    QTest::newRow("zoom box on graph 1") << QStringLiteral("zoom") << 0 << false << true;
-    QTest::newRow("middle drag on graph 3") << QStringLiteral("pan") << 2 << true << false;
-    QTest::newRow("wheel on graph 2") << QStringLiteral("wheel") << 1 << false << true;
-}
-
-void TestHost::lockedWhilePannedOrZoomed()
-{
-    QFETCH(QString, gesture);
-    QFETCH(int, slot);
-    QFETCH(bool, panned);
-    QFETCH(bool, zoomed);
-
-    std::unique_ptr<PlotHostWindow> w = sampleWindow();
-    QVERIFY(w);
-    GraphView *graph = w->graph(slot);
-    QVERIFY(graph);
-    const QwtScaleDiv leftBefore = graph->axisScaleDiv(QwtPlot::yLeft);
-    QWidget *canvas = graph->canvas();
-    const QPoint centre = canvas->rect().center();
-    if (gesture == QLatin1String("zoom")) {
-        graph->zoomer()->zoom(QRectF(10.0, 1000.0, 20.0, 2000.0));
-    } else if (gesture == QLatin1String("pan")) {
-        sendMouse(canvas, QEvent::MouseButtonPress, centre, Qt::MiddleButton, Qt::MiddleButton);
-        sendMouse(canvas, QEvent::MouseMove, centre + QPoint(40, 30), Qt::NoButton, Qt::MiddleButton);
-        sendMouse(canvas, QEvent::MouseButtonRelease, centre + QPoint(40, 30), Qt::MiddleButton,
-                  Qt::NoButton);
-    } else {
-        QWheelEvent e(QPointF(centre), QPointF(canvas->mapToGlobal(centre)), QPoint(), QPoint(0, 120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(canvas, &e);
-    }
-    QCOMPARE(w->panBits().testBit(slot), panned);
-    QCOMPARE(w->zoomBits().testBit(slot), zoomed);
-    QCOMPARE(w->panBits().count(true) + w->zoomBits().count(true), 1);
-    QVERIFY(w->resetZoomAction()->isEnabled());
-    // Live samples keep coming, past the end of the time axes, but leave
-    // the user's view where it is.
-    const QwtScaleDiv leftMoved = graph->axisScaleDiv(QwtPlot::yLeft);
-    const QwtScaleDiv xMoved = graph->axisScaleDiv(QwtPlot::xBottom);
-    QVERIFY(!(leftMoved == leftBefore));
-    w->advance(150.0);
-    QVERIFY(graph->axisScaleDiv(QwtPlot::yLeft) == leftMoved);
-    QVERIFY(graph->axisScaleDiv(QwtPlot::xBottom) == xMoved);
-    // An untouched time graph scrolls on meanwhile.
-    GraphView *other = w->graph(slot == 0 ? 2 : 0);
-    QCOMPARE(other->axisScaleDiv(QwtPlot::xBottom).upperBound(), w->simulator().time());
-
-    w->configure(XY_Plot_Config_Dialog::AxesArea, slot);
-    XY_Plot_Config_Dialog *dialog = w->dialog();
-    QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("btnOk"))->isEnabled());
-    QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("btnApply"))->isEnabled());
-
-    w->resetZoomAction()->trigger();
-    QCOMPARE(w->panBits().count(true) + w->zoomBits().count(true), 0);
-    QVERIFY(!w->resetZoomAction()->isEnabled());
-    QVERIFY(graph->axisScaleDiv(QwtPlot::yLeft) == leftBefore);
-    w->configure(XY_Plot_Config_Dialog::AxesArea, slot);
-    QVERIFY(dialog->findChild<QPushButton *>(QStringLiteral("btnOk"))->isEnabled());
-    QVERIFY(dialog->findChild<QPushButton *>(QStringLiteral("btnApply"))->isEnabled());
-}
-
-void TestHost::refusedFile_data()
-{
-    QTest::addColumn<QByteArray>("content"); // empty with name "missing": no file at all
-    QTest::addColumn<QString>("expected");
-    const QByteArray sample = readFile(PlotHostWindow::sampleScreenPath());
-    QByteArray tooMany = sample;
-    tooMany.replace("\"numPlots\": 3", "\"numPlots\": 5");
-    QVERIFY(tooMany != sample);
-    QTest::newRow("missing") << QByteArray() << QStringLiteral("cannot be read");
-    QTest::newRow("broken JSON") << QByteArray("{ \"title\": ") << QStringLiteral("is not a plot screen");
-    QTest::newRow("other JSON") << QByteArray("{\"hello\": 1}") << QStringLiteral("is not a plot screen");
-    QTest::newRow("graph count off") << tooMany << QStringLiteral("numPlots");
-}
-
-void TestHost::refusedFile()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, expected);
-
-    std::unique_ptr<PlotHostWindow> w = sampleWindow();
-    QVERIFY(w);
-    const Plot_Screen_Info *before = w->screen();
-    const QByteArray json = before->toJson();
-    const QString path = m_dir.filePath(QStringLiteral("%1.json").arg(QTest::currentDataTag()));
-    if (!content.isEmpty())
-        QVERIFY(writeFile(path, content));
-
-    ModalAnswerer answerer;
-    QVERIFY(!w->openScreen(path));
-    QCOMPARE(answerer.count(), 1);
-    QCOMPARE(answerer.last().className, QStringLiteral("QMessageBox"));
-    QCOMPARE(answerer.last().title, QStringLiteral("Open Plot Screen"));
-    QVERIFY2(answerer.last().text.contains(path), qPrintable(answerer.last().text));
-    QVERIFY2(answerer.last().text.contains(expected), qPrintable(answerer.last().text));
-    // The screen shown before is kept as it was.
-    QCOMPARE(w->screen(), before);
-    QCOMPARE(w->screen()->toJson(), json);
-    QCOMPARE(w->graphCount(), 3);
-}
-
-void TestHost::loggerSeries_data()
-{
-    QTest::addColumn<QByteArray>("content"); // empty: the shipped sample
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<double>("firstN2");
-    QTest::newRow("sample") << QByteArray() << true << 401 << 9028.8;
-    QTest::newRow("semicolons, CRLF, comment")
-        << QByteArray("# rig 3\r\nTime;N2_Speed\r\n0;100.5\r\n0.1;101\r\n") << true << 2 << 100.5;
-    QTest::newRow("stops at a ragged line")
-        << QByteArray("Time\tN2_Speed\n0\t1\n1\t2\n2\n3\t4\n") << true << 2 << 1.0;
-    QTest::newRow("stops at a word") << QByteArray("Time,N2_Speed\n0,5\n1,x\n") << true << 1 << 5.0;
-    QTest::newRow("header only") << QByteArray("Time,N2_Speed\n") << false << 0 << 0.0;
-    QTest::newRow("binary") << QByteArray("\x01\x02\x00\x03", 4) << false << 0 << 0.0;
-}
-
-void TestHost::loggerSeries()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(bool, ok);
-    QFETCH(int, rows);
-    QFETCH(double, firstN2);
-
-    QString path = QFileInfo(PlotHostWindow::sampleScreenPath()).dir().filePath(
-        QStringLiteral("engine_run_overlay.dat"));
-    if (!content.isEmpty()) {
-        path = m_dir.filePath(QStringLiteral("log_%1.dat").arg(QTest::currentDataTag()).replace(' ', '_'));
-        QVERIFY(writeFile(path, content));
-    }
-    LoggerSeries series;
-    QString error;
-    QCOMPARE(series.load(path, &error), ok);
-    QCOMPARE(series.rowCount(), rows);
-    if (!ok) {
-        QVERIFY(error.contains(path));
-        return;
-    }
-    QCOMPARE(series.column(QStringLiteral("N2_Speed")).value(0), firstN2);
-    QCOMPARE(series.column(QStringLiteral("Time")).size(), rows);
-    QVERIFY(series.column(QStringLiteral("Nope")).isEmpty());
-}
-
-void TestHost::sampleHistory_data()
-{
-    QTest::addColumn<int>("capacity");
-    QTest::addColumn<int>("appended");  // samples at t = 1, 2, ...
-    QTest::addColumn<double>("dropBefore");
-    QTest::addColumn<int>("newCapacity"); // 0: unchanged
-    QTest::addColumn<int>("size");
-    QTest::addColumn<double>("firstTime");
-    QTest::newRow("partly filled") << 10 << 4 << 0.0 << 0 << 4 << 1.0;
-    QTest::newRow("ring wrapped") << 10 << 25 << 0.0 << 0 << 10 << 16.0;
-    QTest::newRow("old samples dropped") << 10 << 25 << 20.0 << 0 << 6 << 20.0;
-    QTest::newRow("drop between samples") << 10 << 25 << 19.5 << 0 << 6 << 20.0;
-    QTest::newRow("shrunk keeps newest") << 10 << 25 << 0.0 << 3 << 3 << 23.0;
-    QTest::newRow("grown keeps all") << 10 << 25 << 0.0 << 40 << 10 << 16.0;
-}
-
-void TestHost::sampleHistory()
-{
-    QFETCH(int, capacity);
-    QFETCH(int, appended);
-    QFETCH(double, dropBefore);
-    QFETCH(int, newCapacity);
-    QFETCH(int, size);
-    QFETCH(double, firstTime);
-
-    SampleHistory h;
-    h.reset(3, capacity);
-    for (int i = 1; i <= appended; ++i)
-        h.append(i, {double(i), 10.0 * i, -double(i)});
-    h.dropBefore(dropBefore);
-    if (newCapacity > 0)
-        h.setCapacity(newCapacity);
-    QCOMPARE(h.size(), size);
-    QCOMPARE(h.timeAt(0), firstTime);
-    // Rows stay whole and in order across the ring's seam.
-    for (int i = 0; i < h.size(); ++i) {
-        QCOMPARE(h.timeAt(i), firstTime + i);
-        QCOMPARE(h.value(i, 1), 10.0 * (firstTime + i));
-        QCOMPARE(h.value(i, 2), -(firstTime + i));
-    }
-    h.append(100.0, {100.0, 1000.0, -100.0});
-    QCOMPARE(h.value(h.size() - 1, 1), 1000.0);
-}
-
-void TestHost::stipple_data()
-{
-    QTest::addColumn<int>("pattern");
-    QTest::addColumn<QVector<qreal>>("dashes");
-    QTest::addColumn<int>("penStyle");
-    QTest::newRow("solid") << 0xFFFF << QVector<qreal>() << int(Qt::SolidLine);
-    QTest::newRow("dash") << 0xF0F0 << QVector<qreal>{4, 4, 4, 4} << int(Qt::CustomDashLine);
-    QTest::newRow("dot") << 0x1111 << QVector<qreal>{1, 3, 1, 3, 1, 3, 1, 3} << int(Qt::CustomDashLine);
-    QTest::newRow("dash dot") << 0xF33C << QVector<qreal>{4, 2, 2, 2, 4, 2} << int(Qt::CustomDashLine);
-    QTest::newRow("starts off") << 0x00FF << QVector<qreal>{8, 8} << int(Qt::CustomDashLine);
-    QTest::newRow("one bit") << 0x0001 << QVector<qreal>{1, 15} << int(Qt::CustomDashLine);
-    QTest::newRow("nothing") << 0x0000 << QVector<qreal>() << int(Qt::NoPen);
-}
-
-void TestHost::stipple()
-{
-    QFETCH(int, pattern);
-    QFETCH(QVector<qreal>, dashes);
-    QFETCH(int, penStyle);
-    QCOMPARE(stippleDashPattern(pattern), dashes);
-    const QPen pen = stipplePen(QColor(Qt::red), 2, pattern);
-    QCOMPARE(int(pen.style()), penStyle);
-    if (penStyle != Qt::NoPen) {
-        QCOMPARE(pen.color(), QColor(Qt::red));
-        QCOMPARE(pen.width(), 2);
-    }
-    if (penStyle == Qt::CustomDashLine)
-        QCOMPARE(pen.dashPattern(), dashes);
-}
-
-void TestHost::scrolledTimeRange_data()
-{
-    QTest::addColumn<double>("rangeMin");
-    QTest::addColumn<double>("rangeMax");
-    QTest::addColumn<double>("now");
-    QTest::addColumn<double>("lower");
-    QTest::addColumn<double>("upper");
-    QTest::newRow("before the end") << 0.0 << 120.0 << 75.0 << 0.0 << 120.0;
-    QTest::newRow("at the end") << 0.0 << 120.0 << 120.0 << 0.0 << 120.0;
-    QTest::newRow("past the end") << 0.0 << 120.0 << 200.0 << 80.0 << 200.0;
-    QTest::newRow("offset range") << 30.0 << 90.0 << 100.0 << 40.0 << 100.0;
-}
-
-void TestHost::scrolledTimeRange()
-{
-    QFETCH(double, rangeMin);
-    QFETCH(double, rangeMax);
-    QFETCH(double, now);
-    QFETCH(double, lower);
-    QFETCH(double, upper);
-    double lo = -1.0;
-    double hi = -1.0;
-    GraphView::scrolledTimeRange(rangeMin, rangeMax, now, &lo, &hi);
-    QCOMPARE(lo, lower);
-    QCOMPARE(hi, upper);
-}
-
-void TestHost::simulatedRun_data()
-{
-    // The schedule: idle to 10 s, take-off from 25 s to 60 s, maximum
-    // continuous from 75 s to 110 s, idle again from 125 s; period 150 s.
-    QTest::addColumn<double>("time");
-    QTest::addColumn<double>("n1Pct");
-    QTest::addColumn<double>("minEgt");
-    QTest::addColumn<double>("maxEgt");
-    QTest::newRow("idle") << 8.0 << 25.0 << 380.0 << 450.0;
-    QTest::newRow("take-off") << 58.0 << 95.0 << 850.0 << 950.0;
-    QTest::newRow("maximum continuous") << 108.0 << 64.7 << 500.0 << 700.0;
-    QTest::newRow("idle again") << 149.0 << 25.0 << 380.0 << 450.0;
-    QTest::newRow("next take-off") << 208.0 << 95.0 << 850.0 << 950.0;
-}
-
-void TestHost::simulatedRun()
-{
-    QFETCH(double, time);
-    QFETCH(double, n1Pct);
-    QFETCH(double, minEgt);
-    QFETCH(double, maxEgt);
-    ChannelSimulator a;
-    ChannelSimulator b;
-    const int steps = qRound(time / 0.05);
-    for (int i = 0; i < steps; ++i) {
-        a.step(0.05);
-        b.step(0.05);
-    }
-    QVERIFY(qAbs(a.time() - time) < 1e-6);
-    QCOMPARE(a.values(), b.values()); // the same run every time
-    const auto at = [&a](const char *name) { return a.values().at(a.indexOf(QLatin1String(name))); };
-    QCOMPARE(at("Time"), a.time());
-    QVERIFY2(qAbs(at("N1_Pct") - n1Pct) < 1.5, qPrintable(QString::number(at("N1_Pct"))));
-    QVERIFY2(at("EGT") >= minEgt && at("EGT") <= maxEgt, qPrintable(QString::number(at("EGT"))));
-    // Hotter and higher through the core than at its inlet.
-    QVERIFY(at("T3") > at("T2"));
-    QVERIFY(at("P3") > at("P2"));
-    QVERIFY(at("Thrust") > 0.0);
-}
 
 QTEST_MAIN(TestHost)
 #include "tst_host.moc"

@@ -22,7 +22,6 @@ private slots:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<QByteArray>("failSwitch"); // null: not set
         QTest::addColumn<int>("interval");          // Untouched: the call fails
-
         QTest::newRow("SLO") << QByteArray("SLO") << QByteArray() << 1000;
         QTest::newRow("FAS") << QByteArray("FAS") << QByteArray() << 10;
         QTest::newRow("lower case") << QByteArray("slo") << QByteArray() << int(Untouched);
@@ -45,7 +44,6 @@ private slots:
         QFETCH(int, interval);
         if (!failSwitch.isNull())
             qputenv(Switch, failSwitch);
-
         char buffer[32];
         std::memset(buffer, 0, sizeof buffer);
         qint32 result = Untouched;
