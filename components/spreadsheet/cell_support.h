@@ -39,9 +39,11 @@ public:
 
     void showPopup() override
     {
-        const bool first = !popupBuilt();
         QAbstractItemView *list = view();
-        if (first) {
+        // Once, whoever built the list: Qt builds it too for a key press
+        // that searches the items.
+        if (!m_popupPrepared) {
+            m_popupPrepared = true;
             // Under a style sheet a font does not pass on to children, so
             // the list gets it as well as its frame.
             if (QWidget *popup = list->parentWidget())
@@ -73,6 +75,9 @@ protected:
         }
         QComboBox::changeEvent(event);
     }
+
+private:
+    bool m_popupPrepared = false;
 };
 
 // A combo whose size comes from its minimum contents length alone, as with
