@@ -75,6 +75,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
     void updateGeometries() override;
+    void updateEditorGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     struct Private;

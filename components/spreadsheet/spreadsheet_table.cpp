@@ -396,6 +396,8 @@ struct Spreadsheet::Private : public QObject
             // An overview, edited on the graph tabs.
             cell->setEnabled(kind != AllGraphsKind);
             q->setCellWidget(row, column, cell);
+            if (kind == AllGraphsKind)
+                cell->hide(); // until placed in view
         }
         if (layout == RowLayout::YAxis)
             followAutoRange(row, 2, 3);
@@ -754,6 +756,38 @@ void Spreadsheet::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int
 // Each inserted row makes the view place every cell widget again, so rows
 // inserted one at a time cost the square of their number; a hidden table
 // places them once, when it is shown.
+// The overview lists up to 128 rows of six cells, read only, of which a
+// screenful is in view: only the cells in view are shown, the rest wait
+// hidden until scrolled to. Showing, hiding and painting hundreds of styled
+// widgets is most of what a visit to the overview would cost.
+void Spreadsheet::updateEditorGeometries()
+{
+    if (d->kind != AllGraphsKind) {
+        QTableWidget::updateEditorGeometries();
+        return;
+    }
+    const QRect area = viewport()->rect();
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            QWidget *cell = cellWidget(row, column);
+            if (!cell)
+                continue;
+            const QRect rect = visualRect(model()->index(row, column));
+            const bool inView = rect.isValid() && rect.intersects(area);
+            if (inView)
+                cell->setGeometry(rect);
+            cell->setVisible(inView);
+        }
+    }
+}
+
+void Spreadsheet::scrollContentsBy(int dx, int dy)
+{
+    QTableWidget::scrollContentsBy(dx, dy);
+    if (d->kind == AllGraphsKind)
+        updateEditorGeometries();
+}
+
 void Spreadsheet::updateGeometries()
 {
     if (!isVisible()) {

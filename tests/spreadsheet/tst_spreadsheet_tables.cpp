@@ -668,42 +668,64 @@ void TestSpreadsheetTables::refilledRowsStartAfresh()
 
 void TestSpreadsheetTables::cellsCoverTheirCells_data()
 {
+    QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("filledWhileHidden");
     QTest::addColumn<bool>("scrolled");
-    QTest::newRow("filled on screen") << false << false;
-    QTest::newRow("filled while hidden") << true << false;
-    QTest::newRow("filled while hidden, then scrolled") << true << true;
+    for (int kind : {int(Spreadsheet::XYVarKind), int(Spreadsheet::AllGraphsKind)}) {
+        const char *name = kind == Spreadsheet::XYVarKind ? "variables" : "overview";
+        QTest::addRow("%s, filled on screen", name) << kind << false << false;
+        QTest::addRow("%s, filled while hidden", name) << kind << true << false;
+        QTest::addRow("%s, filled while hidden, then scrolled", name) << kind << true << true;
+    }
 }
 
 // However the rows came, each cell widget lies on its table cell once the
-// table is on screen.
+// table is on screen. The overview shows the cells in view only, and shows
+// others as they are scrolled to.
 void TestSpreadsheetTables::cellsCoverTheirCells()
 {
+    QFETCH(int, kind);
     QFETCH(bool, filledWhileHidden);
     QFETCH(bool, scrolled);
+    const bool overview = kind == Spreadsheet::AllGraphsKind;
     QWidget page;
     auto *layout = new QVBoxLayout(&page);
     auto *table = new Spreadsheet;
-    table->setSpreadsheetKind(Spreadsheet::AllGraphsKind);
+    table->setSpreadsheetKind(kind);
     layout->addWidget(table);
     page.resize(700, 300);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     if (filledWhileHidden)
         table->hide();
-    for (int row = 0; row < 40; ++row)
-        table->insertAllVarRow(row, 1);
+    for (int row = 0; row < 40; ++row) {
+        if (overview)
+            table->insertAllVarRow(row, 1);
+        else
+            table->insertXYVarRow(row, 0);
+    }
     table->show();
     if (scrolled)
         table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum() / 2);
     QCoreApplication::sendPostedEvents();
     QVERIFY(table->verticalScrollBar()->maximum() > 0);
+    const QRect area = table->viewport()->rect();
+    int inView = 0;
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
+            QWidget *widget = table->cellWidget(row, column);
             const QRect cell = table->visualRect(table->model()->index(row, column));
-            QCOMPARE(table->cellWidget(row, column)->geometry(), cell);
+            if (overview && !cell.intersects(area)) {
+                QVERIFY(widget->isHidden());
+                continue;
+            }
+            ++inView;
+            QCOMPARE(widget->geometry(), cell);
+            QVERIFY(widget->isVisible());
         }
     }
+    QVERIFY(inView > 0);
+    QCOMPARE(inView < table->rowCount() * table->columnCount(), overview);
 }
 
 // Combo boxes under a style sheet and a table font build their popup lists
