@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QColor>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -16,6 +17,12 @@
 #include <cmath>
 
 namespace xy_cells {
+
+// What a new cell shows where it shows a choice; a kept cell is set back to
+// the same.
+inline QColor newCellColor() { return QColor(Qt::white); }
+constexpr int newLineStyleIndex = 0;
+constexpr int newLineWidth = 1;
 
 // The one layout of a cell: no margins, so that the editors fill the table
 // cell, and a small gap between two editors.

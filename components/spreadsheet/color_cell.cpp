@@ -24,7 +24,7 @@ struct LineEditColorWidget::Private : public QObject
     }
 
     LineEditColorWidget *q;
-    QColor color = QColor(Qt::white);
+    QColor color = xy_cells::newCellColor();
     bool gridVisible = true;
     bool boxChecked = true;
     QCheckBox *gridBox = nullptr; // created when the grid column asks for it

@@ -159,11 +159,11 @@ Combo_SpinBoxWidget::Combo_SpinBoxWidget(QWidget *parent)
         m_combo->setItemData(index, lineStyleName(index), Qt::ToolTipRole);
         m_combo->setItemData(index, lineStyleName(index), Qt::AccessibleTextRole);
     }
-    m_combo->setCurrentIndex(0);
+    m_combo->setCurrentIndex(xy_cells::newLineStyleIndex);
     m_combo->setToolTip(tr("Line style"));
 
     m_spin->setRange(0, maxLineWidth);
-    m_spin->setValue(1);
+    m_spin->setValue(xy_cells::newLineWidth);
     m_spin->setToolTip(tr("Line width"));
 
     // A wide column widens the style, not the width field.

@@ -2,6 +2,8 @@
 #include <interfaces/plot_screen_info.h>
 #include <interfaces/spreadsheet.h>
 
+#include "cell_support.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -171,15 +173,15 @@ void resetCell(Cell cell, QWidget *widget, const QStringList &channels)
         static_cast<IconButtonWidget *>(widget)->setLeftSelected(true);
         break;
     case Cell::Color:
-        static_cast<LineEditColorWidget *>(widget)->setBGStyleSheet(QColor(Qt::white).name());
+        static_cast<LineEditColorWidget *>(widget)->setBGStyleSheet(xy_cells::newCellColor().name());
         break;
     case Cell::GraphLabel:
         static_cast<LineEditWidget *>(widget)->setLineEditText(QString());
         break;
     case Cell::LineStyle: {
         auto *line = static_cast<Combo_SpinBoxWidget *>(widget);
-        line->setComboBoxCurrentIndex(0);
-        line->setSpinBoxValue(1);
+        line->setComboBoxCurrentIndex(xy_cells::newLineStyleIndex);
+        line->setSpinBoxValue(xy_cells::newLineWidth);
         break;
     }
     case Cell::Variable:
