@@ -15,13 +15,15 @@ function(xy_plot_add_library target)
     # Installed libraries find each other next to themselves.
     INSTALL_RPATH "$ORIGIN")
   target_compile_definitions(${target} PRIVATE ${ARG_EXPORT_DEFINE})
+  # The install interface names the include folder once; an INCLUDES
+  # DESTINATION on install(TARGETS) would list it a second time.
   target_include_directories(${target} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+    $<BUILD_INTERFACE:${PROJECT_BINARY_DIR}/include>
     $<INSTALL_INTERFACE:${XY_PLOT_INCLUDE_INSTALL_DIR}>)
   target_link_libraries(${target} PUBLIC Qt5::Core Qt5::Gui Qt5::Widgets ${ARG_LINK})
   install(TARGETS ${target} EXPORT XYPlotConfigTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    INCLUDES DESTINATION ${XY_PLOT_INCLUDE_INSTALL_DIR})
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endfunction()

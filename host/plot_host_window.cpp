@@ -105,11 +105,15 @@ PlotHostWindow::~PlotHostWindow()
 
 QString PlotHostWindow::sampleScreenPath()
 {
+    // Next to the program first (a build tree's copy, then an install's
+    // share folder), so an installed host does not depend on the sources.
     const QString name = QStringLiteral("engine_run.json");
+    const QDir programDir(QCoreApplication::applicationDirPath());
     const QStringList candidates = {
-        QDir(QStringLiteral(XY_PLOT_HOST_SAMPLES_DIR)).filePath(name),
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("samples/") + name),
-        QDir(QCoreApplication::applicationDirPath()).filePath(name)};
+        programDir.filePath(QStringLiteral("samples/") + name),
+        programDir.filePath(QStringLiteral("../share/xy_plot_config/samples/") + name),
+        programDir.filePath(name),
+        QDir(QStringLiteral(XY_PLOT_HOST_SAMPLES_DIR)).filePath(name)};
     for (const QString &path : candidates) {
         if (QFileInfo(path).isFile())
             return path;

@@ -3,7 +3,7 @@
 # Usage: scripts/setup.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake g++ make qtbase5-dev qtbase5-dev-tools qttools5-dev-tools libqwt-qt5-dev "$@")
+packages=(cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttools5-dev-tools libqwt-qt5-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

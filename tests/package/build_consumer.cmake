@@ -17,11 +17,41 @@ foreach(header
     plot_config_dialog/xy_plot_config_dialog.h plot_config_dialog/xy_plot_config_tab.h
     plot_config_dialog/ui_xy_plot_config_tab.h
     interfaces/plot_screen_info.h interfaces/spreadsheet.h interfaces/base_plot_frame_tab.h
-    interfaces/darlen_data_input.h interfaces/ms_interval.h)
+    interfaces/darlen_data_input.h interfaces/ms_interval.h
+    plot_config_dialog/xy_plot_config_version.h)
   if(NOT EXISTS ${prefix}/include/xy_plot_config/${header})
     message(FATAL_ERROR "not installed: include/xy_plot_config/${header}")
   endif()
 endforeach()
+
+# The installed targets name the include folder once.
+file(STRINGS ${prefix}/${XY_LIBDIR}/cmake/XYPlotConfig/XYPlotConfigTargets.cmake lines
+     REGEX "INTERFACE_INCLUDE_DIRECTORIES")
+foreach(line IN LISTS lines)
+  string(REGEX MATCHALL "include/xy_plot_config" listed "${line}")
+  list(LENGTH listed times)
+  if(times GREATER 1)
+    message(FATAL_ERROR "include folder listed ${times} times: ${line}")
+  endif()
+endforeach()
+
+# The demo host's samples are installed where the host looks for them.
+if(NOT EXISTS ${prefix}/share/xy_plot_config/samples/engine_run.json)
+  message(FATAL_ERROR "not installed: share/xy_plot_config/samples/engine_run.json")
+endif()
+
+# A host without CMake: pkg-config gives the flags, the compiler the rest.
+set(ENV{PKG_CONFIG_PATH} ${prefix}/${XY_LIBDIR}/pkgconfig)
+run(pkg-config --cflags --libs xy_plot_config)
+string(STRIP "${last_output}" flags)
+separate_arguments(flags UNIX_COMMAND "${flags}")
+file(MAKE_DIRECTORY ${XY_WORK_DIR}/pkgconfig)
+run(${XY_CXX} -std=c++17 ${XY_CONSUMER_SOURCE}/main.cpp -o ${XY_WORK_DIR}/pkgconfig/xy_consumer ${flags})
+run(${XY_WORK_DIR}/pkgconfig/xy_consumer)
+if(NOT last_output MATCHES "consumer ok")
+  message(FATAL_ERROR "pkg-config: unexpected output: ${last_output}")
+endif()
+message(STATUS "pkg-config: ${last_output}")
 
 foreach(variant install buildtree)
   set(bin ${XY_WORK_DIR}/${variant})

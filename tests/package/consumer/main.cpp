@@ -10,6 +10,7 @@
 #include <interfaces/spreadsheet.h>
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 #include <plot_config_dialog/xy_plot_config_tab.h>
+#include <plot_config_dialog/xy_plot_config_version.h>
 
 int main(int argc, char **argv)
 {
@@ -22,6 +23,7 @@ int main(int argc, char **argv)
     XY_Plot_Config_Tab tab;
     const bool ok = dialog.isVisible() && tab.plotXYVarSpreadsheet != nullptr
         && DarlenDataInput::getLoggerFileInfo(QStringLiteral("/nonexistent")) == nullptr;
-    std::printf("%s\n", ok ? "consumer ok" : "consumer broken");
+    static_assert(XY_PLOT_CONFIG_VERSION_MAJOR == 1, "a 1.x package");
+    std::printf("%s %s\n", ok ? "consumer ok" : "consumer broken", XY_PLOT_CONFIG_VERSION);
     return ok ? 0 : 1;
 }
