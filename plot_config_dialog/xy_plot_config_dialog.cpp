@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMetaType>
 #include <QStyle>
 
@@ -230,7 +231,9 @@ bool XY_Plot_Config_Dialog::applyPressed()
         return false;
 
     writeScreenInfoToDataStructure();
-    psiHandedOut = true;
+    // Without a receiver nobody would ever free it: the dialog keeps it as
+    // one of its own.
+    psiHandedOut = isSignalConnected(QMetaMethod::fromSignal(&XY_Plot_Config_Dialog::applyPressedSignal));
     emit applyPressedSignal(psi);
     return true;
 }

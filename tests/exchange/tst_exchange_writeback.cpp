@@ -356,8 +356,19 @@ private slots:
         QVERIFY(unused.isNull());
         QVERIFY(!current.isNull());
 
-        // One handed to the host stays the host's.
+        // An Apply that nobody receives hands nothing out: the dialog keeps
+        // that description and frees it like any other of its own.
         loadValid();
+        QTest::qWait(600); // past the window in which a second Apply is skipped
+        QVERIFY(A::applyPressed(*dialog));
+        QPointer<Plot_Screen_Info> unreceived = A::psi(*dialog);
+        QVERIFY(!unreceived.isNull());
+        write();
+        QVERIFY(unreceived.isNull());
+
+        // One handed to the host stays the host's.
+        current = write();
+        QTest::qWait(600);
         QSignalSpy applied(dialog.get(), &XY_Plot_Config_Dialog::applyPressedSignal);
         QVERIFY(A::applyPressed(*dialog));
         QCOMPARE(applied.count(), 1);
