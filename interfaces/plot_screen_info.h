@@ -225,6 +225,23 @@ private:
 
 Q_DECLARE_METATYPE(UnitType)
 
+// Adopts the edits of a description the configuration dialog emitted into
+// the host's own description, keeping what the dialog does not show or
+// cannot show as it is: a member of host takes the emitted value only when
+// that value is not just how the dialog showed host's value (texts cut to
+// the field length, fonts reduced to family and size, an automatic range
+// written empty, values clamped to a field's range, screenId, lastSavedTime,
+// the channels' visible and markerSize, the axes' rangeUnits, the engine's
+// own members). Graphs and channels are matched by position; the graphs
+// the dialog emitted decide how many there are. Changed screen properties
+// go through host's setters, so their change signals are emitted.
+// Returns one line per stored variable or channel name that the dialog
+// showed as a different catalogue name starting with it (and so wrote
+// back), e.g. "Graph 2 / channel 1 / X variable: N1 -> N10"; empty when
+// every name came back as stored.
+XY_PLOT_ENGINE_EXPORT QStringList mergeDialogEdits(Plot_Screen_Info &host,
+                                                   const Plot_Screen_Info &edited);
+
 // Registers "Plot_Screen_Info*" (and UnitType) with the meta-type system;
 // safe to call any number of times.
 XY_PLOT_ENGINE_EXPORT int registerPlotScreenInfoMetaType();

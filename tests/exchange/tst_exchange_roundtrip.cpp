@@ -122,6 +122,32 @@ public:
         return info;
     }
 
+    // What the dialog does not show, or cannot show as it is.
+    void beyondTheDialog(Plot_Screen_Info &info)
+    {
+        info.screenId = between(-1000, 1000);
+        info.lastSavedTime = qint64(rng.generate()) << 8;
+        for (Plot_Axis_Info &record : info.plotAxisInfo) {
+            for (Single_Axis_Info *a : {&record.leftYAxis, &record.rightYAxis, &record.xAxis}) {
+                a->rangeUnits = between(0, 3);
+                a->gridLineWidth = coin() ? a->gridLineWidth : between(-3, 100000);
+            }
+            for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) {
+                for (Plot_Channel_Info *c : {&record.varChannels[r], &record.overlayChannels[r]}) {
+                    c->visible = coin();
+                    c->markerSize = float(between(1, 40));
+                    c->lineColor.setAlpha(between(0, 255));
+                    c->lineWidth = coin() ? c->lineWidth : between(-3, 100000);
+                }
+            }
+            record.engineState = between(0, 9); record.firstSampleTime = between(0, 1 << 30);
+            record.overlayState = between(0, 9); record.zoomOffset = between(-500, 500);
+            record.autoScroll = coin();
+            record.displayType = between(-1, 4);
+            record.cometLength = coin() ? record.cometLength : (qint64(between(0, 1 << 20)) << between(0, 30));
+        }
+    }
+
 private:
     QRandomGenerator rng;
 };
@@ -242,6 +268,66 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3")
                                      .arg(seed).arg(i).arg(difference)));
         }
+    }
+
+    // A host that adopts an unedited Apply through mergeDialogEdits gets its
+    // own description back, member for member.
+    void mergeKeepsAnUneditedDescription()
+    {
+        installNames();
+        const QStringList catalogue = roundTripCatalogue();
+        ZelVariable::setAvailableVariables(catalogue);
+        auto initial = makeInfo(8);
+        for (int g = 0; g < 8; ++g)
+            initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
+        XY_Plot_Config_Dialog dialog(initial.get(), nullptr, false);
+        const quint32 seed = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED")) : 20261208u;
+        Generator generate(seed);
+        for (int i = 0; i < DefaultDescriptions / 5; ++i) {
+            const std::unique_ptr<Plot_Screen_Info> host = generate.description(catalogue);
+            generate.beyondTheDialog(*host);
+            for (int g = 0; g < host->plotAxisInfo.size(); ++g)
+                host->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
+            for (Spreadsheet *overlay : A::xyOverlay(dialog))
+                overlay->setRowCount(0);
+            dialog.show(host.get(), bits(8), bits(8), XY_Plot_Config_Dialog::PlotArea, 0, false);
+            A::writeScreenInfoToDataStructure(dialog);
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+            Plot_Screen_Info merged;
+            merged.copyFrom(*host);
+            const QStringList replaced = mergeDialogEdits(merged, *A::psi(dialog));
+            const QString difference = firstDifference(host->toJson(), merged.toJson());
+            if (!difference.isEmpty() || !replaced.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3%4")
+                                     .arg(seed).arg(i).arg(difference, replaced.join(QLatin1Char('\n')))));
+        }
+    }
+
+    // Loading shows a stored name as the first catalogue name starting with
+    // it; the merge keeps what was written and says so.
+    void mergeReportsReplacedNames()
+    {
+        installNames();
+        ZelVariable::setAvailableVariables({QStringLiteral("N10"), QStringLiteral("N1"), QStringLiteral("OIL")});
+        auto host = makeInfo(2);
+        host->plotAxisInfo[1].numVarChannels = 2;
+        host->plotAxisInfo[1].varChannels[0].xVarName = QStringLiteral("OIL");
+        host->plotAxisInfo[1].varChannels[0].yVarName = QStringLiteral("N10");
+        host->plotAxisInfo[1].varChannels[1].xVarName = QStringLiteral("OIL");
+        host->plotAxisInfo[1].varChannels[1].yVarName = QStringLiteral("N1");
+        XY_Plot_Config_Dialog dialog(host.get(), nullptr, false);
+        dialog.show(host.get(), bits(8), bits(8), XY_Plot_Config_Dialog::PlotArea, 0, false);
+        A::writeScreenInfoToDataStructure(dialog);
+
+        Plot_Screen_Info merged;
+        merged.copyFrom(*host);
+        QCOMPARE(mergeDialogEdits(merged, *A::psi(dialog)),
+                 QStringList{QStringLiteral("Graph 2 / channel 2 / Y variable: N1 -> N10")});
+        QCOMPARE(merged.plotAxisInfo[1].varChannels[1].yVarName, QStringLiteral("N10"));
+        QCOMPARE(merged.plotAxisInfo[1].varChannels[0].yVarName, QStringLiteral("N10"));
     }
 };
 
