@@ -62,6 +62,8 @@ class Ui_Plot_Config_Dialog;
 /// signals; the dialog starts no threads or timers. Presses of Apply or OK
 /// within 500 ms of the last one let through are taken as done without doing
 /// anything, and that 500 ms window is shared by every dialog of the process.
+/// A press that fails validation (a modal message names the problem) also
+/// starts a new window.
 ///
 /// Pan and zoom lock: while the host reports any graph of the screen panned
 /// or zoomed (a set bit in the arrays given to show()), every graph is shown
@@ -196,15 +198,21 @@ public slots:
     ///
     /// @param psi                the host's description; read during the
     ///                           call, never kept or changed. Its numPlots
-    ///                           decides the shown graphs (1 to numPlots);
-    ///                           plotAxisInfo entry g describes graph slot g.
+    ///                           decides the shown graphs (1 to numPlots,
+    ///                           at most the graph slots); plotAxisInfo
+    ///                           entry g describes graph slot g, and a shown
+    ///                           graph without an entry shows a default
+    ///                           Plot_Axis_Info. A null psi loads nothing
+    ///                           (the widgets keep what they showed) and
+    ///                           leaves only "Graph 1".
     /// @param allPlotsPanStatus  bit g set: graph g+1 ("Graph 1" is bit 0)
-    ///                           is panned. Any size, at least one bit per
-    ///                           graph slot (8, or 1 in plugin mode).
+    ///                           is panned. Any size: a graph slot beyond
+    ///                           the array counts as not panned.
     /// @param allPlotsZoomStatus bit g set: graph g+1 is zoomed; as above.
     ///                           Any set bit in either array locks the whole
-    ///                           configuration: every graph shows its pan or
-    ///                           zoom label, OK and Apply are disabled, and
+    ///                           configuration: every graph is shown locked
+    ///                           with its mode label, OK and Apply are
+    ///                           disabled, and
     ///                           graphs cannot be added or deleted until a
     ///                           show() with all bits clear.
     /// @param openArea           the page to open; any other value opens
