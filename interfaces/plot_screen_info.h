@@ -190,9 +190,25 @@ public:
     void copyFrom(const Plot_Screen_Info &other);
 
     // Problems that make the description unusable for drawing (empty when
-    // consistent): numPlots against plotAxisInfo, channel counts above 8,
-    // unknown codes, colours that do not parse.
+    // consistent): more than 8 graphs, channel counts above 8, unknown
+    // codes, colours that do not parse.
     QStringList consistencyErrors() const;
+
+    // Limits of the configuration dialog's fields and lists.
+    enum {
+        MinDialogGraphs = 1,
+        MaxDialogGraphs = 8,
+        MaxFontPointSize = 24,
+        MaxCometLength = 99,       // seconds
+        MaxLineWidth = 50,
+        MaxLabelLength = 32767,    // an axis label field
+        DialogStorageUnits = 3,    // seconds, minutes, hours
+        DialogSignificantDigits = 6
+    };
+    // Values that the configuration dialog cannot show as they are, and so
+    // would change on OK without an edit (empty when there are none). Each
+    // entry names the member path, the value and the limit.
+    QStringList dialogChanges() const;
 
     // JSON persistence of every member and record.
     QByteArray toJson() const;
