@@ -22,6 +22,8 @@
 
 #include <interfaces/darlen_data_input.h>
 
+#include "host_files.h"
+
 namespace {
 
 const int GraphSlots = PlotSingleton::NumSlots;
@@ -163,7 +165,7 @@ void PlotHostWindow::createMenus()
 
 // ----------------------------------------------------------------- screens
 
-void PlotHostWindow::setScreen(std::unique_ptr<Plot_Screen_Info> screen)
+QStringList PlotHostWindow::setScreen(std::unique_ptr<Plot_Screen_Info> screen)
 {
     // A new plot screen gets a dialog of its own.
     if (m_dialog) {
@@ -172,28 +174,46 @@ void PlotHostWindow::setScreen(std::unique_ptr<Plot_Screen_Info> screen)
     }
     m_screen = std::move(screen);
     m_modified = false;
-    publishOverlayNames();
+    const QStringList overlayProblems = publishOverlayNames();
     rebuildScreen();
+    return overlayProblems;
 }
 
-void PlotHostWindow::publishOverlayNames()
+QStringList PlotHostWindow::publishOverlayNames()
 {
     // The dialog offers, per graph slot, the channels of that graph's
-    // logger file; it reads them from the process-wide singleton.
+    // logger file; it reads them from the process-wide singleton. A graph
+    // whose file offers nothing loses its overlay channels on the first
+    // Apply, so the user hears of it now.
+    QStringList problems;
+    const int shown = static_cast<int>(qMin<unsigned long>(m_screen->numPlots, GraphSlots));
     for (int g = 0; g < GraphSlots; ++g) {
         auto *names = new QStringList;
         if (g < m_screen->plotAxisInfo.size()) {
-            const QString file = m_screen->plotAxisInfo.at(g).overlayFileName;
-            if (!file.isEmpty()) {
-                if (const LoggerFileInfo *info =
-                        DarlenDataInput::getLoggerFileInfo(resolveOverlayPath(file))) {
+            const Plot_Axis_Info &graph = m_screen->plotAxisInfo.at(g);
+            const QString path = resolveOverlayPath(graph.overlayFileName);
+            QString problem = path.isEmpty() ? QString() : irregularFileProblem(path);
+            if (!path.isEmpty() && problem.isEmpty()) {
+                if (const LoggerFileInfo *info = DarlenDataInput::getLoggerFileInfo(path)) {
                     names->append(QString());
                     names->append(info->channelNames);
+                } else {
+                    problem = QStringLiteral("is not a logger file");
                 }
             }
+            if (!problem.isEmpty() && g < shown)
+                problems.append(tr("Graph %1 (plotAxisInfo[%2]).overlayFileName: %3 %4; the dialog "
+                                   "offers none of its channels and drops the graph's %5 overlay "
+                                   "channels on the first Apply")
+                                    .arg(g + 1)
+                                    .arg(g)
+                                    .arg(path, problem)
+                                    .arg(qMin<unsigned long>(graph.numOverlayChannels,
+                                                             Plot_Axis_Info::MaxChannels)));
         }
         PlotSingleton::replaceOverlayChannelNames(g, names);
     }
+    return problems;
 }
 
 QString PlotHostWindow::resolveOverlayPath(const QString &fileName) const
@@ -212,6 +232,12 @@ const LoggerSeries *PlotHostWindow::overlayFor(const QString &fileName)
     const QString path = resolveOverlayPath(fileName);
     auto it = m_overlays.find(path);
     if (it == m_overlays.end()) {
+        // A pipe or device would never end.
+        const QString problem = irregularFileProblem(path);
+        if (!problem.isEmpty()) {
+            statusBar()->showMessage(tr("Overlay not drawn: %1 %2").arg(path, problem), 10000);
+            return nullptr;
+        }
         auto series = std::make_shared<LoggerSeries>();
         QString error;
         if (!series->load(path, &error)) {
@@ -455,6 +481,12 @@ void PlotHostWindow::report(const QString &title, const QString &text)
 bool PlotHostWindow::openScreen(const QString &path)
 {
     const QString title = tr("Open Plot Screen");
+    // Opening a FIFO would wait for a writer that never comes.
+    const QString irregular = irregularFileProblem(path);
+    if (!irregular.isEmpty()) {
+        report(title, tr("%1 cannot be read:\n%2").arg(path, irregular));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         report(title, tr("%1 cannot be read:\n%2").arg(path, file.errorString()));
@@ -480,8 +512,13 @@ bool PlotHostWindow::openScreen(const QString &path)
         return false;
     }
     loaded->setConfigFileName(QFileInfo(path).absoluteFilePath());
-    setScreen(std::move(loaded));
+    // Drawn as it is; what the dialog cannot show as it is would change on
+    // the first OK, so the user hears of it before configuring anything.
+    QStringList changes = loaded->dialogChanges();
+    changes += setScreen(std::move(loaded));
     statusBar()->showMessage(tr("Opened %1").arg(m_screen->configFileName), 4000);
+    if (!changes.isEmpty())
+        report(title, tr("%1: the dialog will change:\n%2").arg(path, changes.join(QLatin1Char('\n'))));
     return true;
 }
 
