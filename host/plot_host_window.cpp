@@ -22,6 +22,7 @@
 
 #include <interfaces/darlen_data_input.h>
 
+#include "elided_text_label.h"
 #include "host_files.h"
 
 namespace {
@@ -43,6 +44,7 @@ void setLabel(QwtTextLabel *label, const QString &text, const QFont &font, const
     t.setFont(font);
     t.setColor(colour);
     label->setText(t);
+    label->setToolTip(text); // the whole text, however much of it fits
     label->setVisible(shown && !text.isEmpty());
 }
 
@@ -56,11 +58,11 @@ PlotHostWindow::PlotHostWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(m_frame);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(2);
-    m_title = new QwtTextLabel;
+    m_title = new ElidedTextLabel;
     m_title->setObjectName(QStringLiteral("screenTitle"));
-    m_subtitle = new QwtTextLabel;
+    m_subtitle = new ElidedTextLabel;
     m_subtitle->setObjectName(QStringLiteral("screenSubtitle"));
-    m_note = new QwtTextLabel;
+    m_note = new ElidedTextLabel;
     m_note->setObjectName(QStringLiteral("screenNote"));
     m_graphArea = new QWidget;
     m_graphLayout = new QGridLayout(m_graphArea);

@@ -20,6 +20,7 @@
 #include <interfaces/base_plot_frame_tab.h>
 #include <interfaces/spreadsheet.h>
 
+#include "elided_text_label.h"
 #include "host_files.h"
 #include "plot_host_window.h"
 #include "stipple.h"
@@ -384,6 +385,38 @@ private slots:
         QCOMPARE(readChannelCatalogue(path, &names, &why), error.isEmpty());
         QTEST(names, "names");
         QVERIFY2(why.contains(error) && (error.isEmpty() || why.contains(path)), qPrintable(why));
+    }
+
+    // A long title is cut short on screen instead of widening the window
+    // beyond what can be drawn or grabbed.
+    void longTitleElided_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("220 characters") << 220;
+        QTest::newRow("100000 characters") << 100000;
+    }
+    void longTitleElided()
+    {
+        QFETCH(int, length);
+        QByteArray json = readFile(PlotHostWindow::sampleScreenPath());
+        const QByteArray title = QByteArray("Cell 3 ") + QByteArray(length - 7, 'w');
+        json.replace("\"title\": \"Cell 3 - Engine Run\"", "\"title\": \"" + title + '"');
+        const QString path = m_dir.filePath(QStringLiteral("title_%1.json").arg(length));
+        QVERIFY(writeFile(path, json));
+        PlotHostWindow w;
+        w.setQuiet(true);
+        w.setLive(false);
+        QVERIFY(w.openScreen(path));
+        QCOMPARE(w.titleLabel()->text().text().size(), length);
+        w.resize(1400, 900);
+        w.show();
+        QApplication::processEvents();
+        QVERIFY2(w.width() <= 1400, qPrintable(QString::number(w.width())));
+        auto *label = static_cast<ElidedTextLabel *>(w.titleLabel());
+        const QString shown = label->shownText(label->width());
+        QVERIFY(shown.startsWith(QStringLiteral("Cell 3 ")) && shown.endsWith(QChar(0x2026)));
+        QCOMPARE(label->toolTip().size(), length);
+        QVERIFY(w.grab().save(m_dir.filePath(QStringLiteral("title_%1.png").arg(length))));
     }
 
     void loggerSeries_data()
