@@ -18,9 +18,11 @@
 #include <qwt_text.h>
 #include <qwt_text_label.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <interfaces/darlen_data_input.h>
+#include <interfaces/spreadsheet.h>
 
 #include "elided_text_label.h"
 #include "host_files.h"
@@ -46,6 +48,36 @@ void setLabel(QwtTextLabel *label, const QString &text, const QFont &font, const
     label->setText(t);
     label->setToolTip(text); // the whole text, however much of it fits
     label->setVisible(shown && !text.isEmpty());
+}
+
+// Loading selects the first catalogue name that starts with a stored
+// variable name, so a name that is not itself that entry changes on OK.
+QStringList catalogueChanges(const Plot_Screen_Info &screen, const QStringList &catalogue)
+{
+    QStringList changes;
+    auto check = [&](const QString &name, const QString &where) {
+        if (name.isEmpty())
+            return; // the engine's own checks name empty names
+        const auto found = std::find_if(catalogue.cbegin(), catalogue.cend(),
+                                        [&](const QString &entry) { return entry.startsWith(name); });
+        if (found == catalogue.cend())
+            changes.append(PlotHostWindow::tr("%1: \"%2\" is not in the channel list; the dialog drops the row")
+                               .arg(where, name));
+        else if (*found != name)
+            changes.append(PlotHostWindow::tr("%1: \"%2\" selects \"%3\", the first channel that starts with it")
+                               .arg(where, name, *found));
+    };
+    const int shown = static_cast<int>(qMin<unsigned long>(screen.numPlots, GraphSlots));
+    for (int g = 0; g < qMin(shown, screen.plotAxisInfo.size()); ++g) {
+        const Plot_Axis_Info &graph = screen.plotAxisInfo.at(g);
+        const int rows = static_cast<int>(qMin<unsigned long>(graph.numVarChannels, Plot_Axis_Info::MaxChannels));
+        for (int r = 0; r < rows; ++r) {
+            const QString where = QStringLiteral("Graph %1 (plotAxisInfo[%2]).varChannels[%3].").arg(g + 1).arg(g).arg(r);
+            check(graph.varChannels[r].xVarName, where + QStringLiteral("xVarName"));
+            check(graph.varChannels[r].yVarName, where + QStringLiteral("yVarName"));
+        }
+    }
+    return changes;
 }
 
 } // namespace
@@ -203,15 +235,16 @@ QStringList PlotHostWindow::publishOverlayNames()
                     problem = QStringLiteral("is not a logger file");
                 }
             }
-            if (!problem.isEmpty() && g < shown)
-                problems.append(tr("Graph %1 (plotAxisInfo[%2]).overlayFileName: %3 %4; the dialog "
-                                   "offers none of its channels and drops the graph's %5 overlay "
-                                   "channels on the first Apply")
-                                    .arg(g + 1)
-                                    .arg(g)
-                                    .arg(path, problem)
-                                    .arg(qMin<unsigned long>(graph.numOverlayChannels,
-                                                             Plot_Axis_Info::MaxChannels)));
+            if (!problem.isEmpty() && g < shown) {
+                const unsigned long lost = qMin<unsigned long>(graph.numOverlayChannels,
+                                                               Plot_Axis_Info::MaxChannels);
+                QString text = tr("Graph %1 (plotAxisInfo[%2]).overlayFileName: %3 %4; the dialog offers "
+                                  "none of its channels")
+                                   .arg(g + 1).arg(g).arg(path, problem);
+                if (lost > 0)
+                    text += tr(" and drops the graph's %1 overlay channels on the first Apply").arg(lost);
+                problems.append(text);
+            }
         }
         PlotSingleton::replaceOverlayChannelNames(g, names);
     }
@@ -517,6 +550,7 @@ bool PlotHostWindow::openScreen(const QString &path)
     // Drawn as it is; what the dialog cannot show as it is would change on
     // the first OK, so the user hears of it before configuring anything.
     QStringList changes = loaded->dialogChanges();
+    changes += catalogueChanges(*loaded, ZelVariable::availableVariables());
     changes += setScreen(std::move(loaded));
     statusBar()->showMessage(tr("Opened %1").arg(m_screen->configFileName), 4000);
     if (!changes.isEmpty())

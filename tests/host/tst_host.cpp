@@ -310,6 +310,8 @@ private slots:
                                    << QStringLiteral("numPlots: 0 is outside");
         QTest::newRow("missing overlay file") << QByteArray("engine_run_overlay.dat") << QByteArray("gone.dat") << 3
                                               << QStringLiteral("Graph 1 (plotAxisInfo[0]).overlayFileName: ");
+        QTest::newRow("name matched by its start") << QByteArray("\"yVarName\": \"T3\"") << QByteArray("\"yVarName\": \"T4\"")
+                                                   << 3 << QStringLiteral("varChannels[1].yVarName: \"T4\" selects \"T45\"");
     }
     void openNamesDialogChanges()
     {
