@@ -10,7 +10,6 @@
 //                                         line (default: the live channels)
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTextStream>
@@ -19,6 +18,7 @@
 
 #include <interfaces/spreadsheet.h>
 
+#include "host_files.h"
 #include "plot_host_window.h"
 
 namespace {
@@ -28,23 +28,6 @@ void usage()
     std::fputs("usage: xy_plot_host [--print-applied] [--variables FILE]\n"
                "                    [--screenshot DIR] [screen.json]\n",
                stderr);
-}
-
-bool readCatalogue(const QString &path, QStringList *names)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    QTextStream in(&file);
-    in.setCodec("UTF-8");
-    QString line;
-    while (in.readLineInto(&line)) {
-        line = line.trimmed();
-        if (!line.isEmpty())
-            names->append(line);
-    }
-    names->removeDuplicates();
-    return true;
 }
 
 // Enough simulated time for the sample run to reach take-off power.
@@ -136,8 +119,9 @@ int main(int argc, char *argv[])
 
     QStringList catalogue;
     if (!variablesFile.isEmpty()) {
-        if (!readCatalogue(variablesFile, &catalogue)) {
-            std::fprintf(stderr, "cannot read %s\n", qPrintable(variablesFile));
+        QString error;
+        if (!readChannelCatalogue(variablesFile, &catalogue, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
             return 2;
         }
     } else {
@@ -148,7 +132,9 @@ int main(int argc, char *argv[])
     PlotHostWindow window;
     window.setPrintApplied(printApplied);
     const bool headless = !screenshotDir.isEmpty();
-    window.setQuiet(headless);
+    // Scripted runs get their reports on standard error, never a box to
+    // answer.
+    window.setQuiet(headless || printApplied);
 
     if (screenFile.isEmpty())
         screenFile = PlotHostWindow::sampleScreenPath();

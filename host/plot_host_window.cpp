@@ -18,9 +18,14 @@
 #include <qwt_text.h>
 #include <qwt_text_label.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <interfaces/darlen_data_input.h>
+#include <interfaces/spreadsheet.h>
+
+#include "elided_text_label.h"
+#include "host_files.h"
 
 namespace {
 
@@ -41,7 +46,38 @@ void setLabel(QwtTextLabel *label, const QString &text, const QFont &font, const
     t.setFont(font);
     t.setColor(colour);
     label->setText(t);
+    label->setToolTip(text); // the whole text, however much of it fits
     label->setVisible(shown && !text.isEmpty());
+}
+
+// Loading selects the first catalogue name that starts with a stored
+// variable name, so a name that is not itself that entry changes on OK.
+QStringList catalogueChanges(const Plot_Screen_Info &screen, const QStringList &catalogue)
+{
+    QStringList changes;
+    auto check = [&](const QString &name, const QString &where) {
+        if (name.isEmpty())
+            return; // the engine's own checks name empty names
+        const auto found = std::find_if(catalogue.cbegin(), catalogue.cend(),
+                                        [&](const QString &entry) { return entry.startsWith(name); });
+        if (found == catalogue.cend())
+            changes.append(PlotHostWindow::tr("%1: \"%2\" is not in the channel list; the dialog drops the row")
+                               .arg(where, name));
+        else if (*found != name)
+            changes.append(PlotHostWindow::tr("%1: \"%2\" selects \"%3\", the first channel that starts with it")
+                               .arg(where, name, *found));
+    };
+    const int shown = static_cast<int>(qMin<unsigned long>(screen.numPlots, GraphSlots));
+    for (int g = 0; g < qMin(shown, screen.plotAxisInfo.size()); ++g) {
+        const Plot_Axis_Info &graph = screen.plotAxisInfo.at(g);
+        const int rows = static_cast<int>(qMin<unsigned long>(graph.numVarChannels, Plot_Axis_Info::MaxChannels));
+        for (int r = 0; r < rows; ++r) {
+            const QString where = QStringLiteral("Graph %1 (plotAxisInfo[%2]).varChannels[%3].").arg(g + 1).arg(g).arg(r);
+            check(graph.varChannels[r].xVarName, where + QStringLiteral("xVarName"));
+            check(graph.varChannels[r].yVarName, where + QStringLiteral("yVarName"));
+        }
+    }
+    return changes;
 }
 
 } // namespace
@@ -54,11 +90,11 @@ PlotHostWindow::PlotHostWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(m_frame);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(2);
-    m_title = new QwtTextLabel;
+    m_title = new ElidedTextLabel;
     m_title->setObjectName(QStringLiteral("screenTitle"));
-    m_subtitle = new QwtTextLabel;
+    m_subtitle = new ElidedTextLabel;
     m_subtitle->setObjectName(QStringLiteral("screenSubtitle"));
-    m_note = new QwtTextLabel;
+    m_note = new ElidedTextLabel;
     m_note->setObjectName(QStringLiteral("screenNote"));
     m_graphArea = new QWidget;
     m_graphLayout = new QGridLayout(m_graphArea);
@@ -167,7 +203,7 @@ void PlotHostWindow::createMenus()
 
 // ----------------------------------------------------------------- screens
 
-void PlotHostWindow::setScreen(std::unique_ptr<Plot_Screen_Info> screen)
+QStringList PlotHostWindow::setScreen(std::unique_ptr<Plot_Screen_Info> screen)
 {
     // A new plot screen gets a dialog of its own.
     if (m_dialog) {
@@ -176,28 +212,47 @@ void PlotHostWindow::setScreen(std::unique_ptr<Plot_Screen_Info> screen)
     }
     m_screen = std::move(screen);
     m_modified = false;
-    publishOverlayNames();
+    const QStringList overlayProblems = publishOverlayNames();
     rebuildScreen();
+    return overlayProblems;
 }
 
-void PlotHostWindow::publishOverlayNames()
+QStringList PlotHostWindow::publishOverlayNames()
 {
     // The dialog offers, per graph slot, the channels of that graph's
-    // logger file; it reads them from the process-wide singleton.
+    // logger file; it reads them from the process-wide singleton. A graph
+    // whose file offers nothing loses its overlay channels on the first
+    // Apply, so the user hears of it now.
+    QStringList problems;
+    const int shown = static_cast<int>(qMin<unsigned long>(m_screen->numPlots, GraphSlots));
     for (int g = 0; g < GraphSlots; ++g) {
         auto *names = new QStringList;
         if (g < m_screen->plotAxisInfo.size()) {
-            const QString file = m_screen->plotAxisInfo.at(g).overlayFileName;
-            if (!file.isEmpty()) {
-                if (const LoggerFileInfo *info =
-                        DarlenDataInput::getLoggerFileInfo(resolveOverlayPath(file))) {
+            const Plot_Axis_Info &graph = m_screen->plotAxisInfo.at(g);
+            const QString path = resolveOverlayPath(graph.overlayFileName);
+            QString problem = path.isEmpty() ? QString() : irregularFileProblem(path);
+            if (!path.isEmpty() && problem.isEmpty()) {
+                if (const LoggerFileInfo *info = DarlenDataInput::getLoggerFileInfo(path)) {
                     names->append(QString());
                     names->append(info->channelNames);
+                } else {
+                    problem = QStringLiteral("is not a logger file");
                 }
+            }
+            if (!problem.isEmpty() && g < shown) {
+                const unsigned long lost = qMin<unsigned long>(graph.numOverlayChannels,
+                                                               Plot_Axis_Info::MaxChannels);
+                QString text = tr("Graph %1 (plotAxisInfo[%2]).overlayFileName: %3 %4; the dialog offers "
+                                  "none of its channels")
+                                   .arg(g + 1).arg(g).arg(path, problem);
+                if (lost > 0)
+                    text += tr(" and drops the graph's %1 overlay channels on the first Apply").arg(lost);
+                problems.append(text);
             }
         }
         PlotSingleton::replaceOverlayChannelNames(g, names);
     }
+    return problems;
 }
 
 QString PlotHostWindow::resolveOverlayPath(const QString &fileName) const
@@ -216,6 +271,12 @@ const LoggerSeries *PlotHostWindow::overlayFor(const QString &fileName)
     const QString path = resolveOverlayPath(fileName);
     auto it = m_overlays.find(path);
     if (it == m_overlays.end()) {
+        // A pipe or device would never end.
+        const QString problem = irregularFileProblem(path);
+        if (!problem.isEmpty()) {
+            statusBar()->showMessage(tr("Overlay not drawn: %1 %2").arg(path, problem), 10000);
+            return nullptr;
+        }
         auto series = std::make_shared<LoggerSeries>();
         QString error;
         if (!series->load(path, &error)) {
@@ -400,10 +461,20 @@ void PlotHostWindow::takeAppliedScreen(Plot_Screen_Info *applied)
                tr("The configuration cannot be drawn:\n%1").arg(errors.join(QLatin1Char('\n'))));
         return;
     }
-    m_screen = std::move(taken);
+    // The dialog's edits go into our own description, so what the dialog
+    // does not show (screen id, channel visibility, marker sizes, time units
+    // of ranges, long texts, bold fonts) is not lost.
+    std::unique_ptr<Plot_Screen_Info> merged(new Plot_Screen_Info);
+    merged->copyFrom(*m_screen);
+    const QStringList renamed = mergeDialogEdits(*merged, *taken);
+    m_screen = std::move(merged);
     m_modified = true;
     rebuildScreen();
-    statusBar()->showMessage(tr("Configuration applied"), 4000);
+    if (renamed.isEmpty())
+        statusBar()->showMessage(tr("Configuration applied"), 4000);
+    else
+        statusBar()->showMessage(tr("Configuration applied; variables now selected by another name: %1")
+                                     .arg(renamed.join(QStringLiteral("; "))), 10000);
 }
 
 void PlotHostWindow::resetZoom()
@@ -459,6 +530,12 @@ void PlotHostWindow::report(const QString &title, const QString &text)
 bool PlotHostWindow::openScreen(const QString &path)
 {
     const QString title = tr("Open Plot Screen");
+    // Opening a FIFO would wait for a writer that never comes.
+    const QString irregular = irregularFileProblem(path);
+    if (!irregular.isEmpty()) {
+        report(title, tr("%1 cannot be read:\n%2").arg(path, irregular));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         report(title, tr("%1 cannot be read:\n%2").arg(path, file.errorString()));
@@ -484,8 +561,14 @@ bool PlotHostWindow::openScreen(const QString &path)
         return false;
     }
     loaded->setConfigFileName(QFileInfo(path).absoluteFilePath());
-    setScreen(std::move(loaded));
+    // Drawn as it is; what the dialog cannot show as it is would change on
+    // the first OK, so the user hears of it before configuring anything.
+    QStringList changes = loaded->dialogChanges();
+    changes += catalogueChanges(*loaded, ZelVariable::availableVariables());
+    changes += setScreen(std::move(loaded));
     statusBar()->showMessage(tr("Opened %1").arg(m_screen->configFileName), 4000);
+    if (!changes.isEmpty())
+        report(title, tr("%1: the dialog will change:\n%2").arg(path, changes.join(QLatin1Char('\n'))));
     return true;
 }
 

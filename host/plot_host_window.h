@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QVector>
 
@@ -44,7 +45,8 @@ public:
     static QString sampleScreenPath();
 
     // Opens a plot screen file; on failure tells the user why and keeps
-    // the current screen.
+    // the current screen. A screen that can be drawn is shown, and what the
+    // dialog would change in it is listed to the user.
     bool openScreen(const QString &path);
     // Saves the screen to path, which becomes its configuration file name.
     bool saveScreen(const QString &path);
@@ -97,11 +99,12 @@ private slots:
 
 private:
     void createMenus();
-    void setScreen(std::unique_ptr<Plot_Screen_Info> screen);
+    // Shows screen; returns the problems of its overlay files.
+    QStringList setScreen(std::unique_ptr<Plot_Screen_Info> screen);
     void rebuildScreen();
     void applyFrame();
     void applyRates();
-    void publishOverlayNames();
+    QStringList publishOverlayNames();
     const LoggerSeries *overlayFor(const QString &fileName);
     QString resolveOverlayPath(const QString &fileName) const;
     void updateWindowTitle();

@@ -335,9 +335,34 @@ public:
     void copyFrom(const Plot_Screen_Info &other);
 
     /// Problems that make the description unusable for drawing, one text
-    /// each (empty when consistent): numPlots against plotAxisInfo, channel
-    /// counts above 8, unknown codes, colours that do not parse.
+    /// each (empty when consistent): more than 8 graphs, channel counts
+    /// above 8, unknown codes, colours that do not parse.
     QStringList consistencyErrors() const;
+
+    /// Limits of the configuration dialog's fields and lists.
+    enum {
+        /// Fewest graphs the dialog shows.
+        MinDialogGraphs = 1,
+        /// Most graphs the dialog shows.
+        MaxDialogGraphs = 8,
+        /// Largest font point size the dialog writes back.
+        MaxFontPointSize = 24,
+        /// Longest comet length, in seconds, the comet length field holds.
+        MaxCometLength = 99,
+        /// Widest line the line width fields hold.
+        MaxLineWidth = 50,
+        /// Longest text an axis label field holds.
+        MaxLabelLength = 32767,
+        /// Storage units the dialog offers: seconds, minutes, hours.
+        DialogStorageUnits = 3,
+        /// Significant digits of the numbers the dialog's fields show.
+        DialogSignificantDigits = 6
+    };
+    /// Values that the configuration dialog cannot show as they are, and so
+    /// would change on OK without an edit (empty when there are none). Each
+    /// entry names the member path, the value and the limit. A host can list
+    /// them when it opens a screen, before the user configures anything.
+    QStringList dialogChanges() const;
 
     /// Every member and record as a JSON document (UTF-8).
     QByteArray toJson() const;

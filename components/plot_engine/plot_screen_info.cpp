@@ -282,9 +282,8 @@ QStringList Plot_Screen_Info::consistencyErrors() const
     if (graphs > maxGraphs)
         errors.append(QStringLiteral("plotAxisInfo: %1 graphs, more than the %2 of a screen")
                               .arg(graphs).arg(maxGraphs));
-    if (numPlots != graphs)
-        errors.append(QStringLiteral("numPlots: %1, but plotAxisInfo describes %2 graphs")
-                              .arg(numPlots).arg(graphs));
+    // numPlots against the records is the dialog's matter, not the
+    // drawing's: the engine draws the records there are.
     if (screenRefreshInterval == 0)
         errors.append(QStringLiteral("screenRefreshInterval: must be at least 1 ms"));
     if (dataSampleInterval == 0)

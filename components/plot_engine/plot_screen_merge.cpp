@@ -9,10 +9,10 @@ namespace {
 
 // What the dialog's fields can hold and how it writes them back.
 const int ShownTextLength = Plot_Screen_Info::MaxTitleLength;
-const int LargestShownFontPointSize = 24;
+const int LargestShownFontPointSize = Plot_Screen_Info::MaxFontPointSize;
 const unsigned long MostShownTicks = 10;
-const int LargestLineWidth = 50;
-const int LongestShownCometLength = 99;
+const int LargestLineWidth = Plot_Screen_Info::MaxLineWidth;
+const int LongestShownCometLength = Plot_Screen_Info::MaxCometLength;
 
 bool sameColorName(const QString &a, const QString &b)
 {

@@ -10,6 +10,8 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <qwt_plot_curve.h>
 #include <qwt_plot_zoomer.h>
 #include <qwt_scale_div.h>
@@ -18,6 +20,8 @@
 #include <interfaces/base_plot_frame_tab.h>
 #include <interfaces/spreadsheet.h>
 
+#include "elided_text_label.h"
+#include "host_files.h"
 #include "plot_host_window.h"
 #include "stipple.h"
 #include "support/dialog_access.h"
@@ -80,6 +84,10 @@ private slots:
         QVERIFY(m_dir.isValid());
         QVERIFY2(!PlotHostWindow::sampleScreenPath().isEmpty(), "sample screen not found");
         ZelVariable::setAvailableVariables(ChannelSimulator::channelNames());
+        // Screens written here find the sample's overlay file next to them.
+        const QString overlay = QStringLiteral("engine_run_overlay.dat");
+        QVERIFY(QFile::copy(QFileInfo(PlotHostWindow::sampleScreenPath()).dir().filePath(overlay),
+                            m_dir.filePath(overlay)));
     }
 
     void editThroughDialog_data()
@@ -254,11 +262,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QByteArray sample = readFile(PlotHostWindow::sampleScreenPath());
         QByteArray tooMany = sample;
-        tooMany.replace("\"numPlots\": 3", "\"numPlots\": 5");
+        tooMany.replace("\"numPlots\": 3", "\"numPlots\": 9");
         QVERIFY(tooMany != sample);
         QTest::newRow("missing") << QByteArray() << QStringLiteral("cannot be read");
         QTest::newRow("broken JSON") << QByteArray("{ \"title\": ") << QStringLiteral("is not a plot screen");
         QTest::newRow("graph count off") << tooMany << QStringLiteral("numPlots");
+        QTest::newRow("fifo") << QByteArray("FIFO") << QStringLiteral("not a regular file");
     }
     void refusedFile()
     {
@@ -269,7 +278,9 @@ private slots:
         const Plot_Screen_Info *before = w->screen();
         const QByteArray json = before->toJson();
         const QString path = m_dir.filePath(QStringLiteral("%1.json").arg(QTest::currentDataTag()));
-        if (!content.isEmpty())
+        if (content == "FIFO")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (!content.isEmpty())
             QVERIFY(writeFile(path, content));
         ModalAnswerer answerer;
         QVERIFY(!w->openScreen(path));
@@ -282,6 +293,132 @@ private slots:
         QCOMPARE(w->screen(), before);
         QCOMPARE(w->screen()->toJson(), json);
         QCOMPARE(w->graphCount(), 3);
+    }
+
+    // Opened and drawn as it is, with what the dialog would change named
+    // before the user configures anything.
+    void openNamesDialogChanges_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<int>("graphs");
+        QTest::addColumn<QString>("expected"); // empty: no message
+        QTest::newRow("sample") << QByteArray() << QByteArray() << 3 << QString();
+        QTest::newRow("long note") << QByteArray("\"note\": \"") << QByteArray("\"note\": \"" + QByteArray(60, 'n'))
+                                   << 3 << QStringLiteral("note: 106 characters; the dialog keeps the first 50");
+        QTest::newRow("no graphs") << QByteArray("\"numPlots\": 3") << QByteArray("\"numPlots\": 0") << 3
+                                   << QStringLiteral("numPlots: 0 is outside");
+        QTest::newRow("missing overlay file") << QByteArray("engine_run_overlay.dat") << QByteArray("gone.dat") << 3
+                                              << QStringLiteral("Graph 1 (plotAxisInfo[0]).overlayFileName: ");
+        QTest::newRow("name matched by its start") << QByteArray("\"yVarName\": \"T3\"") << QByteArray("\"yVarName\": \"T4\"")
+                                                   << 3 << QStringLiteral("varChannels[1].yVarName: \"T4\" selects \"T45\"");
+    }
+    void openNamesDialogChanges()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, expected);
+        QByteArray json = readFile(PlotHostWindow::sampleScreenPath());
+        json.replace(from, to);
+        const QString path = m_dir.filePath(QStringLiteral("open_%1.json").arg(QTest::currentDataTag()).replace(' ', '_'));
+        QVERIFY(writeFile(path, json));
+        PlotHostWindow w;
+        w.setLive(false);
+        ModalAnswerer answerer;
+        QVERIFY(w.openScreen(path));
+        QTEST(w.graphCount(), "graphs");
+        if (expected.isEmpty()) {
+            QVERIFY2(answerer.count() == 0, qPrintable(answerer.last().text));
+            return;
+        }
+        QCOMPARE(answerer.count(), 1);
+        QCOMPARE(answerer.last().title, QStringLiteral("Open Plot Screen"));
+        QVERIFY2(answerer.last().text.contains(path + QStringLiteral(": the dialog will change:\n")),
+                 qPrintable(answerer.last().text));
+        QVERIFY2(answerer.last().text.contains(expected), qPrintable(answerer.last().text));
+    }
+
+    // A screen without graphs comes back from OK as one graph without a
+    // record; the host draws it rather than refusing it.
+    void noGraphsSurviveOk()
+    {
+        Plot_Screen_Info empty;
+        const QString path = m_dir.filePath(QStringLiteral("no_graphs.json"));
+        QVERIFY(writeFile(path, empty.toJson()));
+        QTest::qWait(600); // one Apply per 500 ms, process-wide
+        PlotHostWindow w;
+        w.setLive(false);
+        ModalAnswerer answerer;
+        QVERIFY(w.openScreen(path));
+        answerer.clear();
+        w.configure();
+        const Plot_Screen_Info *before = w.screen();
+        w.dialog()->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
+        QVERIFY2(answerer.count() == 0, qPrintable(answerer.last().text));
+        QVERIFY(w.screen() != before);
+        QCOMPARE(w.screen()->numPlots, 1UL);
+        QCOMPARE(w.graphCount(), 0);
+    }
+
+    void channelCatalogue_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "FIFO": a named pipe
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("error");      // empty: read
+        QTest::newRow("names") << QByteArray("\xEF\xBB\xBFN1_Speed\r\n\n  EGT \nN1_Speed\nT\xC3\xA4\n")
+                               << QStringList{"N1_Speed", "EGT", QString::fromUtf8("T\xC3\xA4")} << QString();
+        QTest::newRow("fifo") << QByteArray("FIFO") << QStringList() << QStringLiteral("not a regular file");
+        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00", 9) << QStringList()
+                                << QStringLiteral("line 1 is not a channel name");
+        QTest::newRow("bad third line") << QByteArray("N1\nN2\nN\xff" "3\nN4\n") << QStringList()
+                                        << QStringLiteral("line 3 is not a channel name");
+    }
+    void channelCatalogue()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, error);
+        const QString path = m_dir.filePath(QStringLiteral("cat_%1").arg(QTest::currentDataTag()).replace(' ', '_'));
+        if (content == "FIFO")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(writeFile(path, content));
+        QStringList names;
+        QString why;
+        QCOMPARE(readChannelCatalogue(path, &names, &why), error.isEmpty());
+        QTEST(names, "names");
+        QVERIFY2(why.contains(error) && (error.isEmpty() || why.contains(path)), qPrintable(why));
+    }
+
+    // A long title is cut short on screen instead of widening the window
+    // beyond what can be drawn or grabbed.
+    void longTitleElided_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("220 characters") << 220;
+        QTest::newRow("100000 characters") << 100000;
+    }
+    void longTitleElided()
+    {
+        QFETCH(int, length);
+        QByteArray json = readFile(PlotHostWindow::sampleScreenPath());
+        const QByteArray title = QByteArray("Cell 3 ") + QByteArray(length - 7, 'w');
+        json.replace("\"title\": \"Cell 3 - Engine Run\"", "\"title\": \"" + title + '"');
+        const QString path = m_dir.filePath(QStringLiteral("title_%1.json").arg(length));
+        QVERIFY(writeFile(path, json));
+        PlotHostWindow w;
+        w.setQuiet(true);
+        w.setLive(false);
+        QVERIFY(w.openScreen(path));
+        QCOMPARE(w.titleLabel()->text().text().size(), length);
+        w.resize(1400, 900);
+        w.show();
+        QApplication::processEvents();
+        QVERIFY2(w.width() <= 1400, qPrintable(QString::number(w.width())));
+        auto *label = static_cast<ElidedTextLabel *>(w.titleLabel());
+        const QString shown = label->shownText(label->width());
+        QVERIFY(shown.startsWith(QStringLiteral("Cell 3 ")) && shown.endsWith(QChar(0x2026)));
+        QCOMPARE(label->toolTip().size(), length);
+        QVERIFY(w.grab().save(m_dir.filePath(QStringLiteral("title_%1.png").arg(length))));
     }
 
     void loggerSeries_data()

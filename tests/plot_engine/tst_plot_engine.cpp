@@ -234,6 +234,20 @@ void fillConsistent(Plot_Screen_Info *s)
     s->plotAxisInfo[2].numOverlayChannels = 1;
 }
 
+// A consistent description that the dialog shows exactly as it is.
+void fillWithinDialogLimits(Plot_Screen_Info *s)
+{
+    fillConsistent(s);
+    for (Plot_Axis_Info &g : s->plotAxisInfo) {
+        for (Single_Axis_Info *axis : {&g.leftYAxis, &g.rightYAxis, &g.xAxis})
+            axis->rangeMin = axis->rangeMax = 0.0;
+        for (Plot_Channel_Info &c : g.varChannels)
+            c.xVarName = c.yVarName = "Time";
+        for (Plot_Channel_Info &c : g.overlayChannels)
+            c.xVarName = c.yVarName = "Time";
+    }
+}
+
 QJsonObject jsonOf(const Plot_Screen_Info &s) { return QJsonDocument::fromJson(s.toJson()).object(); }
 
 // Applies edit to the object at a path of keys and array indexes.
@@ -648,8 +662,11 @@ private slots:
             QTest::newRow(name) << edit << message << (message.isEmpty() ? 0 : count);
         };
         row("consistent", [](Plot_Screen_Info *) {}, QString());
-        row("numPlots against graphs", [](Plot_Screen_Info *s) { s->numPlots = 2; },
-            "numPlots: 2, but plotAxisInfo describes 3 graphs");
+        // What the dialog writes for a screen of 0 graphs still draws.
+        row("one graph without records", [](Plot_Screen_Info *s) {
+            s->numPlots = 1;
+            s->plotAxisInfo.clear();
+        }, QString());
         row("nine graphs", [](Plot_Screen_Info *s) {
             s->plotAxisInfo.resize(9);
             s->numPlots = 9;
@@ -677,6 +694,68 @@ private slots:
             "xAxis.rangeMax: not a finite number");
         row("zero interval", [](Plot_Screen_Info *s) { s->dataSampleInterval = 0; },
             "dataSampleInterval");
+    }
+
+    void dialogChanges_data()
+    {
+        QTest::addColumn<Setter>("edit");
+        QTest::addColumn<QString>("message"); // empty: shown as it is
+        auto row = [](const char *name, const Setter &edit, const QString &message) {
+            QTest::newRow(name) << edit << message;
+        };
+        using S = Plot_Screen_Info;
+        row("within limits", [](S *) {}, QString());
+        row("note of 67 characters", [](S *s) { s->note = QString(67, 'n'); },
+            "note: 67 characters; the dialog keeps the first 50");
+        row("title of 50 characters", [](S *s) { s->title = QString(50, 't'); }, QString());
+        row("bold title", [](S *s) { s->titleFont.setBold(true); }, "titleFont.weight: 75; the dialog stores 50");
+        row("italic note", [](S *s) { s->noteFont.setItalic(true); }, "noteFont.italic: true");
+        row("30-point subtitle", [](S *s) { s->subtitleFont.setPointSize(30); },
+            "subtitleFont.pointSize: 30 is more than 24");
+        row("24-point title", [](S *s) { s->titleFont.setPointSize(24); }, QString());
+        row("font in pixels", [](S *s) { s->noteFont.setPixelSize(20); }, "noteFont: sized in pixels (20 px)");
+        row("range under auto range", [](S *s) {
+            s->plotAxisInfo[1].rightYAxis.rangeMin = -50.0;
+            s->plotAxisInfo[1].rightYAxis.rangeMax = 250.0;
+        }, "Graph 2 (plotAxisInfo[1]).rightYAxis.rangeMin..rangeMax: -50..250 with autoRange on; the dialog stores 0..0");
+        row("range of seven digits", [](S *s) {
+            s->plotAxisInfo[0].leftYAxis.autoRange = false;
+            s->plotAxisInfo[0].leftYAxis.rangeMax = 1234567.0;
+        }, "leftYAxis.rangeMax: 1234567 has more than the 6 significant digits");
+        row("comet of 120 s", [](S *s) { s->plotAxisInfo[2].cometLength = 120; },
+            "Graph 3 (plotAxisInfo[2]).cometLength: 120 is outside the comet length field's 0..99");
+        row("comet of 1e15 s", [](S *s) { s->plotAxisInfo[0].cometLength = Q_INT64_C(1000000000000000); },
+            "cometLength: 1000000000000000 is outside");
+        row("comet of 99 s", [](S *s) { s->plotAxisInfo[0].cometLength = 99; }, QString());
+        row("line width 100000", [](S *s) { s->plotAxisInfo[1].varChannels[1].lineWidth = 100000; },
+            "varChannels[1].lineWidth: 100000 is outside the line width field's 0..50");
+        row("grid width 51", [](S *s) { s->plotAxisInfo[0].xAxis.gridLineWidth = 51; }, "xAxis.gridLineWidth: 51");
+        row("storage in days", [](S *s) { s->dataUnits = UnitDays; }, "dataUnits: 3 is not in the storage unit list");
+        row("storage of eight digits", [](S *s) { s->dataStorage = 12345678; },
+            "dataStorage: 12345678 s is shown with 6 significant digits; the dialog stores 12345700 s");
+        row("no graphs", [](S *s) {
+            s->numPlots = 0;
+            s->plotAxisInfo.clear();
+        }, "numPlots: 0 is outside the dialog's 1..8 graphs");
+        row("records beyond numPlots", [](S *s) { s->numPlots = 2; }, "plotAxisInfo: 3 records for numPlots 2");
+        row("empty variable", [](S *s) { s->plotAxisInfo[1].varChannels[0].yVarName.clear(); },
+            "varChannels[0].yVarName: empty");
+    }
+
+    void dialogChanges()
+    {
+        QFETCH(Setter, edit);
+        QFETCH(QString, message);
+        Plot_Screen_Info s;
+        fillWithinDialogLimits(&s);
+        edit(&s);
+        const QStringList changes = s.dialogChanges();
+        if (message.isEmpty()) {
+            QVERIFY2(changes.isEmpty(), qPrintable(changes.join("; ")));
+        } else {
+            QCOMPARE(changes.size(), 1);
+            QVERIFY2(changes.first().contains(message), qPrintable(changes.first()));
+        }
     }
 
     void consistency()
