@@ -53,6 +53,37 @@ if(NOT last_output MATCHES "consumer ok")
 endif()
 message(STATUS "pkg-config: ${last_output}")
 
+# The README's host example, built and run as it stands.
+file(READ ${XY_README} readme)
+string(FIND "${readme}" "## Using it from a host" section)
+string(SUBSTRING "${readme}" ${section} -1 readme)
+string(FIND "${readme}" "```cpp\n" begin)
+if(begin EQUAL -1)
+  message(FATAL_ERROR "README: no C++ example in \"Using it from a host\"")
+endif()
+math(EXPR begin "${begin} + 7")
+string(SUBSTRING "${readme}" ${begin} -1 readme)
+string(FIND "${readme}" "```" end)
+string(SUBSTRING "${readme}" 0 ${end} example)
+file(WRITE ${XY_WORK_DIR}/readme/readme_example.cpp "${example}
+#include <QApplication>
+#include <cstdio>
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Host host;
+    host.configure();
+    std::printf(\"readme ok\\n\");
+    return 0;
+}
+")
+run(${XY_CXX} -std=c++17 ${XY_WORK_DIR}/readme/readme_example.cpp -o ${XY_WORK_DIR}/readme/readme_example ${flags})
+run(${XY_WORK_DIR}/readme/readme_example)
+if(NOT last_output MATCHES "readme ok")
+  message(FATAL_ERROR "README example: unexpected output: ${last_output}")
+endif()
+message(STATUS "README example: ${last_output}")
+
 foreach(variant install buildtree)
   set(bin ${XY_WORK_DIR}/${variant})
   if(variant STREQUAL "install")
