@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMetaType>
+#include <QPushButton>
 #include <QStyle>
 
 #include <interfaces/spreadsheet.h>
@@ -92,6 +93,12 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     useStandardIconIfMissing(ui->btnCancel,
                              QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/cancel.png"),
                              QStyle::SP_DialogCancelButton);
+
+    // Return finishes the edit of the field it is typed in. No button may
+    // take it as a press (a chooser opening, or OK, Apply or Cancel), so no
+    // button of the dialog becomes its default.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
 
     const QString name = hostInfo ? hostInfo->configFileName : QString();
     setWindowTitle(QStringLiteral("Configuration for ") + name);

@@ -2,6 +2,7 @@
 // window, closing, tool tips, pan/zoom locking and adding and deleting
 // graphs.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +105,27 @@ void chooseOverlayChannels(Spreadsheet *table, const QStringList &rows)
             cell->setComboBoxContentsList({QString(), QStringLiteral("Time"), QStringLiteral("N1")});
             cell->setComboBoxCurrentIndex(rows[r].at(c) == '-' ? -1 : c + 1);
         }
+}
+
+// Focus moves, and key presses reach the dialog, only in an active window.
+bool activate(QWidget *w)
+{
+    QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
+
+// "name" is a widget of the dialog; "name>Class" the first widget of that
+// class inside it (a line edit in a table cell, say).
+QWidget *fieldOf(Dialog &d, const QString &path)
+{
+    QWidget *w = d.findChild<QWidget *>(path.section(QLatin1Char('>'), 0, 0));
+    const QString inner = path.section(QLatin1Char('>'), 1);
+    if (!w || inner.isEmpty())
+        return w;
+    for (QWidget *child : w->findChildren<QWidget *>())
+        if (child->inherits(qPrintable(inner)) && child->isVisible() && child->isEnabled())
+            return child;
+    return nullptr;
 }
 
 } // namespace
@@ -291,6 +313,50 @@ private slots:
             QCOMPARE(cancelled.count(), i);
         }
     }
+
+    // Return ends the edit in the field; it never opens a chooser and never
+    // presses OK, Apply or Cancel.
+    void returnInAField_data()
+    {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("refresh rate") << int(Dialog::PlotArea) << "lineEditScreenRefreshRate";
+        QTest::newRow("sample interval") << int(Dialog::PlotArea) << "lineEditDataSampleInterval";
+        QTest::newRow("storage") << int(Dialog::PlotArea) << "lineEditDataStorage";
+        QTest::newRow("comet length") << int(Dialog::PlotArea) << "spinCometLength1";
+        QTest::newRow("axis field") << int(Dialog::AxesArea) << "graph1YAxesSpreadsheet>QLineEdit";
+        QTest::newRow("frame title") << int(Dialog::FrameArea) << "titleEdit";
+        QTest::newRow("frame subtitle") << int(Dialog::FrameArea) << "subtitleEdit";
+        QTest::newRow("frame note") << int(Dialog::FrameArea) << "noteEdit";
+    }
+    void returnInAField()
+    {
+        QFETCH(int, area);
+        QFETCH(QString, field);
+        QTest::qWait(510); // no Apply window of an earlier test may hide a press
+        auto host = makeHost(2);
+        host->plotAxisInfo[0].displayType = 2; // a comet, so its length can be edited
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get(), "00000000", "00000000", Dialog::DialogOpenArea(area));
+        QVERIFY(activate(&d));
+        makeValid(d);
+        QWidget *w = fieldOf(d, field);
+        QVERIFY2(w && w->isEnabled(), qPrintable(field));
+        w->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), w);
+        QList<std::shared_ptr<QSignalSpy>> spies;
+        spies << std::make_shared<QSignalSpy>(&d, &Dialog::okPressedSignal)
+              << std::make_shared<QSignalSpy>(&d, &Dialog::applyPressedSignal)
+              << std::make_shared<QSignalSpy>(&d, &Dialog::cancelPressedSignal);
+        ModalAnswerer answerer;
+        QTest::keyClick(w, Qt::Key_Return);
+        QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(answerer.count(), 0);
+        for (const auto &spy : spies)
+            QCOMPARE(spy->count(), 0);
+        QVERIFY(d.isVisible());
+    }
+
 
     void tabCoupling()
     {
