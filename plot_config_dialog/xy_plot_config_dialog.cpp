@@ -99,6 +99,10 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     // button of the dialog becomes its default.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
+    // Cancel does not take the focus from the field being edited when it is
+    // clicked, so that the click that throws the edit away is not first
+    // stopped by a check of it.
+    ui->btnCancel->setFocusPolicy(Qt::TabFocus);
 
     const QString name = hostInfo ? hostInfo->configFileName : QString();
     setWindowTitle(QStringLiteral("Configuration for ") + name);

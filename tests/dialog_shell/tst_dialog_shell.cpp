@@ -357,6 +357,53 @@ private slots:
         QVERIFY(d.isVisible());
     }
 
+    // Leaving with Cancel, Escape or the close button throws the edit away:
+    // no warning about a refused value, and the dialog goes at once.
+    void discardQuietly_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cancelSignals");
+        const char *const fields[][2] = {{"lineEditScreenRefreshRate", "60"},
+                                         {"lineEditScreenRefreshInterval", "5"},
+                                         {"lineEditDataSampleRate", "500"},
+                                         {"lineEditDataSampleInterval", "5"}};
+        // Escape is the dialog's own rejection, which hides without the signal.
+        const std::pair<const char *, int> ways[] = {{"cancel", 1}, {"escape", 0}, {"close", 1}};
+        for (const auto &way : ways)
+            for (const auto &f : fields)
+                QTest::addRow("%s, %s", way.first, f[0]) << way.first << f[0] << f[1] << way.second;
+    }
+    void discardQuietly()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        auto host = makeHost(1);
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get());
+        QVERIFY(activate(&d));
+        auto *edit = d.findChild<QLineEdit *>(field);
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QCOMPARE(edit->text(), text);
+        QSignalSpy cancelled(&d, &Dialog::cancelPressedSignal);
+        ModalAnswerer answerer;
+        if (way == QLatin1String("cancel"))
+            QTest::mouseClick(A::ui(d)->btnCancel, Qt::LeftButton);
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(edit, Qt::Key_Escape);
+        else
+            QVERIFY(d.close());
+        QTest::qWait(50); // a box opened late would show up now
+        QCOMPARE(answerer.count(), 0);
+        QVERIFY(d.isHidden());
+        QTEST(int(cancelled.count()), "cancelSignals");
+    }
+
 
     void tabCoupling()
     {
