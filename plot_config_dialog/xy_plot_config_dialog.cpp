@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QIcon>
@@ -137,6 +138,10 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
 
     setupSpreadsheetArrays(plugin_mode);
     setupWidgetArrays(plugin_mode);
+    // The comet length applies to comets only, also before the first change
+    // of a display type.
+    for (int g = 0; g < displayTypeCombos.size(); ++g)
+        handleDisplayTypeChange(g, displayTypeCombos[g]->currentIndex());
 
     addToolTips();
 

@@ -404,6 +404,32 @@ private slots:
         QTEST(int(cancelled.count()), "cancelSignals");
     }
 
+    // The comet length can be edited exactly when the graph is a comet, from
+    // the first opening on.
+    void cometLengthFollowsDisplayType_data()
+    {
+        QTest::addColumn<int>("displayType");
+        QTest::addColumn<bool>("editable");
+        QTest::newRow("Full Trace") << 0 << false;
+        QTest::newRow("Marker Only") << 1 << false;
+        QTest::newRow("Comet") << 2 << true;
+    }
+    void cometLengthFollowsDisplayType()
+    {
+        QFETCH(int, displayType);
+        auto host = makeHost(8);
+        for (Plot_Axis_Info &graph : host->plotAxisInfo)
+            graph.displayType = displayType;
+        Dialog d(host.get(), nullptr, false);
+        // Built, every graph reads "Full Trace" until the dialog is loaded.
+        for (QSpinBox *spin : A::cometLengthSpins(d))
+            QVERIFY(!spin->isEnabled());
+        showDialog(d, host.get());
+        for (int g = 0; g < 8; ++g) {
+            QCOMPARE(A::displayTypeCombos(d)[g]->currentIndex(), displayType);
+            QTEST(A::cometLengthSpins(d)[g]->isEnabled(), "editable");
+        }
+    }
 
     void tabCoupling()
     {
