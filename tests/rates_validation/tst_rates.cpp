@@ -292,6 +292,53 @@ private slots:
         QCOMPARE(focusOnReturn(d.get()), fieldOf(*d, first));
     }
 
+    // A number is read with a decimal point whatever the locale: what the
+    // field lets the user type is what the partner and the write-back use.
+    void numbersInAnyLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("fieldText");
+        QTest::addColumn<QString>("partnerText");
+        QTest::addColumn<qulonglong>("appliedMs");
+        for (const char *locale : {"C", "en_US", "de_DE"}) {
+            QTest::addRow("%s, 2.5 Hz", locale) << locale << int(RefreshRate) << "2.5" << "2.5" << "400" << 400ull;
+            QTest::addRow("%s, 0.3 Hz", locale) << locale << int(SampleRate) << "0.3" << "0.3" << "3333.33" << 3333ull;
+            // The comma cannot be typed: no group separators, no decimal comma.
+            QTest::addRow("%s, 2,5 Hz", locale) << locale << int(RefreshRate) << "2,5" << "25" << "40" << 40ull;
+            QTest::addRow("%s, 33.5 ms", locale) << locale << int(RefreshInterval) << "33.5" << "33.5" << "29.8507" << 34ull;
+        }
+    }
+    void numbersInAnyLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        struct Restore { QLocale l; ~Restore() { QLocale::setDefault(l); } } restore{before};
+        Plot_Screen_Info info;
+        auto d = makeDialog(info, 1);
+        QVERIFY(showActive(d.get()));
+        QLineEdit *edit = fieldOf(*d, field);
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        edit->selectAll();
+        ModalAnswerer answerer;
+        QTest::keyClicks(edit, typed);
+        QTEST(edit->text(), "fieldText");
+        Access::ui(*d)->lineEditDataStorage->setFocus(); // the user moves on
+        QTRY_COMPARE(QApplication::focusWidget(), Access::ui(*d)->lineEditDataStorage);
+        QCOMPARE(answerer.count(), 0);
+        QTEST(partnerOf(*d, field)->text(), "partnerText");
+        Access::writeScreenInfoToDataStructure(*d);
+        const Plot_Screen_Info *written = Access::psi(*d);
+        QTEST(qulonglong(field == SampleRate || field == SampleInterval ? written->dataSampleInterval
+                                                                         : written->screenRefreshInterval),
+              "appliedMs");
+    }
+
     void schedulerIntervalsAtConstruction()
     {
         schedulerCalls().clear();
