@@ -3,6 +3,7 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "overlay_files.h"
+#include "unfinished_entry.h"
 #include "xy_plot_config_dialog_exchange.h"
 #include "ui_xy_plot_config_dialog.h"
 
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMetaType>
 #include <QPushButton>
 #include <QStyle>
@@ -120,6 +122,11 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
         label->setToolTip(QString::fromLatin1(PanZoomLockToolTip));
 
     addValidatorsToFields();
+    // Text the validators cannot accept yet is checked (and refused) by the
+    // rate slots like any other, not left in the field unnoticed.
+    for (QLineEdit *field : {ui->lineEditScreenRefreshRate, ui->lineEditScreenRefreshInterval,
+                             ui->lineEditDataSampleRate, ui->lineEditDataSampleInterval})
+        UnfinishedEntry::finishEveryEdit(field);
 
     if (plugin_mode) {
         // One graph only: collapse the tab bars so that just the pages show.

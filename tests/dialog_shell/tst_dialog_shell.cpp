@@ -374,6 +374,7 @@ private slots:
         for (const auto &way : ways)
             for (const auto &f : fields)
                 QTest::addRow("%s, %s", way.first, f[0]) << way.first << f[0] << f[1] << way.second;
+        QTest::newRow("close, refresh rate emptied") << "close" << "lineEditScreenRefreshRate" << "" << 1;
     }
     void discardQuietly()
     {
@@ -388,6 +389,7 @@ private slots:
         edit->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), edit);
         edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
         QCOMPARE(edit->text(), text);
         QSignalSpy cancelled(&d, &Dialog::cancelPressedSignal);

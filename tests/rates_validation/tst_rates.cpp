@@ -339,6 +339,49 @@ private slots:
               "appliedMs");
     }
 
+    // Text the validator lets through but cannot accept yet (empty, a lone
+    // sign, an unfinished exponent) is not left unchecked when the user
+    // moves on or presses Return: it is refused like any other.
+    void unfinishedTextIsRefused_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byReturn");
+        QTest::newRow("refresh rate emptied") << int(RefreshRate) << "" << false;
+        QTest::newRow("refresh interval sign") << int(RefreshInterval) << "-" << true;
+        QTest::newRow("sample rate exponent") << int(SampleRate) << "1e" << false;
+        QTest::newRow("sample interval emptied") << int(SampleInterval) << "" << true;
+    }
+    void unfinishedTextIsRefused()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(bool, byReturn);
+        Plot_Screen_Info info;
+        auto d = makeDialog(info, 1);
+        QVERIFY(showActive(d.get()));
+        QLineEdit *edit = fieldOf(*d, field);
+        partnerOf(*d, field)->setText(QStringLiteral("777"));
+        edit->setText(QStringLiteral("25"));
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+        QVERIFY(!edit->hasAcceptableInput());
+        ModalAnswerer answerer;
+        if (byReturn)
+            QTest::keyClick(edit, Qt::Key_Return);
+        else
+            Access::ui(*d)->lineEditDataStorage->setFocus();
+        QCOMPARE(answerer.count(), 1);
+        QCOMPARE(answerer.last().text, warningOf(field));
+        QCOMPARE(edit->text(), typed);
+        QCOMPARE(partnerOf(*d, field)->text(), QStringLiteral("777"));
+        QCOMPARE(focusOnReturn(d.get()), edit);
+    }
+
     void schedulerIntervalsAtConstruction()
     {
         schedulerCalls().clear();
