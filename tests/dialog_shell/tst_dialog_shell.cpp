@@ -321,12 +321,9 @@ private slots:
         QTest::addColumn<int>("area");
         QTest::addColumn<QString>("field");
         QTest::newRow("refresh rate") << int(Dialog::PlotArea) << "lineEditScreenRefreshRate";
-        QTest::newRow("sample interval") << int(Dialog::PlotArea) << "lineEditDataSampleInterval";
-        QTest::newRow("storage") << int(Dialog::PlotArea) << "lineEditDataStorage";
         QTest::newRow("comet length") << int(Dialog::PlotArea) << "spinCometLength1";
         QTest::newRow("axis field") << int(Dialog::AxesArea) << "graph1YAxesSpreadsheet>QLineEdit";
         QTest::newRow("frame title") << int(Dialog::FrameArea) << "titleEdit";
-        QTest::newRow("frame subtitle") << int(Dialog::FrameArea) << "subtitleEdit";
         QTest::newRow("frame note") << int(Dialog::FrameArea) << "noteEdit";
     }
     void returnInAField()
