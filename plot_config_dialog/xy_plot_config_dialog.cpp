@@ -3,17 +3,21 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "overlay_files.h"
+#include "unfinished_entry.h"
 #include "xy_plot_config_dialog_exchange.h"
 #include "ui_xy_plot_config_dialog.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMetaMethod>
 #include <QMetaType>
+#include <QPushButton>
 #include <QStyle>
 
 #include <interfaces/spreadsheet.h>
@@ -94,6 +98,16 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
                              QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/cancel.png"),
                              QStyle::SP_DialogCancelButton);
 
+    // Return finishes the edit of the field it is typed in. No button may
+    // take it as a press (a chooser opening, or OK, Apply or Cancel), so no
+    // button of the dialog becomes its default.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+    // Cancel does not take the focus from the field being edited when it is
+    // clicked, so that the click that throws the edit away is not first
+    // stopped by a check of it.
+    ui->btnCancel->setFocusPolicy(Qt::TabFocus);
+
     const QString name = hostInfo ? hostInfo->configFileName : QString();
     setWindowTitle(QStringLiteral("Configuration for ") + name);
     setConfigFilename(name);
@@ -109,6 +123,11 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
         label->setToolTip(QString::fromLatin1(PanZoomLockToolTip));
 
     addValidatorsToFields();
+    // Text the validators cannot accept yet is checked (and refused) by the
+    // rate slots like any other, not left in the field unnoticed.
+    for (QLineEdit *field : {ui->lineEditScreenRefreshRate, ui->lineEditScreenRefreshInterval,
+                             ui->lineEditDataSampleRate, ui->lineEditDataSampleInterval})
+        UnfinishedEntry::finishEveryEdit(field);
 
     if (plugin_mode) {
         // One graph only: collapse the tab bars so that just the pages show.
@@ -127,6 +146,10 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
 
     setupSpreadsheetArrays(plugin_mode);
     setupWidgetArrays(plugin_mode);
+    // The comet length applies to comets only, also before the first change
+    // of a display type.
+    for (int g = 0; g < displayTypeCombos.size(); ++g)
+        handleDisplayTypeChange(g, displayTypeCombos[g]->currentIndex());
 
     addToolTips();
 

@@ -216,10 +216,12 @@ void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *i
 
         if (QLabel *label = overlayFileLabels.value(g))
             label->setText(OverlayFiles::labelText(record.overlayFileName));
-        // Through currentIndexChanged this also enables or disables the
-        // comet length.
-        if (QComboBox *displayType = displayTypeCombos.value(g))
+        // An unchanged index sends no currentIndexChanged, so the comet
+        // length is matched to the display type here as well.
+        if (QComboBox *displayType = displayTypeCombos.value(g)) {
             displayType->setCurrentIndex(record.displayType);
+            handleDisplayTypeChange(g, displayType->currentIndex());
+        }
         QRadioButton *datapoints = record.showDatapoints ? datapointShowRadios.value(g)
                                                          : datapointHideRadios.value(g);
         if (datapoints)

@@ -16,6 +16,17 @@ void XY_Plot_Config_Dialog::addValidatorsToFields()
     dataSampleIntervalValidator = new QDoubleValidator(this);
     dataStorageValidator = new QDoubleValidator(this);
 
+    // The fields are read with a decimal point and without group separators
+    // in every locale, so the validators judge by the same rule: on a rig
+    // set up with a decimal comma, "2.5" is typed and used as everywhere
+    // else, and a comma cannot be typed.
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::RejectGroupSeparator);
+    for (QDoubleValidator *validator :
+         {screenRefreshRateValidator, screenRefreshIntervalValidator, dataSampleRateValidator,
+          dataSampleIntervalValidator, dataStorageValidator})
+        validator->setLocale(numbers);
+
     ui->lineEditScreenRefreshRate->setValidator(screenRefreshRateValidator);
     ui->lineEditScreenRefreshInterval->setValidator(screenRefreshIntervalValidator);
     ui->lineEditDataSampleRate->setValidator(dataSampleRateValidator);

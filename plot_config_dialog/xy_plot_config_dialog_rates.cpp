@@ -115,11 +115,20 @@ void XY_Plot_Config_Dialog::capture_ms_interval_values()
 
 namespace {
 
+// Escape and the window's close button hide the dialog before the field
+// being edited hears that it lost the focus: the user is throwing the edit
+// away, and a warning about it would only stand in the way. A dialog that
+// was never shown is not being left.
+bool editsBeingDiscarded(const QWidget *dialog)
+{
+    return dialog->isHidden() && dialog->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
 // Shared by the four editing slots: an in-range value rewrites the partner
 // with its reciprocal; anything else is refused with one warning, the
 // refused text left in place and the focus handed back to the field.
 void finishRateFieldEdit(QLineEdit *edited, QLineEdit *partner, const RateFieldRule &rule,
-                         bool &warningShowing, QObject *dialog)
+                         bool &warningShowing, QWidget *dialog)
 {
     const double value = edited->text().toDouble();
     // A NaN fails both comparisons and is refused.
@@ -129,7 +138,7 @@ void finishRateFieldEdit(QLineEdit *edited, QLineEdit *partner, const RateFieldR
     }
     // The box's own nested loop can deliver further editingFinished signals;
     // at most one warning is open at a time.
-    if (warningShowing)
+    if (warningShowing || editsBeingDiscarded(dialog))
         return;
 
     QMessageBox box;

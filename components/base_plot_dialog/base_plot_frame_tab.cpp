@@ -72,6 +72,8 @@ Base_Plot_Frame_Tab::Base_Plot_Frame_Tab(QWidget *parent)
         setting.edit->setObjectName(name + QStringLiteral("Edit"));
         setting.fontButton = new QPushButton(texts);
         setting.fontButton->setObjectName(name + QStringLiteral("FontButton"));
+        // Return in the text beside it must not open the font chooser.
+        setting.fontButton->setAutoDefault(false);
         setting.fontButton->setToolTip(tr("Choose the font of the %1").arg(label.toLower()));
         Private::showFont(setting, font());
         auto *row = new QHBoxLayout;
@@ -108,6 +110,7 @@ Base_Plot_Frame_Tab::Base_Plot_Frame_Tab(QWidget *parent)
     auto *backgroundForm = new QFormLayout(background);
     d->colorButton = new QPushButton(background);
     d->colorButton->setObjectName(QStringLiteral("backgroundColorButton"));
+    d->colorButton->setAutoDefault(false);
     d->colorButton->setToolTip(tr("Choose the background colour of the plot"));
     d->showColor(d->color);
     backgroundForm->addRow(tr("Background Colour:"), d->colorButton);

@@ -2,6 +2,7 @@
 // window, closing, tool tips, pan/zoom locking and adding and deleting
 // graphs.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +105,27 @@ void chooseOverlayChannels(Spreadsheet *table, const QStringList &rows)
             cell->setComboBoxContentsList({QString(), QStringLiteral("Time"), QStringLiteral("N1")});
             cell->setComboBoxCurrentIndex(rows[r].at(c) == '-' ? -1 : c + 1);
         }
+}
+
+// Focus moves, and key presses reach the dialog, only in an active window.
+bool activate(QWidget *w)
+{
+    QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
+
+// "name" is a widget of the dialog; "name>Class" the first widget of that
+// class inside it (a line edit in a table cell, say).
+QWidget *fieldOf(Dialog &d, const QString &path)
+{
+    QWidget *w = d.findChild<QWidget *>(path.section(QLatin1Char('>'), 0, 0));
+    const QString inner = path.section(QLatin1Char('>'), 1);
+    if (!w || inner.isEmpty())
+        return w;
+    for (QWidget *child : w->findChildren<QWidget *>())
+        if (child->inherits(qPrintable(inner)) && child->isVisible() && child->isEnabled())
+            return child;
+    return nullptr;
 }
 
 } // namespace
@@ -289,6 +311,122 @@ private slots:
             ways[i]();
             QVERIFY(!d.isVisible());
             QCOMPARE(cancelled.count(), i);
+        }
+    }
+
+    // Return ends the edit in the field; it never opens a chooser and never
+    // presses OK, Apply or Cancel.
+    void returnInAField_data()
+    {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("refresh rate") << int(Dialog::PlotArea) << "lineEditScreenRefreshRate";
+        QTest::newRow("comet length") << int(Dialog::PlotArea) << "spinCometLength1";
+        QTest::newRow("axis field") << int(Dialog::AxesArea) << "graph1YAxesSpreadsheet>QLineEdit";
+        QTest::newRow("frame title") << int(Dialog::FrameArea) << "titleEdit";
+        QTest::newRow("frame note") << int(Dialog::FrameArea) << "noteEdit";
+    }
+    void returnInAField()
+    {
+        QFETCH(int, area);
+        QFETCH(QString, field);
+        QTest::qWait(510); // no Apply window of an earlier test may hide a press
+        auto host = makeHost(2);
+        host->plotAxisInfo[0].displayType = 2; // a comet, so its length can be edited
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get(), "00000000", "00000000", Dialog::DialogOpenArea(area));
+        QVERIFY(activate(&d));
+        makeValid(d);
+        QWidget *w = fieldOf(d, field);
+        QVERIFY2(w && w->isEnabled(), qPrintable(field));
+        w->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), w);
+        QList<std::shared_ptr<QSignalSpy>> spies;
+        spies << std::make_shared<QSignalSpy>(&d, &Dialog::okPressedSignal)
+              << std::make_shared<QSignalSpy>(&d, &Dialog::applyPressedSignal)
+              << std::make_shared<QSignalSpy>(&d, &Dialog::cancelPressedSignal);
+        ModalAnswerer answerer;
+        QTest::keyClick(w, Qt::Key_Return);
+        QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(answerer.count(), 0);
+        for (const auto &spy : spies)
+            QCOMPARE(spy->count(), 0);
+        QVERIFY(d.isVisible());
+    }
+
+    // Leaving with Cancel, Escape or the close button throws the edit away:
+    // no warning about a refused value, and the dialog goes at once.
+    void discardQuietly_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cancelSignals");
+        const char *const fields[][2] = {{"lineEditScreenRefreshRate", "60"},
+                                         {"lineEditScreenRefreshInterval", "5"},
+                                         {"lineEditDataSampleRate", "500"},
+                                         {"lineEditDataSampleInterval", "5"}};
+        // Escape is the dialog's own rejection, which hides without the signal.
+        const std::pair<const char *, int> ways[] = {{"cancel", 1}, {"escape", 0}, {"close", 1}};
+        for (const auto &way : ways)
+            for (const auto &f : fields)
+                QTest::addRow("%s, %s", way.first, f[0]) << way.first << f[0] << f[1] << way.second;
+        QTest::newRow("close, refresh rate emptied") << "close" << "lineEditScreenRefreshRate" << "" << 1;
+    }
+    void discardQuietly()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        auto host = makeHost(1);
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get());
+        QVERIFY(activate(&d));
+        auto *edit = d.findChild<QLineEdit *>(field);
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+        QCOMPARE(edit->text(), text);
+        QSignalSpy cancelled(&d, &Dialog::cancelPressedSignal);
+        ModalAnswerer answerer;
+        if (way == QLatin1String("cancel"))
+            QTest::mouseClick(A::ui(d)->btnCancel, Qt::LeftButton);
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(edit, Qt::Key_Escape);
+        else
+            QVERIFY(d.close());
+        QTest::qWait(50); // a box opened late would show up now
+        QCOMPARE(answerer.count(), 0);
+        QVERIFY(d.isHidden());
+        QTEST(int(cancelled.count()), "cancelSignals");
+    }
+
+    // The comet length can be edited exactly when the graph is a comet, from
+    // the first opening on.
+    void cometLengthFollowsDisplayType_data()
+    {
+        QTest::addColumn<int>("displayType");
+        QTest::addColumn<bool>("editable");
+        QTest::newRow("Full Trace") << 0 << false;
+        QTest::newRow("Marker Only") << 1 << false;
+        QTest::newRow("Comet") << 2 << true;
+    }
+    void cometLengthFollowsDisplayType()
+    {
+        QFETCH(int, displayType);
+        auto host = makeHost(8);
+        for (Plot_Axis_Info &graph : host->plotAxisInfo)
+            graph.displayType = displayType;
+        Dialog d(host.get(), nullptr, false);
+        // Built, every graph reads "Full Trace" until the dialog is loaded.
+        for (QSpinBox *spin : A::cometLengthSpins(d))
+            QVERIFY(!spin->isEnabled());
+        showDialog(d, host.get());
+        for (int g = 0; g < 8; ++g) {
+            QCOMPARE(A::displayTypeCombos(d)[g]->currentIndex(), displayType);
+            QTEST(A::cometLengthSpins(d)[g]->isEnabled(), "editable");
         }
     }
 

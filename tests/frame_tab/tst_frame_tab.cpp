@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -154,6 +155,30 @@ private slots:
         const int size = expected.pointSize() > 0 ? expected.pointSize() : expected.pixelSize();
         QVERIFY2(button->text().contains(expected.family()) && button->text().contains(QString::number(size)),
                  qPrintable(button->text()));
+    }
+
+    // In whatever dialog holds the tab, Return in a text only ends its edit.
+    void returnInATextOpensNoChooser_data()
+    {
+        QTest::addColumn<int>("which");
+        for (int which = 0; which < 3; ++which)
+            QTest::addRow("%s", textSettings[which].name) << which;
+    }
+    void returnInATextOpensNoChooser()
+    {
+        QFETCH(int, which);
+        QDialog dialog;
+        Tab tab(&dialog);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *edit = editorOf<QLineEdit>(tab, which, "Edit");
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        ModalAnswerer answerer;
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(answerer.count(), 0);
+        QVERIFY(dialog.isVisible());
     }
 
     void switches_data()

@@ -292,6 +292,96 @@ private slots:
         QCOMPARE(focusOnReturn(d.get()), fieldOf(*d, first));
     }
 
+    // A number is read with a decimal point whatever the locale: what the
+    // field lets the user type is what the partner and the write-back use.
+    void numbersInAnyLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("fieldText");
+        QTest::addColumn<QString>("partnerText");
+        QTest::addColumn<qulonglong>("appliedMs");
+        for (const char *locale : {"C", "en_US", "de_DE"}) {
+            QTest::addRow("%s, 2.5 Hz", locale) << locale << int(RefreshRate) << "2.5" << "2.5" << "400" << 400ull;
+            QTest::addRow("%s, 0.3 Hz", locale) << locale << int(SampleRate) << "0.3" << "0.3" << "3333.33" << 3333ull;
+            // The comma cannot be typed: no group separators, no decimal comma.
+            QTest::addRow("%s, 2,5 Hz", locale) << locale << int(RefreshRate) << "2,5" << "25" << "40" << 40ull;
+            QTest::addRow("%s, 33.5 ms", locale) << locale << int(RefreshInterval) << "33.5" << "33.5" << "29.8507" << 34ull;
+        }
+    }
+    void numbersInAnyLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        struct Restore { QLocale l; ~Restore() { QLocale::setDefault(l); } } restore{before};
+        Plot_Screen_Info info;
+        auto d = makeDialog(info, 1);
+        QVERIFY(showActive(d.get()));
+        QLineEdit *edit = fieldOf(*d, field);
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        edit->selectAll();
+        ModalAnswerer answerer;
+        QTest::keyClicks(edit, typed);
+        QTEST(edit->text(), "fieldText");
+        Access::ui(*d)->lineEditDataStorage->setFocus(); // the user moves on
+        QTRY_COMPARE(QApplication::focusWidget(), Access::ui(*d)->lineEditDataStorage);
+        QCOMPARE(answerer.count(), 0);
+        QTEST(partnerOf(*d, field)->text(), "partnerText");
+        Access::writeScreenInfoToDataStructure(*d);
+        const Plot_Screen_Info *written = Access::psi(*d);
+        QTEST(qulonglong(field == SampleRate || field == SampleInterval ? written->dataSampleInterval
+                                                                         : written->screenRefreshInterval),
+              "appliedMs");
+    }
+
+    // Text the validator lets through but cannot accept yet (empty, a lone
+    // sign, an unfinished exponent) is not left unchecked when the user
+    // moves on or presses Return: it is refused like any other.
+    void unfinishedTextIsRefused_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byReturn");
+        QTest::newRow("refresh rate emptied") << int(RefreshRate) << "" << false;
+        QTest::newRow("refresh interval sign") << int(RefreshInterval) << "-" << true;
+        QTest::newRow("sample rate exponent") << int(SampleRate) << "1e" << false;
+        QTest::newRow("sample interval emptied") << int(SampleInterval) << "" << true;
+    }
+    void unfinishedTextIsRefused()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(bool, byReturn);
+        Plot_Screen_Info info;
+        auto d = makeDialog(info, 1);
+        QVERIFY(showActive(d.get()));
+        QLineEdit *edit = fieldOf(*d, field);
+        partnerOf(*d, field)->setText(QStringLiteral("777"));
+        edit->setText(QStringLiteral("25"));
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+        QVERIFY(!edit->hasAcceptableInput());
+        ModalAnswerer answerer;
+        if (byReturn)
+            QTest::keyClick(edit, Qt::Key_Return);
+        else
+            Access::ui(*d)->lineEditDataStorage->setFocus();
+        QCOMPARE(answerer.count(), 1);
+        QCOMPARE(answerer.last().text, warningOf(field));
+        QCOMPARE(edit->text(), typed);
+        QCOMPARE(partnerOf(*d, field)->text(), QStringLiteral("777"));
+        QCOMPARE(focusOnReturn(d.get()), edit);
+    }
+
     void schedulerIntervalsAtConstruction()
     {
         schedulerCalls().clear();
