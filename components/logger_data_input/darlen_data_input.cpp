@@ -3,10 +3,10 @@
 // Accepted layout, as the loggers at test cells and on vehicles write it:
 //   [BOM] {"#" comment line | quoted metadata line}
 //   header line, [units line,] data line [, more lines ...]
-// - Text is UTF-8 (a leading BOM is dropped); bytes that are not valid
-//   UTF-8 are read as Latin-1. Lines end in LF or CRLF. A NUL byte or any
-//   other control character than tab, CR and LF anywhere in the bytes read
-//   marks the file as binary.
+// - Text is UTF-8 (a leading BOM is dropped), or Latin-1 when the lines up
+//   to the end of the first data line are not valid UTF-8. Lines end in LF
+//   or CRLF. A NUL byte or any other control character than tab, CR and LF
+//   anywhere in the bytes read marks the file as binary.
 // - A comment line starts with '#'. A metadata line starts with '"' and has
 //   no tab, ';' or ',' outside double quotes; so a header of one quoted
 //   name is metadata, not a header.
@@ -129,8 +129,6 @@ Verdict judge(const char *data, size_t size, bool wholeFile, LoggerFileInfo *inf
         return wholeFile ? Verdict::Refused : Verdict::NeedMore;
     if (hasBinaryBytes(data, size))
         return Verdict::Refused;
-    const Utf8 encoding = checkUtf8(data, size);
-    const bool latin1 = encoding == Utf8::Invalid || (encoding == Utf8::Truncated && wholeFile);
     // Not judged yet: the rest of the file decides, or the verdict is final.
     const Verdict cut = wholeFile ? Verdict::Refused : Verdict::NeedMore;
 
@@ -161,20 +159,18 @@ Verdict judge(const char *data, size_t size, bool wholeFile, LoggerFileInfo *inf
         return Verdict::Refused;
 
     const char separator = findSeparator(line.begin, line.end);
-    QStringList names;
-    std::vector<Field> fields;
-    splitLine(line, separator, int(line.end - line.begin) + 1, &fields);
-    for (const Field &f : fields) {
-        const QString name = text(f.begin, f.end, latin1);
-        if (name.trimmed().isEmpty())
+    std::vector<Field> nameFields;
+    splitLine(line, separator, int(line.end - line.begin) + 1, &nameFields);
+    for (const Field &f : nameFields) {
+        if (isEmptyField(f))
             return Verdict::Refused;
-        names.append(name);
     }
-    const int channels = names.size();
+    const int channels = int(nameFields.size());
     const bool decimalComma = separator == ';' || separator == '\t';
 
     int firstDataLine = commentLines + metadataLines + 1;
-    QStringList units;
+    std::vector<Field> fields;
+    std::vector<Field> unitFields;
     int values = 0;
     int nonEmpty = 0;
     for (int candidate = 0; candidate < 2; ++candidate) {
@@ -193,12 +189,25 @@ Verdict judge(const char *data, size_t size, bool wholeFile, LoggerFileInfo *inf
         }
         if (candidate == 1 || values > 0 || nonEmpty == 0)
             break;
-        for (const Field &f : fields)
-            units.append(text(f.begin, f.end, latin1));
+        unitFields.swap(fields);
         ++firstDataLine;
     }
     if (nonEmpty == 0 || 2 * values <= nonEmpty)
         return Verdict::Refused;
+
+    // The lines judged decide the encoding, so that a file reads the same
+    // whatever follows its first data line.
+    const bool latin1 = checkUtf8(data, size_t(line.end - data)) != Utf8::Valid;
+    QStringList names;
+    for (const Field &f : nameFields) {
+        const QString name = text(f.begin, f.end, latin1);
+        if (name.trimmed().isEmpty())
+            return Verdict::Refused; // blank beyond ASCII, or a quoted blank
+        names.append(name);
+    }
+    QStringList units;
+    for (const Field &f : unitFields)
+        units.append(text(f.begin, f.end, latin1));
 
     if (info) {
         int timeColumn = -1;

@@ -114,6 +114,8 @@ private slots:
              {"Drehzahl \u00B5", "\u6E29\u5EA6"}, ';');
         good("Latin-1 names", "Drehzahl;Temp \xB0""C;\xD6ldruck\n1;2;3\n",
              {"Drehzahl", "Temp \u00B0C", "\u00D6ldruck"}, ';');
+        good("UTF-8 names, a stray byte after the first data line",
+             "Gr\xC3\xB6\xC3\x9F""e\n1\n\xB0\n", {"Gr\u00F6\u00DF""e"}, QChar());
         good("first separator by position: ;", "a;b,c\n1;2\n", {"a", "b,c"}, ';');
         good("first separator by position: ,", "a,b;c\tz\n1,2\n", {"a", "b;c\tz"}, ',');
         good("first separator by position: tab", "a\tb,c;d\n1\t2\n", {"a", "b,c;d"}, '\t');
