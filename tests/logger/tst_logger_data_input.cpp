@@ -214,6 +214,7 @@ private slots:
         bad("CR line ends only", "a,b\r1,2\r");
         bad("NUL byte", QByteArray("a,b\n1,2\n3,4\0\n", 13));
         bad("control character", "a,b\n1,2\x1b\n");
+        bad("control character after the first lines", "a,b\n1,2\n" + QByteArray(100, ' ') + "\x07" + QByteArray(100, ' ') + "\n");
         bad("binary", QByteArray::fromHex("89504e470d0a1a0a0000000d49484452"));
         bad("header above 64 KiB", QByteArray(DarlenDataInput::MaxHeaderBytes + 1, 'h') + "\n1\n");
         bad("1 MiB without line break", QByteArray(1024 * 1024, '7'));
