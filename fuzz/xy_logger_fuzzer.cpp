@@ -4,9 +4,10 @@
 // one; every 16th input also goes through a real file, so that the reader's
 // block-wise prefix loop runs on the same bytes. Beyond "no crash, no UB" the
 // target checks what a caller relies on: a rejected input leaves the record
-// untouched, an accepted one has non-empty names and a separator that agrees
-// with the channel count, and the file reader agrees with the in-memory
-// recogniser on a file that fits in one read.
+// untouched, an accepted one has non-empty names, a separator that agrees
+// with the channel count, one unit per channel or none, a time column in
+// range and a first data line right after the leading lines, and the file
+// reader agrees with the in-memory recogniser on a file that fits in one read.
 #include <interfaces/darlen_data_input.h>
 
 #include <QByteArray>
@@ -35,13 +36,21 @@ LoggerFileInfo sentinel()
     info.channelNames = QStringList{QStringLiteral("\x01sentinel")};
     info.separator = QLatin1Char('!');
     info.commentLines = -7;
+    info.units = QStringList{QStringLiteral("\x02unit")};
+    info.timeColumn = -9;
+    info.metadataLines = -5;
+    info.firstDataLine = -3;
+    info.latin1 = true;
     return info;
 }
 
 bool sameRecord(const LoggerFileInfo &a, const LoggerFileInfo &b)
 {
     return a.filePath == b.filePath && a.channelNames == b.channelNames
-            && a.separator == b.separator && a.commentLines == b.commentLines;
+            && a.separator == b.separator && a.commentLines == b.commentLines
+            && a.units == b.units && a.timeColumn == b.timeColumn
+            && a.metadataLines == b.metadataLines && a.firstDataLine == b.firstDataLine
+            && a.latin1 == b.latin1;
 }
 
 void checkAccepted(const LoggerFileInfo &info)
@@ -58,8 +67,15 @@ void checkAccepted(const LoggerFileInfo &info)
         fail("unknown separator");
     if (sep.isNull() && info.channelNames.size() != 1)
         fail("several channels without a separator");
-    if (info.commentLines < 0)
-        fail("negative comment count");
+    if (info.commentLines < 0 || info.metadataLines < 0)
+        fail("negative count of leading lines");
+    if (!info.units.isEmpty() && info.units.size() != info.channelNames.size())
+        fail("units do not match the channels");
+    if (info.timeColumn < -1 || info.timeColumn >= info.channelNames.size())
+        fail("time column out of range");
+    if (info.firstDataLine
+        != info.commentLines + info.metadataLines + 1 + (info.units.isEmpty() ? 0 : 1))
+        fail("first data line does not follow the leading lines");
 }
 
 // One temporary file per fuzzing process, rewritten for each file run.
@@ -109,10 +125,12 @@ void runFile(const uint8_t *data, size_t size, bool acceptedWhole, const LoggerF
     if (size < 4096) {
         if (bool(record) != acceptedWhole)
             fail("file reader and in-memory recogniser disagree");
-        if (record && (record->channelNames != whole.channelNames
-                       || record->separator != whole.separator
-                       || record->commentLines != whole.commentLines))
-            fail("file reader reports another header");
+        if (record) {
+            LoggerFileInfo same = *record;
+            same.filePath = whole.filePath;
+            if (!sameRecord(same, whole))
+                fail("file reader reports another header");
+        }
     } else if (acceptedWhole && size <= DarlenDataInput::MaxPrefixBytes && !record) {
         // A valid file within the read limit is never lost to the prefix.
         fail("file reader rejects a valid file");

@@ -2,6 +2,7 @@
 
 #include "channel_simulator.h"
 #include "logger_series.h"
+#include "overlay_curve.h"
 #include "stipple.h"
 
 #include <QMenu>
@@ -243,7 +244,7 @@ void GraphView::configure(const Plot_Axis_Info &graph, const Plot_Screen_Info &s
     const int overlays = static_cast<int>(qMin<unsigned long>(graph.numOverlayChannels, Plot_Axis_Info::MaxChannels));
     for (int r = 0; r < overlays; ++r) {
         const Plot_Channel_Info &ch = graph.overlayChannels[r];
-        auto *curve = new QwtPlotCurve(tr("Ref: %1").arg(ch.yVarName));
+        auto *curve = new OverlayCurve(tr("Ref: %1").arg(ch.yVarName));
         curve->setRenderHint(QwtPlotItem::RenderAntialiased);
         curve->setPen(stipplePen(ch.lineColor, ch.lineWidth, ch.lineStyle));
         const int yAxis = ch.useLeftAxis ? QwtPlot::yLeft : QwtPlot::yRight;
@@ -257,8 +258,8 @@ void GraphView::configure(const Plot_Axis_Info &graph, const Plot_Screen_Info &s
             const int n = qMin(xs.size(), ys.size());
             points.reserve(n);
             for (int i = 0; i < n; ++i)
-                points.append(QPointF(xs.at(i), ys.at(i)));
-            curve->setSamples(points);
+                points.append(QPointF(xs.at(i), ys.at(i))); // NaN: a gap in the curve
+            curve->setPoints(points);
         }
         curve->attach(this);
         m_overlayCurves.append(curve);

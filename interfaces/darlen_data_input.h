@@ -27,6 +27,11 @@ struct LoggerFileInfo
     QChar separator;          // tab, ';' or ','; null for a single channel
     /// Number of leading comment lines ('#').
     int commentLines = 0;     // leading '#' lines
+    QStringList units;        // one per channel from the units line; empty without one
+    int timeColumn = -1;      // index of the channel that holds the time; -1: none
+    int metadataLines = 0;    // leading quoted metadata lines
+    int firstDataLine = 0;    // 0-based line number of the first data line
+    bool latin1 = false;      // text decoded as Latin-1 (the bytes are not UTF-8)
 };
 
 /// Recogniser of logger files: text as the data loggers at test cells and on

@@ -1,22 +1,44 @@
 // Recognises a logger file from its first lines and reports its channels.
 //
-// Accepted layout (UTF-8 throughout, LF or CRLF line ends):
-//   [BOM] {"#" comment line} header line, data line [, more lines ...]
-// The header separator is whichever of tab, ';' and ',' comes first in the
-// header line; without any of them the file has a single channel and the
-// reported separator is a null QChar. Names are trimmed and lose one pair of
-// surrounding double quotes; quotes do not protect a separator. The first
-// data line needs one field per channel, each a decimal number in C notation
-// ([+-] digits [. digits] [e[+-]digits], also ".5" and "5.") with optional
-// blanks around it; "nan", "inf" and hexadecimal forms are not numbers here.
-// Lines after the first data line are not judged, except that all bytes
-// read must be NUL-free valid UTF-8 (a cut prefix may end inside a
-// character). A file is read up to the end of its first data line, but at
-// least its first 4 KiB and at most MaxPrefixBytes.
-//
-// Every step is a forward scan over at most MaxPrefixBytes, so the
-// recogniser is linear in the prefix and never reads past it.
+// Accepted layout, as the loggers at test cells and on vehicles write it:
+//   [BOM] {"#" comment line | quoted metadata line}
+//   header line, [units line,] data line [, more lines ...]
+// - Text is UTF-8 (a leading BOM is dropped), or Latin-1 when the lines up
+//   to the end of the first data line are not valid UTF-8. Lines end in LF
+//   or CRLF. A NUL byte or any other control character than tab, CR and LF
+//   anywhere in the bytes read marks the file as binary.
+// - A comment line starts with '#'. A metadata line starts with '"' and has
+//   no tab, ';' or ',' outside double quotes; so a header of one quoted
+//   name is metadata, not a header.
+// - The header separator is whichever of tab, ';' and ',' comes first in
+//   the header line outside double quotes; without any of them the file has
+//   one channel and the reported separator is a null QChar. A field whose
+//   first non-blank character is '"' runs to the closing quote ("" inside
+//   is one quote) and may hold the separator. Names are trimmed and lose one
+//   pair of surrounding quotes; no name may be empty or blank. A header
+//   longer than MaxHeaderBytes is refused.
+// - A field is empty when it holds nothing but blanks. A field counts as a
+//   value when it is a number (C notation, or with a decimal comma when the
+//   separator is ';' or tab) or a time stamp (ISO 8601 date and time, or a
+//   clock time); see logger_values.h. A quoted field, "nan", "inf", a hex
+//   value like 0x1F or a date alone is other text.
+// - The line after the header must have one field per channel. When none
+//   of its fields is a value and at least one is not empty, it is the units
+//   line (units trimmed and unquoted like names), and the data line follows
+//   it with one field per channel again.
+// - The first data line needs a non-empty field (a line of empty fields is
+//   refused) and more than half of its non-empty fields must be values.
+//   Lines after it are not judged, except for binary bytes.
+// - The time column is the first channel whose name says time (Time, Zeit,
+//   t, timestamp, ..., a unit in brackets or after '/' aside) or whose value
+//   in the first data line is a time stamp; -1 without one.
+// A file is read up to the end of its first data line, but at least its
+// first 4 KiB and at most MaxPrefixBytes. Every step is a forward scan over
+// the bytes read, so the recogniser is linear in the prefix.
 #include <interfaces/darlen_data_input.h>
+
+#include "logger_text.h"
+#include "logger_values.h"
 
 #include <QFile>
 
@@ -25,225 +47,219 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
+
+using namespace logger_text;
 
 namespace {
 
-enum class Utf8 { Valid, Invalid, Truncated };
+enum class Verdict { Accepted, Refused, NeedMore };
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-// Truncated: valid up to a sequence that the end of the bytes cuts short.
-Utf8 checkUtf8(const unsigned char *p, size_t n)
+struct Field
 {
-    size_t i = 0;
-    while (i < n) {
-        // Logger text is nearly all ASCII: skip it eight bytes at a time.
-        if (i + 8 <= n) {
-            quint64 word;
-            std::memcpy(&word, p + i, sizeof word);
-            if ((word & Q_UINT64_C(0x8080808080808080)) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t len = 0;
-        unsigned char lo = 0x80;
-        unsigned char hi = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            len = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            len = 3;
-            if (c == 0xE0)
-                lo = 0xA0; // overlong
-            else if (c == 0xED)
-                hi = 0x9F; // surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            len = 4;
-            if (c == 0xF0)
-                lo = 0x90; // overlong
-            else if (c == 0xF4)
-                hi = 0x8F; // above U+10FFFF
-        } else {
-            return Utf8::Invalid;
-        }
-        for (size_t k = 1; k < len; ++k) {
-            if (i + k >= n)
-                return Utf8::Truncated;
-            const unsigned char b = p[i + k];
-            if (b < lo || b > hi)
-                return Utf8::Invalid;
-            lo = 0x80;
-            hi = 0xBF;
-        }
-        i += len;
-    }
-    return Utf8::Valid;
-}
-
-struct Line
-{
-    const char *begin = nullptr;
-    const char *end = nullptr; // without the line end
-    bool complete = false;     // ended by a line break, or by the end of the whole file
+    const char *begin;
+    const char *end;
 };
 
-// The line starting at *pos; false when no bytes are left.
-bool nextLine(const char *data, size_t size, bool wholeFile, size_t *pos, Line *line)
+// Splits line into at most want fields; false when it holds another count.
+bool splitLine(const Line &line, char separator, int want, std::vector<Field> *fields)
 {
-    if (*pos >= size)
-        return false;
-    const char *begin = data + *pos;
-    const size_t left = size - *pos;
-    const char *lf = static_cast<const char *>(std::memchr(begin, '\n', left));
-    line->begin = begin;
-    if (lf) {
-        line->end = (lf > begin && lf[-1] == '\r') ? lf - 1 : lf;
-        line->complete = true;
-        *pos = static_cast<size_t>(lf - data) + 1;
-    } else {
-        line->end = begin + left;
-        if (left > 0 && line->end[-1] == '\r')
-            --line->end;
-        line->complete = wholeFile;
-        *pos = size;
+    fields->clear();
+    const char *cursor = line.begin;
+    while (cursor) {
+        if (int(fields->size()) == want)
+            return false;
+        Field f;
+        nextField(&cursor, line.end, separator, &f.begin, &f.end);
+        fields->push_back(f);
     }
-    return true;
+    return int(fields->size()) == want;
 }
 
-char separatorOf(const char *begin, const char *end)
+QString text(const char *begin, const char *end, bool latin1)
 {
-    for (const char *p = begin; p != end; ++p) {
-        if (*p == '\t' || *p == ';' || *p == ',')
-            return *p;
+    const int n = static_cast<int>(end - begin);
+    QString s = latin1 ? QString::fromLatin1(begin, n) : QString::fromUtf8(begin, n);
+    s = s.trimmed();
+    if (s.size() >= 2 && s.startsWith(QLatin1Char('"')) && s.endsWith(QLatin1Char('"')))
+        s = s.mid(1, s.size() - 2);
+    return s;
+}
+
+bool isEmptyField(const Field &f)
+{
+    const char *b = f.begin;
+    const char *e = f.end;
+    trimBlanks(&b, &e);
+    return b == e;
+}
+
+bool isValue(const Field &f, bool decimalComma)
+{
+    return logger_values::isNumber(f.begin, f.end, decimalComma)
+            || logger_values::isTimeStamp(f.begin, f.end);
+}
+
+bool nameSaysTime(const QString &name)
+{
+    static const char *const timeNames[] = {
+        "t", "time", "zeit", "timestamp", "time stamp", "time_stamp", "zeitstempel",
+        "datetime", "date time", "date/time", "date_time", "uhrzeit", "datum/uhrzeit",
+        "datum uhrzeit", "datum_uhrzeit", "elapsed time", "relative time"};
+    const QString lower = name.toLower();
+    QStringList forms{lower};
+    // "Time [s]", "Zeit (s)", "t/s": the unit does not change what it is.
+    for (const char mark : {'[', '(', '/'}) {
+        const int unit = lower.indexOf(QLatin1Char(mark));
+        if (unit > 0)
+            forms << lower.left(unit).trimmed();
     }
-    return 0;
-}
-
-// The next field of [*cursor, end) up to separator (0: the rest); moves past it.
-void nextField(const char **cursor, const char *end, char separator, const char **fieldEnd)
-{
-    const char *p = *cursor;
-    const char *stop = separator
-            ? static_cast<const char *>(std::memchr(p, separator, static_cast<size_t>(end - p)))
-            : nullptr;
-    *fieldEnd = stop ? stop : end;
-    *cursor = stop ? stop + 1 : nullptr; // null: that was the last field
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isCNumber(const char *p, const char *end)
-{
-    while (p != end && isBlank(*p))
-        ++p;
-    while (end != p && isBlank(end[-1]))
-        --end;
-    if (p != end && (*p == '+' || *p == '-'))
-        ++p;
-    int digits = 0;
-    while (p != end && isDigit(*p)) {
-        ++p;
-        ++digits;
-    }
-    if (p != end && *p == '.') {
-        ++p;
-        while (p != end && isDigit(*p)) {
-            ++p;
-            ++digits;
+    for (const QString &form : forms) {
+        for (const char *t : timeNames) {
+            if (form == QLatin1String(t))
+                return true;
         }
-    }
-    if (digits == 0)
-        return false;
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        ++p;
-        if (p != end && (*p == '+' || *p == '-'))
-            ++p;
-        if (p == end || !isDigit(*p))
-            return false;
-        while (p != end && isDigit(*p))
-            ++p;
-    }
-    return p == end;
-}
-
-QString channelName(const char *begin, const char *end)
-{
-    QString name = QString::fromUtf8(begin, static_cast<int>(end - begin)).trimmed();
-    if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
-        name = name.mid(1, name.size() - 2);
-    return name;
-}
-
-// True when bytes hold the line end of the first data line: what the
-// recogniser must see before it can judge the file.
-bool holdsFirstDataLine(const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    const size_t size = static_cast<size_t>(bytes.size());
-    size_t pos = (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) ? 3 : 0;
-    bool headerSeen = false;
-    while (pos < size) {
-        const bool comment = !headerSeen && data[pos] == '#';
-        const void *lf = std::memchr(data + pos, '\n', size - pos);
-        if (!lf)
-            return false;
-        if (headerSeen)
-            return true;
-        headerSeen = !comment;
-        pos = static_cast<size_t>(static_cast<const char *>(lf) - data) + 1;
     }
     return false;
 }
 
-// Reads from the start of the file until the first data line is complete,
-// in blocks that double from FirstBlockBytes, never more than
-// MaxPrefixBytes (plus one byte that tells whether the file goes on). A log
-// of any size therefore costs about one page when its first lines are short,
-// while the first block still exposes binary content early in the file.
-bool readPrefix(int fd, QByteArray *prefix, bool *wholeFile)
+Verdict judge(const char *data, size_t size, bool wholeFile, LoggerFileInfo *info)
+{
+    if (size == 0)
+        return wholeFile ? Verdict::Refused : Verdict::NeedMore;
+    if (hasBinaryBytes(data, size))
+        return Verdict::Refused;
+    // Not judged yet: the rest of the file decides, or the verdict is final.
+    const Verdict cut = wholeFile ? Verdict::Refused : Verdict::NeedMore;
+
+    size_t pos = (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) ? 3 : 0;
+    Line line;
+    int commentLines = 0;
+    int metadataLines = 0;
+    for (;;) {
+        if (!nextLine(data, size, wholeFile, &pos, &line))
+            return cut;
+        const bool comment = line.begin != line.end && *line.begin == '#';
+        const bool quoted = line.begin != line.end && *line.begin == '"';
+        if (!line.complete) {
+            // A header cannot grow shorter: past the limit it is refused now.
+            return !comment && !quoted && line.end - line.begin > DarlenDataInput::MaxHeaderBytes
+                    ? Verdict::Refused
+                    : cut;
+        }
+        if (comment) {
+            ++commentLines;
+        } else if (quoted && !findSeparator(line.begin, line.end)) {
+            ++metadataLines;
+        } else {
+            break;
+        }
+    }
+    if (line.end - line.begin > DarlenDataInput::MaxHeaderBytes)
+        return Verdict::Refused;
+
+    const char separator = findSeparator(line.begin, line.end);
+    std::vector<Field> nameFields;
+    splitLine(line, separator, int(line.end - line.begin) + 1, &nameFields);
+    for (const Field &f : nameFields) {
+        if (isEmptyField(f))
+            return Verdict::Refused;
+    }
+    const int channels = int(nameFields.size());
+    const bool decimalComma = separator == ';' || separator == '\t';
+
+    int firstDataLine = commentLines + metadataLines + 1;
+    std::vector<Field> fields;
+    std::vector<Field> unitFields;
+    int values = 0;
+    int nonEmpty = 0;
+    for (int candidate = 0; candidate < 2; ++candidate) {
+        if (!nextLine(data, size, wholeFile, &pos, &line) || !line.complete)
+            return cut;
+        if (!splitLine(line, separator, channels, &fields))
+            return Verdict::Refused;
+        values = 0;
+        nonEmpty = 0;
+        for (const Field &f : fields) {
+            if (isEmptyField(f))
+                continue;
+            ++nonEmpty;
+            if (isValue(f, decimalComma))
+                ++values;
+        }
+        if (candidate == 1 || values > 0 || nonEmpty == 0)
+            break;
+        unitFields.swap(fields);
+        ++firstDataLine;
+    }
+    if (nonEmpty == 0 || 2 * values <= nonEmpty)
+        return Verdict::Refused;
+
+    // The lines judged decide the encoding, so that a file reads the same
+    // whatever follows its first data line.
+    const bool latin1 = checkUtf8(data, size_t(line.end - data)) != Utf8::Valid;
+    QStringList names;
+    for (const Field &f : nameFields) {
+        const QString name = text(f.begin, f.end, latin1);
+        if (name.trimmed().isEmpty())
+            return Verdict::Refused; // blank beyond ASCII, or a quoted blank
+        names.append(name);
+    }
+    QStringList units;
+    for (const Field &f : unitFields)
+        units.append(text(f.begin, f.end, latin1));
+
+    if (info) {
+        int timeColumn = -1;
+        for (int i = 0; i < channels && timeColumn < 0; ++i) {
+            if (nameSaysTime(names.at(i))
+                || logger_values::isTimeStamp(fields[size_t(i)].begin, fields[size_t(i)].end))
+                timeColumn = i;
+        }
+        info->channelNames = names;
+        info->separator = separator ? QChar::fromLatin1(separator) : QChar();
+        info->commentLines = commentLines;
+        info->units = units;
+        info->timeColumn = timeColumn;
+        info->metadataLines = metadataLines;
+        info->firstDataLine = firstDataLine;
+        info->latin1 = latin1;
+    }
+    return Verdict::Accepted;
+}
+
+// Reads from the start of the file until the recogniser can judge it, in
+// blocks that double from FirstBlockBytes, never more than MaxPrefixBytes
+// (plus one byte that tells whether the file goes on). A log of any size
+// therefore costs about one page when its first lines are short, while the
+// first block still exposes binary content early in the file.
+Verdict readAndJudge(int fd, LoggerFileInfo *info)
 {
     const int FirstBlockBytes = 4096;
     const int limit = DarlenDataInput::MaxPrefixBytes + 1;
+    QByteArray prefix;
     int want = FirstBlockBytes;
     int got = 0;
     for (;;) {
-        prefix->resize(want);
+        prefix.resize(want);
         while (got < want) {
-            const ssize_t n = ::read(fd, prefix->data() + got, static_cast<size_t>(want - got));
+            const ssize_t n = ::read(fd, prefix.data() + got, static_cast<size_t>(want - got));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
-                return false;
+                return Verdict::Refused;
             if (n == 0)
                 break;
             got += static_cast<int>(n);
         }
-        prefix->truncate(got);
-        if (got < want) {
-            *wholeFile = true;
-            return true;
-        }
-        if (got == limit) {
-            prefix->truncate(DarlenDataInput::MaxPrefixBytes);
-            *wholeFile = false;
-            return true;
-        }
-        if (holdsFirstDataLine(*prefix)) {
-            *wholeFile = false;
-            return true;
-        }
+        const bool wholeFile = got < want;
+        prefix.truncate(qMin(got, int(DarlenDataInput::MaxPrefixBytes)));
+        const Verdict verdict =
+                judge(prefix.constData(), size_t(prefix.size()), wholeFile, info);
+        if (verdict != Verdict::NeedMore)
+            return verdict;
+        if (wholeFile || got == limit)
+            return Verdict::Refused;
         want = qMin(want * 2, limit);
     }
 }
@@ -253,65 +269,8 @@ bool readPrefix(int fd, QByteArray *prefix, bool *wholeFile)
 bool DarlenDataInput::parseLoggerHeader(const QByteArray &prefix, bool wholeFile,
                                         LoggerFileInfo *info)
 {
-    const char *data = prefix.constData();
-    const size_t size = static_cast<size_t>(prefix.size());
-    if (size == 0 || std::memchr(data, '\0', size))
-        return false;
-    const Utf8 encoding = checkUtf8(reinterpret_cast<const unsigned char *>(data), size);
-    if (encoding == Utf8::Invalid || (encoding == Utf8::Truncated && wholeFile))
-        return false;
-
-    size_t pos = 0;
-    if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
-        pos = 3;
-
-    Line line;
-    int commentLines = 0;
-    bool haveLine = nextLine(data, size, wholeFile, &pos, &line);
-    while (haveLine && line.begin != line.end && *line.begin == '#') {
-        if (!line.complete)
-            return false;
-        ++commentLines;
-        haveLine = nextLine(data, size, wholeFile, &pos, &line);
-    }
-    // The header must be complete: a data line has to follow it.
-    if (!haveLine || !line.complete || line.end - line.begin > MaxHeaderBytes)
-        return false;
-
-    const char separator = separatorOf(line.begin, line.end);
-    QStringList names;
-    const char *cursor = line.begin;
-    while (cursor) {
-        const char *fieldEnd = nullptr;
-        const char *fieldBegin = cursor;
-        nextField(&cursor, line.end, separator, &fieldEnd);
-        const QString name = channelName(fieldBegin, fieldEnd);
-        if (name.trimmed().isEmpty())
-            return false;
-        names.append(name);
-    }
-
-    // The first data line, judged only when the prefix holds all of it.
-    if (!nextLine(data, size, wholeFile, &pos, &line) || !line.complete)
-        return false;
-    int fields = 0;
-    cursor = line.begin;
-    while (cursor) {
-        const char *fieldEnd = nullptr;
-        const char *fieldBegin = cursor;
-        nextField(&cursor, line.end, separator, &fieldEnd);
-        if (++fields > names.size() || !isCNumber(fieldBegin, fieldEnd))
-            return false;
-    }
-    if (fields != names.size())
-        return false;
-
-    if (info) {
-        info->channelNames = names;
-        info->separator = separator ? QChar::fromLatin1(separator) : QChar();
-        info->commentLines = commentLines;
-    }
-    return true;
+    return judge(prefix.constData(), size_t(prefix.size()), wholeFile, info)
+            == Verdict::Accepted;
 }
 
 LoggerFileInfo *DarlenDataInput::getLoggerFileInfo(const QString &path)
@@ -331,15 +290,10 @@ LoggerFileInfo *DarlenDataInput::getLoggerFileInfo(const QString &path)
         ::close(fd);
         return nullptr;
     }
-    bool wholeFile = false;
-    QByteArray prefix;
-    const bool readOk = readPrefix(fd, &prefix, &wholeFile);
-    ::close(fd);
-    if (!readOk)
-        return nullptr;
-
     LoggerFileInfo info;
-    if (!parseLoggerHeader(prefix, wholeFile, &info))
+    const Verdict verdict = readAndJudge(fd, &info);
+    ::close(fd);
+    if (verdict != Verdict::Accepted)
         return nullptr;
     info.filePath = path;
     record = info;

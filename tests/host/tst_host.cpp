@@ -22,6 +22,7 @@
 
 #include "elided_text_label.h"
 #include "host_files.h"
+#include "overlay_curve.h"
 #include "plot_host_window.h"
 #include "stipple.h"
 #include "support/dialog_access.h"
@@ -427,13 +428,22 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("rows");
         QTest::addColumn<double>("firstN2");
-        QTest::newRow("sample") << QByteArray() << true << 401 << 9028.8;
+        QTest::addColumn<double>("secondTime");
+        QTest::newRow("sample") << QByteArray() << true << 401 << 9028.8 << 0.3;
         QTest::newRow("semicolons, CRLF, comment")
-            << QByteArray("# rig 3\r\nTime;N2_Speed\r\n0;100.5\r\n0.1;101\r\n") << true << 2 << 100.5;
+            << QByteArray("# rig 3\r\nTime;N2_Speed\r\n0;100.5\r\n0.1;101\r\n") << true << 2 << 100.5 << 0.1;
         QTest::newRow("stops at a ragged line")
-            << QByteArray("Time\tN2_Speed\n0\t1\n1\t2\n2\n3\t4\n") << true << 2 << 1.0;
-        QTest::newRow("header only") << QByteArray("Time,N2_Speed\n") << false << 0 << 0.0;
-        QTest::newRow("binary") << QByteArray("\x01\x02\x00\x03", 4) << false << 0 << 0.0;
+            << QByteArray("Time\tN2_Speed\n0\t1\n1\t2\n2\n3\t4\n") << true << 2 << 1.0 << 1.0;
+        QTest::newRow("metadata, units, decimal comma")
+            << QByteArray("\"Pr\xFC""fstand 3\"\nTime;N2_Speed\ns;1/min\n0;1,5\n0,5;2\n") << true << 2
+            << 1.5 << 0.5;
+        QTest::newRow("ISO time stamps: seconds from the first")
+            << QByteArray("Time,N2_Speed\n2026-03-12T23:59:59.5+01:00,7\n2026-03-12T23:00:01Z,8\n")
+            << true << 2 << 7.0 << 1.5;
+        QTest::newRow("clock times past midnight")
+            << QByteArray("Time\tN2_Speed\n23:59:59\t3\n00:00:02,5\t4\n") << true << 2 << 3.0 << 3.5;
+        QTest::newRow("header only") << QByteArray("Time,N2_Speed\n") << false << 0 << 0.0 << 0.0;
+        QTest::newRow("binary") << QByteArray("\x01\x02\x00\x03", 4) << false << 0 << 0.0 << 0.0;
     }
     void loggerSeries()
     {
@@ -457,7 +467,45 @@ private slots:
         }
         QTEST(series.column(QStringLiteral("N2_Speed")).value(0), "firstN2");
         QCOMPARE(series.column(QStringLiteral("Time")).size(), rows);
+        QTEST(series.column(QStringLiteral("Time")).value(1), "secondTime");
         QVERIFY(series.column(QStringLiteral("Nope")).isEmpty());
+    }
+
+    // A decimal-comma export where a channel did not answer: the overlay
+    // curve stops at the empty cell instead of dropping to zero.
+    void overlayGapFromDecimalCommaFile()
+    {
+        std::unique_ptr<PlotHostWindow> w = sampleWindow();
+        QVERIFY(w);
+        const QString path = m_dir.filePath(QStringLiteral("cell3_de.csv"));
+        QVERIFY(writeFile(path, "\"Pr\xFC""fstand 3\"\r\nZeit;N2_Speed;\xD6l\r\ns;1/min;\xB0""C\r\n"
+                                "0,0;9028,8;80\r\n0,5;9100,25;81\r\n1,0;;82\r\n"
+                                "1,5;9300;83\r\n2,0;9350,5;84\r\n"));
+        auto *screen = new Plot_Screen_Info;
+        QVERIFY(screen->fromJson(w->screen()->toJson()));
+        Plot_Axis_Info &graph = screen->plotAxisInfo[0];
+        graph.overlayFileName = path;
+        graph.numOverlayChannels = 1;
+        graph.overlayChannels[0].xVarName = QStringLiteral("Zeit");
+        graph.overlayChannels[0].yVarName = QStringLiteral("N2_Speed");
+        w->takeAppliedScreen(screen);
+
+        QCOMPARE(w->graph(0)->overlayCurveCount(), 1);
+        auto *curve = dynamic_cast<OverlayCurve *>(w->graph(0)->overlayCurve(0));
+        QVERIFY(curve);
+        const QVector<QPointF> expected{{0.0, 9028.8}, {0.5, 9100.25}, {1.0, qQNaN()},
+                                        {1.5, 9300.0}, {2.0, 9350.5}};
+        QCOMPARE(int(curve->dataSize()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(curve->sample(i).x(), expected.at(i).x());
+            if (qIsNaN(expected.at(i).y()))
+                QVERIFY2(qIsNaN(curve->sample(i).y()), qPrintable(QString::number(curve->sample(i).y())));
+            else
+                QCOMPARE(curve->sample(i).y(), expected.at(i).y());
+        }
+        const QVector<QPair<int, int>> runs{{0, 1}, {3, 4}};
+        QCOMPARE(curve->segments(), runs);
+        QCOMPARE(curve->boundingRect(), QRectF(QPointF(0.0, 9028.8), QPointF(2.0, 9350.5)));
     }
 
     void sampleHistory_data()
