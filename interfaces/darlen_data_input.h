@@ -27,11 +27,21 @@ struct LoggerFileInfo
     QChar separator;          // tab, ';' or ','; null for a single channel
     /// Number of leading comment lines ('#').
     int commentLines = 0;     // leading '#' lines
-    QStringList units;        // one per channel from the units line; empty without one
-    int timeColumn = -1;      // index of the channel that holds the time; -1: none
-    int metadataLines = 0;    // leading quoted metadata lines
-    int firstDataLine = 0;    // 0-based line number of the first data line
-    bool latin1 = false;      // text decoded as Latin-1 (the bytes are not UTF-8)
+    /// The units of the channels, one per channel in file order, from the
+    /// units line below the header; empty when the file has none.
+    QStringList units;
+    /// Index in channelNames of the column that holds the time: the first
+    /// whose name says so (such as "Time", "Zeit", "timestamp") or whose
+    /// first value is a time stamp; -1 when no column does.
+    int timeColumn = -1;
+    /// Number of leading quoted metadata lines.
+    int metadataLines = 0;
+    /// Line number (counted from 0) of the first data line, so that a host
+    /// reading the values skips comments, metadata, header and units.
+    int firstDataLine = 0;
+    /// Whether the text was decoded as Latin-1 because its bytes are not
+    /// UTF-8.
+    bool latin1 = false;
 };
 
 /// Recogniser of logger files: text as the data loggers at test cells and on
