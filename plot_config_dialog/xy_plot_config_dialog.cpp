@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
+#include <QPointer>
 #include <QMetaType>
 #include <QPushButton>
 #include <QStyle>
@@ -263,9 +264,13 @@ bool XY_Plot_Config_Dialog::applyPressed()
 
 void XY_Plot_Config_Dialog::okPressed()
 {
-    if (applyPressed()) {
+    // A receiver may delete the dialog in its slot; nothing of it is
+    // touched after that.
+    const QPointer<XY_Plot_Config_Dialog> alive(this);
+    if (applyPressed() && alive) {
         emit okPressedSignal();
-        hide();
+        if (alive)
+            hide();
     }
 }
 

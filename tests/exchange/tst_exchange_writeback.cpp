@@ -387,6 +387,37 @@ private slots:
         loadValid();
     }
 
+    // A host may delete the dialog in the slot of either signal of OK.
+    void deletedByItsReceiver_data()
+    {
+        QTest::addColumn<bool>("onApply");
+        QTest::newRow("on apply") << true;
+        QTest::newRow("on ok") << false;
+    }
+    void deletedByItsReceiver()
+    {
+        QFETCH(bool, onApply);
+        QTest::qWait(600); // past the window in which a second Apply is skipped
+        auto info = makeInfo(1);
+        info->plotAxisInfo[0].numVarChannels = 1;
+        info->plotAxisInfo[0].varChannels[0].xVarName = QStringLiteral("AIR");
+        info->plotAxisInfo[0].varChannels[0].yVarName = QStringLiteral("OIL");
+        QPointer<XY_Plot_Config_Dialog> doomed = makeDialog().release();
+        load(*doomed, *info);
+        Plot_Screen_Info *received = nullptr;
+        connect(doomed.data(), &XY_Plot_Config_Dialog::applyPressedSignal, this,
+                [&](Plot_Screen_Info *applied) {
+                    received = applied;
+                    if (onApply)
+                        delete doomed.data();
+                });
+        connect(doomed.data(), &XY_Plot_Config_Dialog::okPressedSignal, this, [&] { delete doomed.data(); });
+        A::okPressed(*doomed);
+        QVERIFY(doomed.isNull());
+        QVERIFY(received);
+        delete received;
+    }
+
 private:
     Ui_Plot_Config_Dialog *ui() { return A::ui(*dialog); }
     Plot_Screen_Info *write()
