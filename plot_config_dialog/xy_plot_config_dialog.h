@@ -139,8 +139,8 @@ public:
 signals:
     /// OK was pressed and the configuration applied (or the press came
     /// within the shared 500 ms window, when no new applyPressedSignal()
-    /// precedes it). The dialog hides itself right after emitting, so do not
-    /// delete it inside a slot connected directly: use deleteLater().
+    /// precedes it). The dialog hides itself right after emitting, unless a
+    /// slot deleted it; deleteLater() is still the gentler way to end it.
     void okPressedSignal();
     /// Apply or OK passed validation and wrote a new description of the
     /// screen from the widgets.
