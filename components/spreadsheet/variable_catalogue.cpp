@@ -1,15 +1,37 @@
 #include "variable_catalogue.h"
 
-#include <QGlobalStatic>
+#include <QApplication>
+#include <QWidget>
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace xy_cells {
 
 namespace {
 
-Q_GLOBAL_STATIC(VariableCatalogue, theCatalogue)
+VariableCatalogue *theCatalogue = nullptr;
+
+// The catalogue goes with the application, while the application can still
+// take the news: selectors, their popup lists and their finders' filters
+// hang off it, and a host may keep its dialogs past the application (or
+// never delete them). Left to the end of the process, the catalogue would
+// tell those views of its end through a gone application.
+void dropCatalogue()
+{
+    // The same holds for a picker's list or a finder's offers the user left
+    // open, and for a selector that still has the keyboard focus: deleted
+    // after the application, each would report closing or losing the focus
+    // to it.
+    while (QWidget *popup = QApplication::activePopupWidget()) {
+        if (!popup->close())
+            break;
+    }
+    if (QWidget *focus = QApplication::focusWidget())
+        focus->clearFocus();
+    delete std::exchange(theCatalogue, nullptr);
+}
 
 // First position of the sorted keys that is not below key.
 int lowerBound(const std::vector<QString> &keys, const QString &key)
@@ -99,7 +121,11 @@ int PrefixIndex::firstStartingWith(const QString &prefix) const
 
 VariableCatalogue *VariableCatalogue::instance()
 {
-    return theCatalogue();
+    if (!theCatalogue) {
+        theCatalogue = new VariableCatalogue;
+        qAddPostRoutine(dropCatalogue);
+    }
+    return theCatalogue;
 }
 
 void VariableCatalogue::setNames(const QStringList &names)

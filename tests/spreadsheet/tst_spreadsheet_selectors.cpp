@@ -7,12 +7,14 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QStringListModel>
 #include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -92,6 +94,49 @@ QString swapCase(const QString &text)
     return swapped;
 }
 
+// A host's end, run in a child process: a window with a variable table in
+// which the user opened a picker, typed into its list and into the field
+// (whose offers stay open); then the host destroys the window and the
+// application in the given order. The window is only reachable from here
+// when it is never deleted.
+QWidget *exitSceneWindow = nullptr;
+
+int runExitScene(int argc, char **argv, const QByteArray &order)
+{
+    auto *app = new QApplication(argc, argv);
+    ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("SIG_%1"), 2000));
+    exitSceneWindow = new QWidget;
+    auto *table = new Spreadsheet(exitSceneWindow);
+    (new QVBoxLayout(exitSceneWindow))->addWidget(table);
+    table->setColumnCount(5);
+    table->setSpreadsheetKind(Spreadsheet::XYVarKind);
+    table->setRowCount(2);
+    exitSceneWindow->show();
+    auto *selector = qobject_cast<ZelVariable *>(table->cellWidget(0, 1));
+    if (!selector || !focusSelector(*selector))
+        return 2;
+    QComboBox *combo = selector->comboBox();
+    combo->showPopup();
+    QTest::keyClicks(combo->view(), QStringLiteral("SIG_12"));
+    combo->hidePopup();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("SIG_19"));
+    if (!combo->completer() || !QTest::qWaitFor([combo]() { return combo->completer()->popup()->isVisible(); }))
+        return 3;
+    // A user closes a dialog before the host winds down.
+    exitSceneWindow->hide();
+    if (order == "before") {
+        delete std::exchange(exitSceneWindow, nullptr);
+        delete app;
+    } else if (order == "after") {
+        delete app;
+        delete std::exchange(exitSceneWindow, nullptr);
+    } else {
+        delete app;
+    }
+    return 0;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Scene)
@@ -116,6 +161,8 @@ private slots:
     void nonFirstMatchesAreNotIndexed();
     void noInvalidIndexQuestions_data();
     void noInvalidIndexQuestions();
+    void exitIsClean_data();
+    void exitIsClean();
 };
 
 void TestSpreadsheetSelectors::cleanup()
@@ -429,5 +476,35 @@ void TestSpreadsheetSelectors::noInvalidIndexQuestions()
     QVERIFY2(CheckIndexRecorder::messages().isEmpty(), qPrintable(CheckIndexRecorder::messages().join('\n')));
 }
 
-QTEST_MAIN(TestSpreadsheetSelectors)
+void TestSpreadsheetSelectors::exitIsClean_data()
+{
+    QTest::addColumn<QString>("order");
+    QTest::newRow("window deleted before the application") << QStringLiteral("before");
+    QTest::newRow("window deleted after the application") << QStringLiteral("after");
+    QTest::newRow("window never deleted") << QStringLiteral("never");
+}
+
+void TestSpreadsheetSelectors::exitIsClean()
+{
+    QFETCH(QString, order);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--exit-scene"), order});
+    QVERIFY(child.waitForFinished(120000));
+    const QByteArray output = child.readAll();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit, output.constData());
+    QVERIFY2(child.exitCode() == 0, output.constData());
+}
+
+// The exit scenes run in a child process of this very executable.
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--exit-scene") == 0)
+        return runExitScene(argc, argv, argv[2]);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestSpreadsheetSelectors test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_spreadsheet_selectors.moc"
