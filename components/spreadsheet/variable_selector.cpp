@@ -43,8 +43,17 @@ public:
     }
 
 protected:
-    // Lay the list out without measuring every name.
-    void preparePopup(QAbstractItemView *list) override { tuneList(qobject_cast<QListView *>(list)); }
+    // Lay the list out without measuring every name. The picker's list is
+    // laid out whole when it opens, not in batches, so that it can show
+    // the current choice at once however far down the catalogue it is; with
+    // uniform item sizes that is arithmetic, not text measurement.
+    void preparePopup(QAbstractItemView *list) override
+    {
+        if (auto *names = qobject_cast<QListView *>(list)) {
+            tuneList(names);
+            names->setLayoutMode(QListView::SinglePass);
+        }
+    }
 
     void focusInEvent(QFocusEvent *event) override
     {

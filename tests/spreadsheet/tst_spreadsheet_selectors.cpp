@@ -161,6 +161,8 @@ private slots:
     void nonFirstMatchesAreNotIndexed();
     void noInvalidIndexQuestions_data();
     void noInvalidIndexQuestions();
+    void pickerOpensAtChoice_data();
+    void pickerOpensAtChoice();
     void exitIsClean_data();
     void exitIsClean();
 };
@@ -474,6 +476,35 @@ void TestSpreadsheetSelectors::noInvalidIndexQuestions()
         return;
     }
     QVERIFY2(CheckIndexRecorder::messages().isEmpty(), qPrintable(CheckIndexRecorder::messages().join('\n')));
+}
+
+void TestSpreadsheetSelectors::pickerOpensAtChoice_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::newRow("far down a large catalogue") << 1000;
+    QTest::newRow("last entry") << 49999;
+    QTest::newRow("first entry") << 0;
+}
+
+void TestSpreadsheetSelectors::pickerOpensAtChoice()
+{
+    QFETCH(int, choice);
+    ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("CELL4.ENGINE.CHANNEL_%1"), 50000));
+    ZelVariable selector;
+    QComboBox *combo = selector.comboBox();
+    combo->setCurrentIndex(choice);
+    QVERIFY(focusSelector(selector));
+    combo->showPopup();
+    QAbstractItemView *list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    const QModelIndex current = list->model()->index(choice, 0);
+    QCOMPARE(list->currentIndex(), current);
+    QVERIFY(list->selectionModel()->isSelected(current));
+    const QRect shown = list->visualRect(current);
+    const QRect area = list->viewport()->rect();
+    QVERIFY2(shown.isValid() && shown.top() >= area.top() && shown.bottom() <= area.bottom(),
+             qPrintable(QStringLiteral("entry at y %1 of %2").arg(shown.y()).arg(area.height())));
+    combo->hidePopup();
 }
 
 void TestSpreadsheetSelectors::exitIsClean_data()
