@@ -130,11 +130,20 @@ VariableCatalogue *VariableCatalogue::instance()
 
 void VariableCatalogue::setNames(const QStringList &names)
 {
-    beginResetModel();
+    beginResetModel(); // the selectors hand in their choices
     m_names = names;
     m_index[0].reset();
     m_index[1].reset();
-    endResetModel();
+    int missing = m_kept.size();
+    for (int row = 0; missing > 0 && row < m_names.size(); ++row) {
+        const auto kept = m_kept.find(m_names.at(row));
+        if (kept != m_kept.end() && *kept < 0) {
+            *kept = row;
+            --missing;
+        }
+    }
+    endResetModel(); // and take them back
+    m_kept.clear();
 }
 
 int VariableCatalogue::firstStartingWith(const QString &prefix, Qt::CaseSensitivity cs) const

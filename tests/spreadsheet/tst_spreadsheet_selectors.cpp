@@ -150,7 +150,8 @@ private slots:
     void catalogueModelIsSound();
     void selectorsShareOneModel();
     void newSelectorChoosesNothing();
-    void replacingCatalogueDropsChoices();
+    void newCatalogueKeepsChoicesByName_data();
+    void newCatalogueKeepsChoicesByName();
     void textFollowsChoice_data();
     void textFollowsChoice();
     void typedText_data();
@@ -217,30 +218,51 @@ void TestSpreadsheetSelectors::newSelectorChoosesNothing()
     QCOMPARE(selector.comboBox()->currentText(), QString());
 }
 
-void TestSpreadsheetSelectors::replacingCatalogueDropsChoices()
+void TestSpreadsheetSelectors::newCatalogueKeepsChoicesByName_data()
 {
-    ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("OLD_%1"), 10));
-    ZelVariable first;
-    ZelVariable second;
-    first.comboBox()->setCurrentIndex(3);
-    second.comboBox()->setCurrentIndex(9);
+    const QStringList old = numberedNames(QStringLiteral("OLD_%1"), 10);
+    QStringList gone = old;
+    gone.removeAll(QStringLiteral("OLD_3"));
+    QTest::addColumn<QStringList>("fresh");
+    QTest::newRow("one more channel in front") << (QStringList{QStringLiteral("NEW")} + old);
+    QTest::newRow("a chosen name gone") << gone;
+    QTest::newRow("every name new") << QStringList{QStringLiteral("NEW_A"), QStringLiteral("NEW_B")};
+    QTest::newRow("emptied") << QStringList();
+}
 
-    const QStringList fresh{QStringLiteral("NEW_A"), QStringLiteral("NEW_B")};
+// Each selector keeps its choice by name where the name is still offered;
+// the others have none, also when the old names come back.
+void TestSpreadsheetSelectors::newCatalogueKeepsChoicesByName()
+{
+    QFETCH(QStringList, fresh);
+    const QStringList old = numberedNames(QStringLiteral("OLD_%1"), 10);
+    ZelVariable::setAvailableVariables(old);
+    ZelVariable selectors[3];
+    selectors[0].comboBox()->setCurrentIndex(3);
+    selectors[1].comboBox()->setCurrentIndex(9);
+    QVERIFY(focusSelector(selectors[1])); // a type-to-find field shows the name
+
     ZelVariable::setAvailableVariables(fresh);
     QCOMPARE(ZelVariable::availableVariables(), fresh);
-    for (ZelVariable *selector : {&first, &second}) {
-        QCOMPARE(selector->comboBox()->count(), 2);
-        QCOMPARE(selector->comboBox()->currentIndex(), -1);
-        QCOMPARE(selector->comboBox()->currentText(), QString());
+    const QString chosen[3] = {QStringLiteral("OLD_3"), QStringLiteral("OLD_9"), QString()};
+    for (int i = 0; i < 3; ++i) {
+        const int row = chosen[i].isNull() ? -1 : fresh.indexOf(chosen[i]);
+        QComboBox *combo = selectors[i].comboBox();
+        QCOMPARE(combo->count(), fresh.size());
+        QCOMPARE(combo->currentIndex(), row);
+        QCOMPARE(combo->currentText(), row < 0 ? QString() : chosen[i]);
+        if (combo->lineEdit())
+            QCOMPARE(combo->lineEdit()->text(), combo->currentText());
+        // The prefix index follows the new names.
+        if (!chosen[i].isNull())
+            QCOMPARE(ZelVariable::findFirstStartingWith(chosen[i], Qt::CaseSensitive), row);
     }
-    // The index built for the old names is not used for the new ones.
-    QCOMPARE(ZelVariable::findFirstStartingWith(QStringLiteral("OLD"), Qt::CaseSensitive), -1);
-    QCOMPARE(ZelVariable::findFirstStartingWith(QStringLiteral("NEW_B"), Qt::CaseSensitive), 1);
 
-    // Filling an empty catalogue does not choose for the selectors either.
-    ZelVariable::setAvailableVariables(QStringList());
-    ZelVariable::setAvailableVariables(fresh);
-    QCOMPARE(first.comboBox()->currentIndex(), -1);
+    ZelVariable::setAvailableVariables(old);
+    for (int i = 0; i < 3; ++i) {
+        const bool kept = !chosen[i].isNull() && fresh.contains(chosen[i]);
+        QCOMPARE(selectors[i].comboBox()->currentText(), kept ? chosen[i] : QString());
+    }
 }
 
 void TestSpreadsheetSelectors::textFollowsChoice_data()
