@@ -3,6 +3,10 @@
 // last cell.
 #include <QApplication>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTab>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <memory>
@@ -163,6 +167,45 @@ private slots:
                          qPrintable(QStringLiteral("%1: cell %2,%3 after %4,%5").arg(name).arg(now.row)
                                         .arg(now.column).arg(before.row).arg(before.column)));
             }
+        }
+    }
+
+    // The graph tabs on the left read whole at the dialog's size and larger:
+    // the room the style leaves a tab's label holds its text.
+    void graphTabLabelsFit_data()
+    {
+        QTest::addColumn<QString>("tabs");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("graph pages, form size") << "plotConfigTabs" << QSize();
+        QTest::newRow("axes pages, form size") << "axesConfigTabs" << QSize();
+        QTest::newRow("graph pages, larger") << "plotConfigTabs" << QSize(1200, 800);
+    }
+
+    void graphTabLabelsFit()
+    {
+        QFETCH(QString, tabs);
+        QFETCH(QSize, size);
+        auto host = makeHost();
+        Dialog dialog(host.get(), nullptr, false);
+        if (size.isValid())
+            dialog.resize(size);
+        dialog.show(host.get(), QBitArray(8), QBitArray(8),
+                    tabs == "axesConfigTabs" ? Dialog::AxesArea : Dialog::PlotArea, 0, false);
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *bar = dialog.findChild<QTabWidget *>(tabs)->findChild<QTabBar *>();
+        QVERIFY(bar && bar->isVisible());
+        for (int i = 0; i < bar->count(); ++i) {
+            QStyleOptionTab option;
+            option.initFrom(bar);
+            option.shape = bar->shape();
+            option.rect = bar->tabRect(i);
+            option.text = bar->tabText(i);
+            option.position = QStyleOptionTab::Middle;
+            const QRect label = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+            const int room = qMax(label.width(), label.height()); // the tabs stand on end
+            const int needed = bar->fontMetrics().horizontalAdvance(option.text);
+            QVERIFY2(needed <= room, qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3").arg(option.text)
+                                                    .arg(needed).arg(room)));
         }
     }
 };
