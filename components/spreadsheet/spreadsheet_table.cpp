@@ -417,13 +417,16 @@ struct Spreadsheet::Private : public QObject
     {
         if (!q->testAttribute(Qt::WA_SetFont))
             return;
+        // Given even where it is the font the cell has now: a font the
+        // cell only inherits gives way to the style sheet's when the cell
+        // is polished, and the cell would paint larger than it is measured.
+        // A kept cell of the overview has it already.
         const QFont font = q->font();
-        if (cell->font() != font)
-            cell->setFont(font);
-        for (QWidget *editor : cell->findChildren<QWidget *>()) {
-            if (editor->font() != font)
-                editor->setFont(font);
-        }
+        if (cell->testAttribute(Qt::WA_SetFont) && cell->font() == font)
+            return;
+        cell->setFont(font);
+        for (QWidget *editor : cell->findChildren<QWidget *>())
+            editor->setFont(font);
     }
 
     void fontChanged()

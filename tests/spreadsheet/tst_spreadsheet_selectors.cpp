@@ -162,6 +162,8 @@ private slots:
     void nonFirstMatchesAreNotIndexed();
     void noInvalidIndexQuestions_data();
     void noInvalidIndexQuestions();
+    void longNamesStayApart_data();
+    void longNamesStayApart();
     void pickerOpensAtChoice_data();
     void pickerOpensAtChoice();
     void exitIsClean_data();
@@ -498,6 +500,45 @@ void TestSpreadsheetSelectors::noInvalidIndexQuestions()
         return;
     }
     QVERIFY2(CheckIndexRecorder::messages().isEmpty(), qPrintable(CheckIndexRecorder::messages().join('\n')));
+}
+
+void TestSpreadsheetSelectors::longNamesStayApart_data()
+{
+    QTest::addColumn<bool>("selector");
+    QTest::newRow("variable selectors") << true;
+    QTest::newRow("channel combos") << false;
+}
+
+// Two names that differ only at their end, in combos too narrow for them,
+// do not look alike.
+void TestSpreadsheetSelectors::longNamesStayApart()
+{
+    QFETCH(bool, selector);
+    const QStringList names{QStringLiteral("CELL4.ENGINE.CYLINDER_HEAD_TEMPERATURE_01"),
+                            QStringLiteral("CELL4.ENGINE.CYLINDER_HEAD_TEMPERATURE_02")};
+    ZelVariable::setAvailableVariables(names);
+    QWidget page;
+    auto *layout = new QVBoxLayout(&page);
+    layout->addWidget(new QLineEdit); // takes the window's first focus
+    QComboBox *combos[2];
+    for (int i = 0; i < 2; ++i) {
+        if (selector) {
+            auto *cell = new ZelVariable;
+            combos[i] = cell->comboBox();
+            layout->addWidget(cell);
+        } else {
+            auto *cell = new ComboBoxWidget;
+            cell->setComboBoxContentsList(names);
+            combos[i] = cell->comboBox();
+            layout->addWidget(cell);
+        }
+        combos[i]->setCurrentIndex(i);
+        combos[i]->setFixedWidth(180);
+    }
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QVERIFY(combos[0]->fontMetrics().horizontalAdvance(names.at(0)) > combos[0]->width());
+    QVERIFY(combos[0]->grab().toImage() != combos[1]->grab().toImage());
 }
 
 void TestSpreadsheetSelectors::pickerOpensAtChoice_data()
