@@ -24,9 +24,12 @@ void dropCatalogue()
     // open, and for a selector that still has the keyboard focus: deleted
     // after the application, each would report closing or losing the focus
     // to it.
+    QWidget *closed = nullptr;
     while (QWidget *popup = QApplication::activePopupWidget()) {
-        if (!popup->close())
-            break;
+        if (popup == closed)
+            break; // it would not go
+        closed = popup;
+        popup->close();
     }
     if (QWidget *focus = QApplication::focusWidget())
         focus->clearFocus();
