@@ -124,7 +124,9 @@ protected:
             const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                         QStyle::SC_ComboBoxEditField, this);
             const int room = field.width() - 2 - (option.currentIcon.isNull() ? 0 : option.iconSize.width() + 4);
-            option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, room);
+            // Short names fit without laying their text out to know it.
+            if (option.currentText.size() * fontMetrics().maxWidth() > room)
+                option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, room);
         }
         painter.drawControl(QStyle::CE_ComboBoxLabel, option);
     }
