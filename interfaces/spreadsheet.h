@@ -127,6 +127,10 @@ protected:
     void updateEditorGeometries() override;
     /// Kind 9 places the cells that scrolled into view.
     void scrollContentsBy(int dx, int dy) override;
+    // Tab and Shift+Tab go through the fields of the cells, row by row and
+    // column by column, and on out of the table after its last field.
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     struct Private;

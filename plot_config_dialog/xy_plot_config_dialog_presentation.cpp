@@ -5,6 +5,37 @@
 #include "ui_xy_plot_config_dialog.h"
 
 #include <QDoubleValidator>
+#include <QProxyStyle>
+#include <QTabBar>
+
+namespace {
+
+// The graph tabs stand on the left, as long as the form's tab style sheet
+// makes them (75 px); the style's padding at either end of a tab would
+// leave "Graph 1" less than it needs and cut its first and last letters.
+// Their tab bars get a lighter padding; the form's style sheet, fonts and
+// texts stay as they are.
+class GraphTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? qMin(value, 8) : value;
+    }
+};
+
+void fitTabLabels(QTabWidget *tabs)
+{
+    auto *bar = tabs->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!bar)
+        return;
+    auto *style = new GraphTabStyle;
+    style->setParent(tabs); // outlives the tab bar, made before it
+    bar->setStyle(style);
+}
+
+} // namespace
 
 void XY_Plot_Config_Dialog::addValidatorsToFields()
 {
@@ -53,6 +84,10 @@ void XY_Plot_Config_Dialog::addToolTips()
         QStringLiteral("Set the storage period [time] for the Plot data"));
     ui->cmbDataStorageUnits->setToolTip(
         QStringLiteral("Set the storage period units for the Plot data"));
+
+    // The graph tabs' labels, which the tips go with, are read whole.
+    fitTabLabels(ui->plotConfigTabs);
+    fitTabLabels(ui->axesConfigTabs);
 
     // Tab 0 is "All", which cannot be deleted and adds nothing.
     for (int i = 1; i < ui->plotConfigTabs->count(); ++i)

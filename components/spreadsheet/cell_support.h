@@ -10,8 +10,11 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <QToolTip>
 #include <QWidget>
 
 #include <cmath>
@@ -104,6 +107,46 @@ public:
 
     QSize sizeHint() const override { return lengthHint(); }
     QSize minimumSizeHint() const override { return lengthHint(); }
+
+protected:
+    // Names that do not fit lose their middle, not their end: channel
+    // names share long stems and differ at the end, and a cut end would
+    // make the rows of a table look alike. QComboBox's own painting, with
+    // the shortened text.
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        painter.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        if (!isEditable()) {
+            const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                        QStyle::SC_ComboBoxEditField, this);
+            const int room = field.width() - 2 - (option.currentIcon.isNull() ? 0 : option.iconSize.width() + 4);
+            // Short names fit without laying their text out to know it.
+            if (option.currentText.size() * fontMetrics().maxWidth() > room)
+                option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, room);
+        }
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+
+    // A shortened name shows whole in the tool tip, unless the combo has a
+    // tip of its own.
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && !isEditable()) {
+            QStyleOptionComboBox option;
+            initStyleOption(&option);
+            const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                        QStyle::SC_ComboBoxEditField, this);
+            if (fontMetrics().horizontalAdvance(option.currentText) > field.width() - 2) {
+                QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), option.currentText, this);
+                return true;
+            }
+        }
+        return LazyPopupCombo::event(event);
+    }
 
 private:
     QSize lengthHint() const

@@ -231,6 +231,8 @@ IconButtonWidget::IconButtonWidget(QWidget *parent)
 {
     m_button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_button->setAutoRaise(true);
+    // A field like the others of a row: reached by Tab and by click.
+    m_button->setFocusPolicy(Qt::StrongFocus);
     showAxisSide(m_button, m_left);
     xy_cells::cellLayout(this)->addWidget(m_button);
     setFocusProxy(m_button);

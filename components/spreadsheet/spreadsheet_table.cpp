@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHash>
 #include <QHeaderView>
 #include <QLayout>
@@ -395,6 +396,7 @@ struct Spreadsheet::Private : public QObject
             const Cell type = columns.at(column).cell;
             QWidget *cell = overview ? overviewCell(type, channels) : createCell(type, viewport, channels);
             takeTableFont(cell);
+            leaveTabChainToTable(cell);
             // An overview, edited on the graph tabs.
             cell->setEnabled(kind != AllGraphsKind);
             q->setCellWidget(row, column, cell);
@@ -415,13 +417,16 @@ struct Spreadsheet::Private : public QObject
     {
         if (!q->testAttribute(Qt::WA_SetFont))
             return;
+        // Given even where it is the font the cell has now: a font the
+        // cell only inherits gives way to the style sheet's when the cell
+        // is polished, and the cell would paint larger than it is measured.
+        // A kept cell of the overview has it already.
         const QFont font = q->font();
-        if (cell->font() != font)
-            cell->setFont(font);
-        for (QWidget *editor : cell->findChildren<QWidget *>()) {
-            if (editor->font() != font)
-                editor->setFont(font);
-        }
+        if (cell->testAttribute(Qt::WA_SetFont) && cell->font() == font)
+            return;
+        cell->setFont(font);
+        for (QWidget *editor : cell->findChildren<QWidget *>())
+            editor->setFont(font);
     }
 
     void fontChanged()
@@ -433,6 +438,120 @@ struct Spreadsheet::Private : public QObject
             }
         }
         remeasure();
+    }
+
+    // The table leads Tab through its cells itself, in reading order. The
+    // window's own Tab chain holds cells in the order they were made, which
+    // is no order once rows come and go, so their fields leave it: they
+    // keep taking the focus by click, and the table gives it to them.
+    static void leaveTabChainToTable(QWidget *cell)
+    {
+        QList<QWidget *> widgets = cell->findChildren<QWidget *>();
+        widgets.prepend(cell);
+        for (QWidget *widget : widgets) {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                widget->setFocusPolicy(Qt::FocusPolicy(widget->focusPolicy() & ~Qt::TabFocus));
+        }
+    }
+
+    struct Field
+    {
+        QWidget *widget;
+        int row;
+        int column;
+    };
+
+    // The fields of the cells in reading order: rows, then columns as shown,
+    // then the editors of a cell from left to right (a colour cell's swatch
+    // lies right of its grid check box).
+    QVector<Field> tabFields() const
+    {
+        QVector<Field> fields;
+        const auto usable = [this](QWidget *w) {
+            return (w->focusPolicy() & Qt::ClickFocus) && w->isEnabled() && w->isVisibleTo(q);
+        };
+        const QHeaderView *rows = q->verticalHeader();
+        const QHeaderView *columns = q->horizontalHeader();
+        for (int visualRow = 0; visualRow < q->rowCount(); ++visualRow) {
+            const int row = rows->logicalIndex(visualRow);
+            for (int visualColumn = 0; visualColumn < q->columnCount(); ++visualColumn) {
+                const int column = columns->logicalIndex(visualColumn);
+                QWidget *cell = q->cellWidget(row, column);
+                if (!cell || q->isRowHidden(row) || q->isColumnHidden(column))
+                    continue;
+                if (QLayout *layout = cell->layout()) {
+                    for (int i = 0; i < layout->count(); ++i) {
+                        QWidget *editor = layout->itemAt(i)->widget();
+                        if (editor && usable(editor))
+                            fields.append({editor, row, column});
+                    }
+                }
+                if (!cell->focusProxy() && usable(cell))
+                    fields.append({cell, row, column});
+            }
+        }
+        return fields;
+    }
+
+    static int fieldHolding(const QVector<Field> &fields, const QWidget *focus)
+    {
+        for (int i = 0; focus && i < fields.size(); ++i) {
+            if (fields.at(i).widget == focus || fields.at(i).widget->isAncestorOf(focus))
+                return i;
+        }
+        return -1;
+    }
+
+    void focusField(const Field &field, bool next)
+    {
+        q->scrollTo(q->model()->index(field.row, field.column));
+        field.widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+
+    // The widget Tab (or Shift+Tab) reaches after the table, as the window's
+    // own Tab chain has it, passing over everything inside the table.
+    QWidget *neighbourOutside(bool next) const
+    {
+        QWidget *window = q->window();
+        for (QWidget *w = next ? q->nextInFocusChain() : q->previousInFocusChain(); w && w != q;
+             w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+            if (q->isAncestorOf(w) || w->window() != window)
+                continue;
+            QWidget *proxy = w->focusProxy();
+            while (proxy && proxy->focusProxy())
+                proxy = proxy->focusProxy();
+            const QWidget *taker = proxy ? proxy : w;
+            // A compound widget is one stop: its parts that hand the focus
+            // to it are passed over.
+            const bool part = proxy && (next ? proxy->isAncestorOf(w) : w->isAncestorOf(proxy));
+            if ((taker->focusPolicy() & Qt::TabFocus) && !part && w->isEnabled() && w->isVisibleTo(window))
+                return w;
+        }
+        return nullptr;
+    }
+
+    bool moveFocus(bool next)
+    {
+        const QVector<Field> fields = tabFields();
+        const QWidget *focus = QApplication::focusWidget();
+        const int at = fieldHolding(fields, focus);
+        int to = -1;
+        if (at >= 0)
+            to = at + (next ? 1 : -1);
+        else if (focus == q && next)
+            to = 0; // into the table
+        if (to >= 0 && to < fields.size()) {
+            focusField(fields.at(to), next);
+            return true;
+        }
+        if (QWidget *outside = neighbourOutside(next)) {
+            outside->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+        // Nothing else in the window takes the focus: round the table again.
+        if (!fields.isEmpty())
+            focusField(next ? fields.first() : fields.last(), next);
+        return true;
     }
 
     // The range fields are editable only while the axis is not auto ranged.
@@ -877,6 +996,25 @@ int Spreadsheet::spreadsheetKind() const
 int Spreadsheet::graphNumber() const
 {
     return d->graphNumber;
+}
+
+bool Spreadsheet::focusNextPrevChild(bool next)
+{
+    return d->moveFocus(next);
+}
+
+// Tab from the widget before the table lands on the table itself; the
+// table hands the focus on to its first field (Shift+Tab: its last), and
+// keeps it when it has none.
+void Spreadsheet::focusInEvent(QFocusEvent *event)
+{
+    QTableWidget::focusInEvent(event);
+    const bool forward = event->reason() == Qt::TabFocusReason;
+    if (!forward && event->reason() != Qt::BacktabFocusReason)
+        return;
+    const QVector<Private::Field> fields = d->tabFields();
+    if (!fields.isEmpty())
+        d->focusField(forward ? fields.first() : fields.last(), forward);
 }
 
 void Spreadsheet::contextMenuEvent(QContextMenuEvent *event)

@@ -1,15 +1,40 @@
 #include "variable_catalogue.h"
 
-#include <QGlobalStatic>
+#include <QApplication>
+#include <QWidget>
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace xy_cells {
 
 namespace {
 
-Q_GLOBAL_STATIC(VariableCatalogue, theCatalogue)
+VariableCatalogue *theCatalogue = nullptr;
+
+// The catalogue goes with the application, while the application can still
+// take the news: selectors, their popup lists and their finders' filters
+// hang off it, and a host may keep its dialogs past the application (or
+// never delete them). Left to the end of the process, the catalogue would
+// tell those views of its end through a gone application.
+void dropCatalogue()
+{
+    // The same holds for a picker's list or a finder's offers the user left
+    // open, and for a selector that still has the keyboard focus: deleted
+    // after the application, each would report closing or losing the focus
+    // to it.
+    QWidget *closed = nullptr;
+    while (QWidget *popup = QApplication::activePopupWidget()) {
+        if (popup == closed)
+            break; // it would not go
+        closed = popup;
+        popup->close();
+    }
+    if (QWidget *focus = QApplication::focusWidget())
+        focus->clearFocus();
+    delete std::exchange(theCatalogue, nullptr);
+}
 
 // First position of the sorted keys that is not below key.
 int lowerBound(const std::vector<QString> &keys, const QString &key)
@@ -99,16 +124,29 @@ int PrefixIndex::firstStartingWith(const QString &prefix) const
 
 VariableCatalogue *VariableCatalogue::instance()
 {
-    return theCatalogue();
+    if (!theCatalogue) {
+        theCatalogue = new VariableCatalogue;
+        qAddPostRoutine(dropCatalogue);
+    }
+    return theCatalogue;
 }
 
 void VariableCatalogue::setNames(const QStringList &names)
 {
-    beginResetModel();
+    beginResetModel(); // the selectors hand in their choices
     m_names = names;
     m_index[0].reset();
     m_index[1].reset();
-    endResetModel();
+    int missing = m_kept.size();
+    for (int row = 0; missing > 0 && row < m_names.size(); ++row) {
+        const auto kept = m_kept.find(m_names.at(row));
+        if (kept != m_kept.end() && *kept < 0) {
+            *kept = row;
+            --missing;
+        }
+    }
+    endResetModel(); // and take them back
+    m_kept.clear();
 }
 
 int VariableCatalogue::firstStartingWith(const QString &prefix, Qt::CaseSensitivity cs) const

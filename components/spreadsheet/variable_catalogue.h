@@ -4,6 +4,7 @@
 #define XY_SPREADSHEET_VARIABLE_CATALOGUE_H
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +47,11 @@ public:
     void setNames(const QStringList &names);
     const QStringList &names() const { return m_names; }
     int firstStartingWith(const QString &prefix, Qt::CaseSensitivity cs) const;
+    // A change of the names keeps what the selectors chose: while the
+    // model is about to be reset each hands in its chosen name, and on the
+    // reset finds the row of the first entry of that name, or -1.
+    void keepChoice(const QString &name) { m_kept.insert(name, -1); }
+    int keptChoiceRow(const QString &name) const { return m_kept.value(name, -1); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -58,6 +64,9 @@ private:
     QStringList m_names;
     // Built on the first query after a catalogue change, one per case mode.
     mutable std::unique_ptr<PrefixIndex> m_index[2];
+    // The chosen names across a change: a hundred or so, looked up in one
+    // pass over the new names.
+    QHash<QString, int> m_kept;
 };
 
 } // namespace xy_cells

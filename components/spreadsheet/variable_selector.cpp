@@ -32,19 +32,39 @@ public:
         // costly part of a selector, while the user opens one at a time.
         setModel(VariableCatalogue::instance());
         setMinimumContentsLength(16);
-        // setModel picked the first name; a new selector has no choice. A
-        // new catalogue leaves no choice either (QComboBox would pick the
-        // first name again on the model reset).
+        // setModel picked the first name; a new selector has no choice.
         setCurrentIndex(-1);
-        connect(model(), &QAbstractItemModel::modelReset, this, [this]() { setCurrentIndex(-1); });
+        // A new catalogue keeps the user's choice by name where the name is
+        // still offered (QComboBox would pick the first name on the model
+        // reset) and leaves no choice where it is gone.
+        connect(model(), &QAbstractItemModel::modelAboutToBeReset, this, [this]() {
+            const int current = currentIndex();
+            m_hadChoice = current >= 0;
+            m_keptName = m_hadChoice ? itemText(current) : QString();
+            if (m_hadChoice)
+                VariableCatalogue::instance()->keepChoice(m_keptName);
+        });
+        connect(model(), &QAbstractItemModel::modelReset, this, [this]() {
+            setCurrentIndex(m_hadChoice ? VariableCatalogue::instance()->keptChoiceRow(m_keptName) : -1);
+            m_keptName.clear();
+        });
         // Long names do not fit a table column; the tip shows the whole one.
         connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
                 [this](int index) { setToolTip(index >= 0 ? itemText(index) : QString()); });
     }
 
 protected:
-    // Lay the list out without measuring every name.
-    void preparePopup(QAbstractItemView *list) override { tuneList(qobject_cast<QListView *>(list)); }
+    // Lay the list out without measuring every name. The picker's list is
+    // laid out whole when it opens, not in batches, so that it can show
+    // the current choice at once however far down the catalogue it is; with
+    // uniform item sizes that is arithmetic, not text measurement.
+    void preparePopup(QAbstractItemView *list) override
+    {
+        if (auto *names = qobject_cast<QListView *>(list)) {
+            tuneList(names);
+            names->setLayoutMode(QListView::SinglePass);
+        }
+    }
 
     void focusInEvent(QFocusEvent *event) override
     {
@@ -110,6 +130,9 @@ private:
             lineEdit()->setText(currentName);
     }
 
+    // The choice across a change of the catalogue.
+    bool m_hadChoice = false;
+    QString m_keptName;
 };
 
 } // namespace
@@ -131,7 +154,8 @@ QComboBox *ZelVariable::comboBox() const
 
 void ZelVariable::setAvailableVariables(const QStringList &names)
 {
-    // A model reset: every selector drops its choice and shows nothing.
+    // A model reset: every selector keeps its choice by name, or has none
+    // when the name is gone.
     VariableCatalogue::instance()->setNames(names);
 }
 

@@ -7,12 +7,14 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QStringListModel>
 #include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -92,6 +94,49 @@ QString swapCase(const QString &text)
     return swapped;
 }
 
+// A host's end, run in a child process: a window with a variable table in
+// which the user opened a picker, typed into its list and into the field
+// (whose offers stay open); then the host destroys the window and the
+// application in the given order. The window is only reachable from here
+// when it is never deleted.
+QWidget *exitSceneWindow = nullptr;
+
+int runExitScene(int argc, char **argv, const QByteArray &order)
+{
+    auto *app = new QApplication(argc, argv);
+    ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("SIG_%1"), 2000));
+    exitSceneWindow = new QWidget;
+    auto *table = new Spreadsheet(exitSceneWindow);
+    (new QVBoxLayout(exitSceneWindow))->addWidget(table);
+    table->setColumnCount(5);
+    table->setSpreadsheetKind(Spreadsheet::XYVarKind);
+    table->setRowCount(2);
+    exitSceneWindow->show();
+    auto *selector = qobject_cast<ZelVariable *>(table->cellWidget(0, 1));
+    if (!selector || !focusSelector(*selector))
+        return 2;
+    QComboBox *combo = selector->comboBox();
+    combo->showPopup();
+    QTest::keyClicks(combo->view(), QStringLiteral("SIG_12"));
+    combo->hidePopup();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("SIG_19"));
+    if (!combo->completer() || !QTest::qWaitFor([combo]() { return combo->completer()->popup()->isVisible(); }))
+        return 3;
+    // A user closes a dialog before the host winds down.
+    exitSceneWindow->hide();
+    if (order == "before") {
+        delete std::exchange(exitSceneWindow, nullptr);
+        delete app;
+    } else if (order == "after") {
+        delete app;
+        delete std::exchange(exitSceneWindow, nullptr);
+    } else {
+        delete app;
+    }
+    return 0;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Scene)
@@ -105,7 +150,8 @@ private slots:
     void catalogueModelIsSound();
     void selectorsShareOneModel();
     void newSelectorChoosesNothing();
-    void replacingCatalogueDropsChoices();
+    void newCatalogueKeepsChoicesByName_data();
+    void newCatalogueKeepsChoicesByName();
     void textFollowsChoice_data();
     void textFollowsChoice();
     void typedText_data();
@@ -116,6 +162,12 @@ private slots:
     void nonFirstMatchesAreNotIndexed();
     void noInvalidIndexQuestions_data();
     void noInvalidIndexQuestions();
+    void longNamesStayApart_data();
+    void longNamesStayApart();
+    void pickerOpensAtChoice_data();
+    void pickerOpensAtChoice();
+    void exitIsClean_data();
+    void exitIsClean();
 };
 
 void TestSpreadsheetSelectors::cleanup()
@@ -168,30 +220,51 @@ void TestSpreadsheetSelectors::newSelectorChoosesNothing()
     QCOMPARE(selector.comboBox()->currentText(), QString());
 }
 
-void TestSpreadsheetSelectors::replacingCatalogueDropsChoices()
+void TestSpreadsheetSelectors::newCatalogueKeepsChoicesByName_data()
 {
-    ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("OLD_%1"), 10));
-    ZelVariable first;
-    ZelVariable second;
-    first.comboBox()->setCurrentIndex(3);
-    second.comboBox()->setCurrentIndex(9);
+    const QStringList old = numberedNames(QStringLiteral("OLD_%1"), 10);
+    QStringList gone = old;
+    gone.removeAll(QStringLiteral("OLD_3"));
+    QTest::addColumn<QStringList>("fresh");
+    QTest::newRow("one more channel in front") << (QStringList{QStringLiteral("NEW")} + old);
+    QTest::newRow("a chosen name gone") << gone;
+    QTest::newRow("every name new") << QStringList{QStringLiteral("NEW_A"), QStringLiteral("NEW_B")};
+    QTest::newRow("emptied") << QStringList();
+}
 
-    const QStringList fresh{QStringLiteral("NEW_A"), QStringLiteral("NEW_B")};
+// Each selector keeps its choice by name where the name is still offered;
+// the others have none, also when the old names come back.
+void TestSpreadsheetSelectors::newCatalogueKeepsChoicesByName()
+{
+    QFETCH(QStringList, fresh);
+    const QStringList old = numberedNames(QStringLiteral("OLD_%1"), 10);
+    ZelVariable::setAvailableVariables(old);
+    ZelVariable selectors[3];
+    selectors[0].comboBox()->setCurrentIndex(3);
+    selectors[1].comboBox()->setCurrentIndex(9);
+    QVERIFY(focusSelector(selectors[1])); // a type-to-find field shows the name
+
     ZelVariable::setAvailableVariables(fresh);
     QCOMPARE(ZelVariable::availableVariables(), fresh);
-    for (ZelVariable *selector : {&first, &second}) {
-        QCOMPARE(selector->comboBox()->count(), 2);
-        QCOMPARE(selector->comboBox()->currentIndex(), -1);
-        QCOMPARE(selector->comboBox()->currentText(), QString());
+    const QString chosen[3] = {QStringLiteral("OLD_3"), QStringLiteral("OLD_9"), QString()};
+    for (int i = 0; i < 3; ++i) {
+        const int row = chosen[i].isNull() ? -1 : fresh.indexOf(chosen[i]);
+        QComboBox *combo = selectors[i].comboBox();
+        QCOMPARE(combo->count(), fresh.size());
+        QCOMPARE(combo->currentIndex(), row);
+        QCOMPARE(combo->currentText(), row < 0 ? QString() : chosen[i]);
+        if (combo->lineEdit())
+            QCOMPARE(combo->lineEdit()->text(), combo->currentText());
+        // The prefix index follows the new names.
+        if (!chosen[i].isNull())
+            QCOMPARE(ZelVariable::findFirstStartingWith(chosen[i], Qt::CaseSensitive), row);
     }
-    // The index built for the old names is not used for the new ones.
-    QCOMPARE(ZelVariable::findFirstStartingWith(QStringLiteral("OLD"), Qt::CaseSensitive), -1);
-    QCOMPARE(ZelVariable::findFirstStartingWith(QStringLiteral("NEW_B"), Qt::CaseSensitive), 1);
 
-    // Filling an empty catalogue does not choose for the selectors either.
-    ZelVariable::setAvailableVariables(QStringList());
-    ZelVariable::setAvailableVariables(fresh);
-    QCOMPARE(first.comboBox()->currentIndex(), -1);
+    ZelVariable::setAvailableVariables(old);
+    for (int i = 0; i < 3; ++i) {
+        const bool kept = !chosen[i].isNull() && fresh.contains(chosen[i]);
+        QCOMPARE(selectors[i].comboBox()->currentText(), kept ? chosen[i] : QString());
+    }
 }
 
 void TestSpreadsheetSelectors::textFollowsChoice_data()
@@ -429,5 +502,103 @@ void TestSpreadsheetSelectors::noInvalidIndexQuestions()
     QVERIFY2(CheckIndexRecorder::messages().isEmpty(), qPrintable(CheckIndexRecorder::messages().join('\n')));
 }
 
-QTEST_MAIN(TestSpreadsheetSelectors)
+void TestSpreadsheetSelectors::longNamesStayApart_data()
+{
+    QTest::addColumn<bool>("selector");
+    QTest::newRow("variable selectors") << true;
+    QTest::newRow("channel combos") << false;
+}
+
+// Two names that differ only at their end, in combos too narrow for them,
+// do not look alike.
+void TestSpreadsheetSelectors::longNamesStayApart()
+{
+    QFETCH(bool, selector);
+    const QStringList names{QStringLiteral("CELL4.ENGINE.CYLINDER_HEAD_TEMPERATURE_01"),
+                            QStringLiteral("CELL4.ENGINE.CYLINDER_HEAD_TEMPERATURE_02")};
+    ZelVariable::setAvailableVariables(names);
+    QWidget page;
+    auto *layout = new QVBoxLayout(&page);
+    layout->addWidget(new QLineEdit); // takes the window's first focus
+    QComboBox *combos[2];
+    for (int i = 0; i < 2; ++i) {
+        if (selector) {
+            auto *cell = new ZelVariable;
+            combos[i] = cell->comboBox();
+            layout->addWidget(cell);
+        } else {
+            auto *cell = new ComboBoxWidget;
+            cell->setComboBoxContentsList(names);
+            combos[i] = cell->comboBox();
+            layout->addWidget(cell);
+        }
+        combos[i]->setCurrentIndex(i);
+        combos[i]->setFixedWidth(180);
+    }
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QVERIFY(combos[0]->fontMetrics().horizontalAdvance(names.at(0)) > combos[0]->width());
+    QVERIFY(combos[0]->grab().toImage() != combos[1]->grab().toImage());
+}
+
+void TestSpreadsheetSelectors::pickerOpensAtChoice_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::newRow("far down a large catalogue") << 1000;
+    QTest::newRow("last entry") << 49999;
+    QTest::newRow("first entry") << 0;
+}
+
+void TestSpreadsheetSelectors::pickerOpensAtChoice()
+{
+    QFETCH(int, choice);
+    ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("CELL4.ENGINE.CHANNEL_%1"), 50000));
+    ZelVariable selector;
+    QComboBox *combo = selector.comboBox();
+    combo->setCurrentIndex(choice);
+    QVERIFY(focusSelector(selector));
+    combo->showPopup();
+    QAbstractItemView *list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    const QModelIndex current = list->model()->index(choice, 0);
+    QCOMPARE(list->currentIndex(), current);
+    QVERIFY(list->selectionModel()->isSelected(current));
+    const QRect shown = list->visualRect(current);
+    const QRect area = list->viewport()->rect();
+    QVERIFY2(shown.isValid() && shown.top() >= area.top() && shown.bottom() <= area.bottom(),
+             qPrintable(QStringLiteral("entry at y %1 of %2").arg(shown.y()).arg(area.height())));
+    combo->hidePopup();
+}
+
+void TestSpreadsheetSelectors::exitIsClean_data()
+{
+    QTest::addColumn<QString>("order");
+    QTest::newRow("window deleted before the application") << QStringLiteral("before");
+    QTest::newRow("window deleted after the application") << QStringLiteral("after");
+    QTest::newRow("window never deleted") << QStringLiteral("never");
+}
+
+void TestSpreadsheetSelectors::exitIsClean()
+{
+    QFETCH(QString, order);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--exit-scene"), order});
+    QVERIFY(child.waitForFinished(120000));
+    const QByteArray output = child.readAll();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit, output.constData());
+    QVERIFY2(child.exitCode() == 0, output.constData());
+}
+
+// The exit scenes run in a child process of this very executable.
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--exit-scene") == 0)
+        return runExitScene(argc, argv, argv[2]);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestSpreadsheetSelectors test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_spreadsheet_selectors.moc"

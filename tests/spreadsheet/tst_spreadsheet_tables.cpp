@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QTimer>
 #include <QToolButton>
+#include <QTabWidget>
 #include <QtTest>
 
 #if defined(__GLIBC__)
@@ -968,24 +969,41 @@ void TestSpreadsheetTables::fitsDialogWidth()
 // would clip them.
 void TestSpreadsheetTables::cellsTakeTableFont()
 {
-    QWidget page;
-    page.setStyleSheet(QStringLiteral("QTabBar::tab { height: 30px; }"));
-    auto *layout = new QVBoxLayout(&page);
-    auto *table = new Spreadsheet;
+    // A page that goes into styled tabs with a larger font than the
+    // table's once its table is made, as in the dialog's form.
+    QTabWidget tabs;
+    tabs.setStyleSheet(QStringLiteral("QTabBar::tab { height: 30px; }"));
+    QFont large = QApplication::font();
+    large.setPointSize(QApplication::font().pointSize() + 3);
+    tabs.setFont(large);
+    auto *outerPage = new QWidget;
+    outerPage->setStyleSheet(QStringLiteral("QTabBar::tab { height: 75px; width: 30px; }"));
+    auto *innerTabs = new QTabWidget(outerPage);
     QFont small = QApplication::font();
     small.setPointSize(QApplication::font().pointSize() - 2);
+    innerTabs->setFont(small);
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    auto *table = new Spreadsheet;
     table->setFont(small);
     table->setSpreadsheetKind(Spreadsheet::YAxesKind);
     table->setRowCount(2);
     layout->addWidget(table);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    auto *range = qobject_cast<LineEdit_LineEditWidget *>(table->cellWidget(1, 3));
-    QVERIFY(range);
-    QCOMPARE(range->lineEdit(1)->font().pointSize(), small.pointSize());
+    innerTabs->addTab(page, QStringLiteral("Graph 1"));
+    tabs.addTab(outerPage, QStringLiteral("Axes"));
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    // Every cell paints in the font its column was measured in (a colour
+    // name in a larger one is cut).
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < table->columnCount(); ++column) {
+            QWidget *cell = table->cellWidget(row, column);
+            QCOMPARE(cell->font().pointSize(), small.pointSize());
+            for (const QWidget *editor : cell->findChildren<QWidget *>())
+                QCOMPARE(editor->font().pointSize(), small.pointSize());
+        }
     auto *label = qobject_cast<LineEditWidget *>(table->cellWidget(0, 5));
     QVERIFY(label);
-    QCOMPARE(label->lineEdit()->font().pointSize(), small.pointSize());
     // Rows added later and a later font change follow too.
     table->insertRow(2);
     auto *added = qobject_cast<LineEditWidget *>(table->cellWidget(2, 5));
