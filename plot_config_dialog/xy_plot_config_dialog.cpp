@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QIcon>
@@ -173,6 +174,17 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
 
 XY_Plot_Config_Dialog::~XY_Plot_Config_Dialog()
 {
+    // A host may delete a dialog that is still shown after its application
+    // object is gone; hiding would then reach into what the application
+    // took with it. Without an application there is no screen to leave,
+    // so the dialog only counts itself hidden.
+    if (!QCoreApplication::instance() && testAttribute(Qt::WA_WState_Visible)) {
+        const QList<QWidget *> shown = findChildren<QWidget *>();
+        for (QWidget *widget : shown)
+            widget->setAttribute(Qt::WA_WState_Visible, false);
+        setAttribute(Qt::WA_WState_Visible, false);
+        setAttribute(Qt::WA_WState_Hidden, true);
+    }
     delete ui;
     // A description handed out belongs to the host, even after we are gone.
     if (!psiHandedOut)

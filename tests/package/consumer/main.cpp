@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QBitArray>
 #include <cstdio>
+#include <memory>
 
 #include <interfaces/base_plot_frame_tab.h>
 #include <interfaces/darlen_data_input.h>
@@ -14,11 +15,15 @@
 
 int main(int argc, char **argv)
 {
+    // Declared before the application, so the still visible dialog is
+    // deleted after it, as some hosts do.
+    std::unique_ptr<XY_Plot_Config_Dialog> owned;
     QApplication app(argc, argv);
     Plot_Screen_Info screen;
     screen.numPlots = 1;
     screen.plotAxisInfo.append(Plot_Axis_Info());
-    XY_Plot_Config_Dialog dialog(&screen, nullptr, false);
+    owned.reset(new XY_Plot_Config_Dialog(&screen, nullptr, false));
+    XY_Plot_Config_Dialog &dialog = *owned;
     dialog.show(&screen, QBitArray(8), QBitArray(8), XY_Plot_Config_Dialog::AxesArea, 0, false);
     XY_Plot_Config_Tab tab;
     const bool ok = dialog.isVisible() && tab.plotXYVarSpreadsheet != nullptr
