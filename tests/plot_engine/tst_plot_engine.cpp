@@ -1,5 +1,5 @@
 // Plot engine: defaults, codings, change signals, the overlay name store,
-// JSON persistence and differences.
+// JSON persistence, differences, copies between graphs and defaults.
 #include <interfaces/plot_screen_info.h>
 
 #include <QJsonArray>
@@ -17,9 +17,11 @@
 using Setter = std::function<void(Plot_Screen_Info *)>;
 using Getter = std::function<QVariant(const Plot_Screen_Info *)>;
 using JsonEdit = std::function<void(QJsonObject *)>;
+using Operation = std::function<bool(Plot_Screen_Info &)>;
 Q_DECLARE_METATYPE(Setter)
 Q_DECLARE_METATYPE(Getter)
 Q_DECLARE_METATYPE(JsonEdit)
+Q_DECLARE_METATYPE(Operation)
 
 namespace {
 
@@ -314,6 +316,14 @@ QList<QJsonValue> otherValues(const QJsonValue &v)
             "nan", "-0", "1", QString()};
 }
 
+// The one graph g of s alone in a screen, so two graphs compare as "Graph 1".
+QStringList graphDifferences(const Plot_Axis_Info &a, const Plot_Axis_Info &b)
+{
+    Plot_Screen_Info x, y;
+    x.plotAxisInfo = {a};
+    y.plotAxisInfo = {b};
+    return plotScreenDifferenceLines(x, y);
+}
 } // namespace
 
 class TestPlotEngine : public QObject
@@ -707,6 +717,81 @@ private slots:
             changed += done;
         }
         QVERIFY(changed > 300);
+    }
+
+    // Copies between graphs and the defaults of the data model.
+    void presets_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("mayChange"); // every difference it makes matches this
+        QTest::addColumn<QList<int>>("targets");
+        QTest::addColumn<int>("reference");    // graph the targets now match; -1: defaults
+        QTest::addColumn<QString>("mayDiffer"); // differences left between target and reference
+        QTest::addColumn<QString>("screenMayDiffer"); // from a new screen; empty: not checked
+        const QString engine = "(engine state|first sample time|last sample time|overlay state|"
+                               "overlay first time|overlay last time|pan state|zoom state|"
+                               "pan offset|zoom offset|engine dirty|time scale \\w+|auto scroll)";
+        const QString axes = "(Y axis \\(left\\)|Y axis \\(right\\)|X axis)";
+        const QString styles = "(overlay )?channel \\d / (colour|line style|line width)";
+        const QString display = "(display type|comet length|Datapoints|XY Values)";
+        QTest::newRow("axes to two") << Operation([](Plot_Screen_Info &s) { return copyGraphAxes(s, 0, {2, 1, 0}); })
+            << true << "^Graph [23] / " + axes << QList<int>{1, 2} << 0 << "^Graph 1 / (?!" + axes + ")" << "";
+        QTest::newRow("channel styles") << Operation([](Plot_Screen_Info &s) { return copyChannelStyles(s, 2, {0}); })
+            << true << "^Graph 1 / " + styles << QList<int>{0} << 2 << "^Graph 1 / (?!" + styles + ")" << "";
+        QTest::newRow("display") << Operation([](Plot_Screen_Info &s) { return copyDisplaySettings(s, 1, {2}); })
+            << true << "^Graph 3 / " + display << QList<int>{2} << 1 << "^Graph 1 / (?!" + display + ")" << "";
+        QTest::newRow("bad target") << Operation([](Plot_Screen_Info &s) { return copyGraphAxes(s, 0, {1, 3}); })
+            << false << "^$" << QList<int>() << 0 << "" << "";
+        QTest::newRow("bad source") << Operation([](Plot_Screen_Info &s) { return copyDisplaySettings(s, -1, {1}); })
+            << false << "^$" << QList<int>() << 0 << "" << "";
+        QTest::newRow("graph defaults") << Operation([](Plot_Screen_Info &s) { return restoreGraphDefaults(s, 1); })
+            << true << "^Graph 2 / (?!" + engine + ")" << QList<int>{1} << -1 << "^Graph 1 / " + engine + ":" << "";
+        QTest::newRow("graph 4 of 3") << Operation([](Plot_Screen_Info &s) { return restoreGraphDefaults(s, 3); })
+            << false << "^$" << QList<int>() << 0 << "" << "";
+        QTest::newRow("screen defaults") << Operation([](Plot_Screen_Info &s) { restoreScreenDefaults(s); return true; })
+            << true << "^(Graph \\d / (?!" + engine + ")|(?!Graph|Graphs shown|Configuration file|Screen id|Last saved))"
+            << QList<int>{0, 1, 2} << -1 << "^Graph 1 / " + engine + ":"
+            << "^(Graphs shown|Configuration file|Screen id|Last saved time):";
+    }
+
+    void presets()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QList<int>, targets);
+        QFETCH(int, reference);
+        Plot_Screen_Info before;
+        Randomiser random(77);
+        random.screen(&before);
+        before.plotAxisInfo = {random.graph(), random.graph(), random.graph()};
+        // Switches off their defaults, which a random screen may not give.
+        before.showTitleSubtitle = before.showNote = before.legend = false;
+        before.condenseControls = true;
+        Plot_Screen_Info after;
+        after.copyFrom(before);
+        QTEST(operation(after), "ok");
+
+        QFETCH(QString, mayChange);
+        const QStringList changes = plotScreenDifferenceLines(before, after);
+        if (!targets.isEmpty())
+            QVERIFY(!changes.isEmpty());
+        for (const QString &line : changes)
+            QVERIFY2(QRegularExpression(mayChange).match(line).hasMatch(), qPrintable(line));
+
+        QFETCH(QString, mayDiffer);
+        const Plot_Axis_Info expected = reference < 0 ? Plot_Axis_Info() : after.plotAxisInfo.at(reference);
+        for (int t : targets)
+            for (const QString &line : graphDifferences(after.plotAxisInfo.at(t), expected))
+                QVERIFY2(QRegularExpression(mayDiffer).match(line).hasMatch(),
+                         qPrintable(QString("graph %1: %2").arg(t + 1).arg(line)));
+
+        QFETCH(QString, screenMayDiffer);
+        if (screenMayDiffer.isEmpty())
+            return;
+        Plot_Screen_Info defaults;
+        defaults.plotAxisInfo = after.plotAxisInfo;
+        for (const QString &line : plotScreenDifferenceLines(defaults, after))
+            QVERIFY2(QRegularExpression(screenMayDiffer).match(line).hasMatch(), qPrintable(line));
     }
 
     void jsonErrors_data()
