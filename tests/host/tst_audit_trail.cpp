@@ -219,28 +219,6 @@ private slots:
         }
     }
 
-    void userName_data()
-    {
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QByteArray>("username");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("USER") << QByteArray("ops") << QByteArray("win") << "ops";
-        QTest::newRow("USERNAME only") << QByteArray() << QByteArray("win") << "win";
-    }
-
-    void userName()
-    {
-        QFETCH(QByteArray, user);
-        QFETCH(QByteArray, username);
-        const QByteArray savedUser = qgetenv("USER"), savedUsername = qgetenv("USERNAME");
-        user.isEmpty() ? qunsetenv("USER") : qputenv("USER", user);
-        qputenv("USERNAME", username);
-        const QString name = AuditTrail::userName();
-        qputenv("USER", savedUser);
-        savedUsername.isEmpty() ? qunsetenv("USERNAME") : qputenv("USERNAME", savedUsername);
-        QTEST(name, "expected");
-    }
-
     // A path that cannot take the line is reported, not ignored.
     void reportsFailures_data()
     {

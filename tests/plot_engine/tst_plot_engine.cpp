@@ -615,10 +615,6 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         const Setter none = [](Plot_Screen_Info *) {};
         QTest::newRow("equal") << none << none << QStringList();
-        QTest::newRow("NaN equals NaN") << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo[0].leftYAxis.rangeMin = qQNaN();
-        }) << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo[0].leftYAxis.rangeMin = qQNaN(); })
-           << QStringList();
         QTest::newRow("range max") << Setter([](Plot_Screen_Info *s) {
             s->plotAxisInfo[1].leftYAxis.rangeMax = 6000;
         }) << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo[1].leftYAxis.rangeMax = 8000; })
