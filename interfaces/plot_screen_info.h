@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QMetaType>
 #include <QObject>
 #include <QString>
@@ -437,6 +438,95 @@ Q_DECLARE_METATYPE(UnitType)
 /// name came back as stored.
 XY_PLOT_ENGINE_EXPORT QStringList mergeDialogEdits(Plot_Screen_Info &host,
                                                    const Plot_Screen_Info &edited);
+
+/// One way in which two plot screen descriptions differ, as
+/// plotScreenDifferences() reports it.
+struct PlotScreenDifference
+{
+    /// What kind of difference it is.
+    enum Kind {
+        /// A member changed from oldValue to newValue.
+        Changed,
+        /// A graph exists only in the later description.
+        GraphAdded,
+        /// A graph exists only in the earlier description.
+        GraphRemoved
+    };
+
+    /// What differs, in the words of the dialog, from the screen down to
+    /// the member: "Refresh interval", "Graph 2 / Y axis (left) / range max",
+    /// "Graph 3 / channel 1 / Y variable", "Graph 4".
+    QString path;
+    /// The earlier value as text; empty for an added or removed graph.
+    QString oldValue;
+    /// The later value as text; empty for an added or removed graph.
+    QString newValue;
+    /// Changed, or a graph added or removed.
+    Kind kind = Changed;
+
+    /// One line for a person: "path: old -> new", "Graph 4 added" or
+    /// "Graph 4 removed".
+    QString toString() const
+    {
+        if (kind == GraphAdded)
+            return path + QStringLiteral(" added");
+        if (kind == GraphRemoved)
+            return path + QStringLiteral(" removed");
+        return path + QStringLiteral(": ") + oldValue + QStringLiteral(" -> ") + newValue;
+    }
+};
+
+/// Everything in which @p after differs from @p before, member by member
+/// and in declaration order: each graph (its axes, every one of its eight
+/// channel and eight overlay channel records, whether in use or not, its own
+/// properties and the engine's members), then the screen's properties.
+/// Graphs are matched by position; a graph present in only one of the two is
+/// reported once, as added or removed. Empty when the descriptions are equal
+/// member for member (a NaN equals a NaN; -0 and 0 differ, as in the screen
+/// file).
+XY_PLOT_ENGINE_EXPORT QVector<PlotScreenDifference>
+plotScreenDifferences(const Plot_Screen_Info &before, const Plot_Screen_Info &after);
+
+/// The differences of plotScreenDifferences() as lines for a person, each
+/// PlotScreenDifference::toString().
+XY_PLOT_ENGINE_EXPORT QStringList plotScreenDifferenceLines(const Plot_Screen_Info &before,
+                                                            const Plot_Screen_Info &after);
+
+/// Copies the axes of graph slot @p from (its left Y, right Y and X axis
+/// records, labels included) to each graph slot in @p to. Returns false and
+/// changes nothing when @p from or any slot of @p to is not a graph of
+/// @p screen; @p from itself in @p to is left as it is.
+XY_PLOT_ENGINE_EXPORT bool copyGraphAxes(Plot_Screen_Info &screen, int from, const QList<int> &to);
+
+/// Copies the channel styles of graph slot @p from (colour, line style and
+/// line width of each of its eight channel and eight overlay channel rows)
+/// to the same rows of each graph slot in @p to; names, axes and counts stay.
+/// Returns false and changes nothing when @p from or any slot of @p to is not
+/// a graph of @p screen.
+XY_PLOT_ENGINE_EXPORT bool copyChannelStyles(Plot_Screen_Info &screen, int from,
+                                             const QList<int> &to);
+
+/// Copies the display settings of graph slot @p from (display type, comet
+/// length, "Datapoints" and "XY Values") to each graph slot in @p to.
+/// Returns false and changes nothing when @p from or any slot of @p to is not
+/// a graph of @p screen.
+XY_PLOT_ENGINE_EXPORT bool copyDisplaySettings(Plot_Screen_Info &screen, int from,
+                                               const QList<int> &to);
+
+/// Gives graph slot @p graph the settings of a new Plot_Axis_Info(): default
+/// axes, empty channels, no overlay file, "Full Trace". The plot engine's
+/// run-time members of the graph (sample times, pan and zoom state, time
+/// scale, auto scroll) stay. Returns false and changes nothing when
+/// @p graph is not a graph of @p screen.
+XY_PLOT_ENGINE_EXPORT bool restoreGraphDefaults(Plot_Screen_Info &screen, int graph);
+
+/// Gives the whole screen the settings of a new Plot_Screen_Info(): rates,
+/// storage, colours, texts, fonts and switches, and restoreGraphDefaults()
+/// for each of its graphs. The screen keeps its graphs (numPlots and
+/// plotAxisInfo's size), its configFileName and the engine's screenId and
+/// lastSavedTime. Changed screen properties go through the setters, so
+/// their change signals are emitted.
+XY_PLOT_ENGINE_EXPORT void restoreScreenDefaults(Plot_Screen_Info &screen);
 
 /// Registers "Plot_Screen_Info*" (and UnitType) with the meta-type system, so
 /// that they travel through queued connections; returns the type id of

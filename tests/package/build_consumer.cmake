@@ -15,7 +15,7 @@ endfunction()
 run(${CMAKE_COMMAND} --install ${XY_BUILD_DIR} --prefix ${prefix})
 foreach(header
     plot_config_dialog/xy_plot_config_dialog.h plot_config_dialog/xy_plot_config_tab.h
-    plot_config_dialog/ui_xy_plot_config_tab.h
+    plot_config_dialog/ui_xy_plot_config_tab.h plot_config_dialog/plot_screen_history.h
     interfaces/plot_screen_info.h interfaces/spreadsheet.h interfaces/base_plot_frame_tab.h
     interfaces/darlen_data_input.h interfaces/ms_interval.h
     plot_config_dialog/xy_plot_config_version.h)

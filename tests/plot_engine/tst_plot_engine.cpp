@@ -1,5 +1,5 @@
-// Plot engine: defaults, codings, change signals, the overlay name store
-// and JSON persistence of a plot screen.
+// Plot engine: defaults, codings, change signals, the overlay name store,
+// JSON persistence, differences, copies between graphs and defaults.
 #include <interfaces/plot_screen_info.h>
 
 #include <QJsonArray>
@@ -17,9 +17,11 @@
 using Setter = std::function<void(Plot_Screen_Info *)>;
 using Getter = std::function<QVariant(const Plot_Screen_Info *)>;
 using JsonEdit = std::function<void(QJsonObject *)>;
+using Operation = std::function<bool(Plot_Screen_Info &)>;
 Q_DECLARE_METATYPE(Setter)
 Q_DECLARE_METATYPE(Getter)
 Q_DECLARE_METATYPE(JsonEdit)
+Q_DECLARE_METATYPE(Operation)
 
 namespace {
 
@@ -296,6 +298,46 @@ bool sameVariant(const QVariant &a, const QVariant &b)
     return a == b;
 }
 
+
+// Every leaf of a JSON value with its path of keys and array indexes.
+void collectLeaves(const QJsonValue &v, const QStringList &path, QList<QStringList> *out)
+{
+    if (v.isObject()) {
+        const QJsonObject o = v.toObject();
+        for (auto it = o.begin(); it != o.end(); ++it)
+            collectLeaves(it.value(), path + QStringList{it.key()}, out);
+    } else if (v.isArray()) {
+        const QJsonArray a = v.toArray();
+        for (int i = 0; i < a.size(); ++i)
+            collectLeaves(a.at(i), path + QStringList{QString::number(i)}, out);
+    } else {
+        out->append(path);
+    }
+}
+
+// Values of the same JSON type to try in place of v.
+QList<QJsonValue> otherValues(const QJsonValue &v)
+{
+    if (v.isBool())
+        return {!v.toBool()};
+    if (v.isDouble()) {
+        const double d = v.toDouble();
+        return {d + 1, d - 1, d * 2, 0.0, 1.0, "nan"};
+    }
+    const QString t = v.toString();
+    const qint64 n = t.toLongLong();
+    return {t + "x", "#123456", "#80123456", QString::number(n / 2), QString::number(n - 1),
+            "nan", "-0", "1", QString()};
+}
+
+// The one graph g of s alone in a screen, so two graphs compare as "Graph 1".
+QStringList graphDifferences(const Plot_Axis_Info &a, const Plot_Axis_Info &b)
+{
+    Plot_Screen_Info x, y;
+    x.plotAxisInfo = {a};
+    y.plotAxisInfo = {b};
+    return plotScreenDifferenceLines(x, y);
+}
 } // namespace
 
 class TestPlotEngine : public QObject
@@ -578,6 +620,188 @@ private slots:
         s.plotAxisInfo[1].varChannels[0].yVarName = "rpm";
         const QStringList diff = differences(s, read);
         QVERIFY2(diff.isEmpty(), qPrintable(diff.join(", ")));
+    }
+
+    void differenceLines_data()
+    {
+        QTest::addColumn<Setter>("before");
+        QTest::addColumn<Setter>("after");
+        QTest::addColumn<QStringList>("lines");
+        const Setter none = [](Plot_Screen_Info *) {};
+        QTest::newRow("equal") << none << none << QStringList();
+        QTest::newRow("range max") << Setter([](Plot_Screen_Info *s) {
+            s->plotAxisInfo[1].leftYAxis.rangeMax = 6000;
+        }) << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo[1].leftYAxis.rangeMax = 8000; })
+           << QStringList{"Graph 2 / Y axis (left) / range max: 6000 -> 8000"};
+        QTest::newRow("right axis, -0 and a fine step") << none << Setter([](Plot_Screen_Info *s) {
+            s->plotAxisInfo[0].rightYAxis.rangeMin = -0.0;
+            s->plotAxisInfo[0].rightYAxis.rangeMax = 250.00000000000003;
+        }) << QStringList{"Graph 1 / Y axis (right) / range min: -50 -> -0",
+                          "Graph 1 / Y axis (right) / range max: 250 -> 250.00000000000003"};
+        QTest::newRow("variable name") << Setter([](Plot_Screen_Info *s) {
+            s->plotAxisInfo[2].varChannels[0].yVarName = "EGT";
+        }) << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo[2].varChannels[0].yVarName = "T3"; })
+           << QStringList{"Graph 3 / channel 1 / Y variable: EGT -> T3"};
+        QTest::newRow("overlay row past the count") << none << Setter([](Plot_Screen_Info *s) {
+            s->plotAxisInfo[0].overlayChannels[7].xVarName = "Time";
+            s->plotAxisInfo[0].overlayChannels[7].lineStyle = LineStyleDot;
+        }) << QStringList{"Graph 1 / overlay channel 8 / line style: solid -> dot",
+                          "Graph 1 / overlay channel 8 / X variable: (empty) -> Time"};
+        QTest::newRow("display and colour") << none << Setter([](Plot_Screen_Info *s) {
+            s->plotAxisInfo[1].displayType = DisplayComet;
+            s->plotAxisInfo[1].varChannels[1].lineColor = QColor(0, 255, 0, 128);
+        }) << QStringList{"Graph 2 / channel 2 / colour: #ffe1ff -> #8000ff00",
+                          "Graph 2 / display type: Full Trace -> Comet"};
+        QTest::newRow("screen") << none << Setter([](Plot_Screen_Info *s) {
+            s->screenRefreshInterval = 50;
+            s->dataUnits = UnitMinutes;
+            s->titleFont.setBold(true);
+            s->legend = false;
+        }) << QStringList{"Refresh interval: 100 ms -> 50 ms",
+                          "Data storage units: seconds -> minutes",
+                          "Title font: Sans Serif, 12 pt -> Sans Serif, 12 pt, weight 75",
+                          "Legend: shown -> hidden"};
+        QTest::newRow("graph added") << none << Setter([](Plot_Screen_Info *s) {
+            s->plotAxisInfo.append(Plot_Axis_Info());
+            s->numPlots = 4;
+        }) << QStringList{"Graph 4 added", "Graphs shown: 3 -> 4"};
+        QTest::newRow("graphs removed") << none << Setter([](Plot_Screen_Info *s) {
+            s->plotAxisInfo.resize(1);
+        }) << QStringList{"Graph 2 removed", "Graph 3 removed"};
+    }
+
+    void differenceLines()
+    {
+        QFETCH(Setter, before);
+        QFETCH(Setter, after);
+        Plot_Screen_Info a, b;
+        fillConsistent(&a);
+        fillConsistent(&b);
+        before(&a);
+        before(&b);
+        after(&b);
+        QTEST(plotScreenDifferenceLines(a, b), "lines");
+    }
+
+    // Every leaf of the screen file, changed on its own, is a difference of
+    // its own name: a member added later cannot be left out.
+    void differencesCoverEveryMember()
+    {
+        Randomiser random(31);
+        Plot_Screen_Info original;
+        random.screen(&original);
+        original.plotAxisInfo = {random.graph(), random.graph()};
+        const QByteArray json = original.toJson();
+        const QJsonObject top = jsonOf(original);
+        QList<QStringList> leaves;
+        collectLeaves(top, {}, &leaves);
+        QHash<QString, QString> leafOfPath; // difference path -> member
+        int changed = 0;
+        for (const QStringList &leaf : leaves) {
+            // A font is one member, whichever attribute changed.
+            const bool inFont = leaf.size() > 1 && leaf.at(leaf.size() - 2).endsWith("Font");
+            const QString member = (inFont ? QStringList(leaf.mid(0, leaf.size() - 1)) : leaf).join('.');
+            QJsonValue value = top;
+            for (const QString &key : leaf)
+                value = value.isArray() ? value.toArray().at(key.toInt()) : value.toObject().value(key);
+            bool done = false;
+            for (const QJsonValue &other : otherValues(value)) {
+                Plot_Screen_Info read;
+                const QJsonObject o = edited(top, leaf.mid(0, leaf.size() - 1),
+                                             setMember(leaf.last(), other));
+                if (!read.fromJson(QJsonDocument(o).toJson()) || read.toJson() == json)
+                    continue;
+                const QVector<PlotScreenDifference> d = plotScreenDifferences(original, read);
+                QVERIFY2(d.size() == 1, qPrintable(QString("%1: %2 differences").arg(member).arg(d.size())));
+                const QString path = d.first().path;
+                QVERIFY2(!path.isEmpty() && d.first().oldValue != d.first().newValue, qPrintable(member));
+                QVERIFY2(leafOfPath.value(path, member) == member,
+                         qPrintable(QString("%1 and %2 both read %3").arg(leafOfPath[path], member, path)));
+                leafOfPath.insert(path, member);
+                done = true;
+                break;
+            }
+            // A pixel-sized font ignores its point size; the version is not a member.
+            const bool unchangeable = leaf.last() == "pointSize" || leaf.last() == "formatVersion";
+            QVERIFY2(done || unchangeable, qPrintable("no change found for " + leaf.join('.')));
+            changed += done;
+        }
+        QVERIFY(changed > 300);
+    }
+
+    // Copies between graphs and the defaults of the data model.
+    void presets_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("mayChange"); // every difference it makes matches this
+        QTest::addColumn<QList<int>>("targets");
+        QTest::addColumn<int>("reference");    // graph the targets now match; -1: defaults
+        QTest::addColumn<QString>("mayDiffer"); // differences left between target and reference
+        QTest::addColumn<QString>("screenMayDiffer"); // from a new screen; empty: not checked
+        const QString engine = "(engine state|first sample time|last sample time|overlay state|"
+                               "overlay first time|overlay last time|pan state|zoom state|"
+                               "pan offset|zoom offset|engine dirty|time scale \\w+|auto scroll)";
+        const QString axes = "(Y axis \\(left\\)|Y axis \\(right\\)|X axis)";
+        const QString styles = "(overlay )?channel \\d / (colour|line style|line width)";
+        const QString display = "(display type|comet length|Datapoints|XY Values)";
+        QTest::newRow("axes to two") << Operation([](Plot_Screen_Info &s) { return copyGraphAxes(s, 0, {2, 1, 0}); })
+            << true << "^Graph [23] / " + axes << QList<int>{1, 2} << 0 << "^Graph 1 / (?!" + axes + ")" << "";
+        QTest::newRow("channel styles") << Operation([](Plot_Screen_Info &s) { return copyChannelStyles(s, 2, {0}); })
+            << true << "^Graph 1 / " + styles << QList<int>{0} << 2 << "^Graph 1 / (?!" + styles + ")" << "";
+        QTest::newRow("display") << Operation([](Plot_Screen_Info &s) { return copyDisplaySettings(s, 1, {2}); })
+            << true << "^Graph 3 / " + display << QList<int>{2} << 1 << "^Graph 1 / (?!" + display + ")" << "";
+        QTest::newRow("bad target") << Operation([](Plot_Screen_Info &s) { return copyGraphAxes(s, 0, {1, 3}); })
+            << false << "^$" << QList<int>() << 0 << "" << "";
+        QTest::newRow("bad source") << Operation([](Plot_Screen_Info &s) { return copyDisplaySettings(s, -1, {1}); })
+            << false << "^$" << QList<int>() << 0 << "" << "";
+        QTest::newRow("graph defaults") << Operation([](Plot_Screen_Info &s) { return restoreGraphDefaults(s, 1); })
+            << true << "^Graph 2 / (?!" + engine + ")" << QList<int>{1} << -1 << "^Graph 1 / " + engine + ":" << "";
+        QTest::newRow("graph 4 of 3") << Operation([](Plot_Screen_Info &s) { return restoreGraphDefaults(s, 3); })
+            << false << "^$" << QList<int>() << 0 << "" << "";
+        QTest::newRow("screen defaults") << Operation([](Plot_Screen_Info &s) { restoreScreenDefaults(s); return true; })
+            << true << "^(Graph \\d / (?!" + engine + ")|(?!Graph|Graphs shown|Configuration file|Screen id|Last saved))"
+            << QList<int>{0, 1, 2} << -1 << "^Graph 1 / " + engine + ":"
+            << "^(Graphs shown|Configuration file|Screen id|Last saved time):";
+    }
+
+    void presets()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QList<int>, targets);
+        QFETCH(int, reference);
+        Plot_Screen_Info before;
+        Randomiser random(77);
+        random.screen(&before);
+        before.plotAxisInfo = {random.graph(), random.graph(), random.graph()};
+        // Switches off their defaults, which a random screen may not give.
+        before.showTitleSubtitle = before.showNote = before.legend = false;
+        before.condenseControls = true;
+        Plot_Screen_Info after;
+        after.copyFrom(before);
+        QTEST(operation(after), "ok");
+
+        QFETCH(QString, mayChange);
+        const QStringList changes = plotScreenDifferenceLines(before, after);
+        if (!targets.isEmpty())
+            QVERIFY(!changes.isEmpty());
+        for (const QString &line : changes)
+            QVERIFY2(QRegularExpression(mayChange).match(line).hasMatch(), qPrintable(line));
+
+        QFETCH(QString, mayDiffer);
+        const Plot_Axis_Info expected = reference < 0 ? Plot_Axis_Info() : after.plotAxisInfo.at(reference);
+        for (int t : targets)
+            for (const QString &line : graphDifferences(after.plotAxisInfo.at(t), expected))
+                QVERIFY2(QRegularExpression(mayDiffer).match(line).hasMatch(),
+                         qPrintable(QString("graph %1: %2").arg(t + 1).arg(line)));
+
+        QFETCH(QString, screenMayDiffer);
+        if (screenMayDiffer.isEmpty())
+            return;
+        Plot_Screen_Info defaults;
+        defaults.plotAxisInfo = after.plotAxisInfo;
+        for (const QString &line : plotScreenDifferenceLines(defaults, after))
+            QVERIFY2(QRegularExpression(screenMayDiffer).match(line).hasMatch(), qPrintable(line));
     }
 
     void jsonErrors_data()

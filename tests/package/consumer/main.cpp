@@ -9,6 +9,7 @@
 #include <interfaces/ms_interval.h>
 #include <interfaces/plot_screen_info.h>
 #include <interfaces/spreadsheet.h>
+#include <plot_config_dialog/plot_screen_history.h>
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 #include <plot_config_dialog/xy_plot_config_tab.h>
 #include <plot_config_dialog/xy_plot_config_version.h>
@@ -26,7 +27,8 @@ int main(int argc, char **argv)
     XY_Plot_Config_Dialog &dialog = *owned;
     dialog.show(&screen, QBitArray(8), QBitArray(8), XY_Plot_Config_Dialog::AxesArea, 0, false);
     XY_Plot_Config_Tab tab;
-    const bool ok = dialog.isVisible() && tab.plotXYVarSpreadsheet != nullptr
+    Plot_Screen_History history(screen);
+    const bool ok = dialog.isVisible() && history.current().numPlots == 1 && tab.plotXYVarSpreadsheet != nullptr
         && DarlenDataInput::getLoggerFileInfo(QStringLiteral("/nonexistent")) == nullptr;
     static_assert(XY_PLOT_CONFIG_VERSION_MAJOR == 1, "a 1.x package");
     std::printf("%s %s\n", ok ? "consumer ok" : "consumer broken", XY_PLOT_CONFIG_VERSION);
