@@ -127,9 +127,12 @@ protected:
     void updateEditorGeometries() override;
     /// Kind 9 places the cells that scrolled into view.
     void scrollContentsBy(int dx, int dy) override;
-    // Tab and Shift+Tab go through the fields of the cells, row by row and
-    // column by column, and on out of the table after its last field.
+    /// Tab and Shift+Tab go through the fields of the cells, row by row and
+    /// column by column, and on out of the table after its last field (or
+    /// before its first).
     bool focusNextPrevChild(bool next) override;
+    /// Focus that reaches the table itself by Tab goes on to its first field
+    /// (by Shift+Tab to its last).
     void focusInEvent(QFocusEvent *event) override;
 
 private:
