@@ -257,6 +257,9 @@ struct Spreadsheet::Private : public QObject
     bool measured = false;
     bool geometriesPending = false; // rows came while the table was hidden
     bool heightFollowsRows = false;
+    // Row the open menu was asked for; -1 without a menu (Delete Row then
+    // takes the last row), NoRowPointed when the menu opened below the rows.
+    enum { NoRowPointed = -2 };
     int menuRow = -1;
     QAction *addRowAction = nullptr;
     QAction *deleteRowAction = nullptr;
@@ -642,7 +645,7 @@ struct Spreadsheet::Private : public QObject
 
     void deleteRow()
     {
-        if (!hasRowMenuKind(kind) || q->rowCount() == 0)
+        if (!hasRowMenuKind(kind) || q->rowCount() == 0 || menuRow == NoRowPointed)
             return;
         const int row = menuRow >= 0 && menuRow < q->rowCount() ? menuRow : q->rowCount() - 1;
         q->removeRow(row);
@@ -1034,7 +1037,14 @@ void Spreadsheet::contextMenuEvent(QContextMenuEvent *event)
     menu.addAction(d->addRowAction);
     menu.addAction(d->deleteRowAction);
     d->menuRow = rowAt(at.y());
+    // Delete Row removes the row pointed at; below the last row there is none.
+    if (d->menuRow < 0) {
+        d->menuRow = Private::NoRowPointed;
+        d->deleteRowAction->setEnabled(false);
+    }
     menu.exec(event->globalPos());
-    if (self)
+    if (self) {
         d->menuRow = -1;
+        d->updateRowActions();
+    }
 }

@@ -88,6 +88,7 @@ private slots:
     void rangeFollowsAutoRange();
     void rowMenuActions_data();
     void rowMenuActions();
+    void menuDeletesRowUnderCursor_data();
     void menuDeletesRowUnderCursor();
     void menuOnlyOnChannelTables_data();
     void menuOnlyOnChannelTables();
@@ -391,8 +392,19 @@ void TestSpreadsheetTables::rowMenuActions()
     QCOMPARE(cellClasses(table, 0), cells);
 }
 
+void TestSpreadsheetTables::menuDeletesRowUnderCursor_data()
+{
+    QTest::addColumn<int>("pointedRow"); // -1: below the last row
+    QTest::addColumn<QStringList>("marksLeft");
+    QTest::newRow("middle row") << 1 << QStringList{QColor(0, 0, 0).name(), QColor(20, 0, 0).name()};
+    QTest::newRow("below the rows")
+        << -1 << QStringList{QColor(0, 0, 0).name(), QColor(10, 0, 0).name(), QColor(20, 0, 0).name()};
+}
+
 void TestSpreadsheetTables::menuDeletesRowUnderCursor()
 {
+    QFETCH(int, pointedRow);
+    QFETCH(QStringList, marksLeft);
     Spreadsheet table;
     table.setSpreadsheetKind(Spreadsheet::XYVarKind);
     table.setRowCount(3);
@@ -402,27 +414,35 @@ void TestSpreadsheetTables::menuDeletesRowUnderCursor()
     QVERIFY(QTest::qWaitForWindowExposed(&table));
 
     QStringList offered;
-    QTimer::singleShot(0, &table, [&offered]() {
+    bool deleteEnabled = false;
+    QTimer::singleShot(0, &table, [&]() {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         if (!menu)
             return;
         for (QAction *action : menu->actions()) {
             offered << action->text();
             if (action->objectName() == QLatin1String("deleteRowAction")) {
+                deleteEnabled = action->isEnabled();
                 menu->close();
                 action->trigger();
             }
         }
     });
-    const QRect rowRect = table.visualRect(table.model()->index(1, 4));
-    const QPoint at = rowRect.center();
+    const QRect lastRow = table.visualRect(table.model()->index(2, 4));
+    const QPoint at = pointedRow >= 0 ? table.visualRect(table.model()->index(pointedRow, 4)).center()
+                                      : QPoint(lastRow.center().x(), lastRow.bottom() + 20);
+    QVERIFY(at.y() < table.viewport()->height());
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, table.viewport()->mapToGlobal(at));
     QApplication::sendEvent(table.viewport(), &event);
 
     QCOMPARE(offered, (QStringList{QStringLiteral("Add Row"), QStringLiteral("Delete Row")}));
-    QCOMPARE(table.rowCount(), 2);
-    QCOMPARE(rowMark(table, 0, 3), QColor(0, 0, 0).name());
-    QCOMPARE(rowMark(table, 1, 3), QColor(20, 0, 0).name());
+    QCOMPARE(deleteEnabled, pointedRow >= 0);
+    QStringList marks;
+    for (int row = 0; row < table.rowCount(); ++row)
+        marks << rowMark(table, row, 3);
+    QCOMPARE(marks, marksLeft);
+    // Outside the menu the action works as before.
+    QCOMPARE(tableAction(table, "deleteRowAction")->isEnabled(), true);
 }
 
 void TestSpreadsheetTables::menuOnlyOnChannelTables_data()
