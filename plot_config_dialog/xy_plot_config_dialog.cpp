@@ -137,6 +137,7 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     }
 
     plotVisible.resize(plugin_mode ? 1 : 8);
+    axesLoaded.resize(plotVisible.size());
     setPlotVisibleValues(hostInfo, plugin_mode);
 
     capture_ms_interval_values();

@@ -300,6 +300,9 @@ private:
     // Whether psi was handed to the host by applyPressedSignal; a written
     // description the host never received is the dialog's to delete.
     bool psiHandedOut;
+    // Bit g set once graph slot g's axis tables showed a description (or a
+    // fresh graph's defaults when it was added).
+    QBitArray axesLoaded;
 
     friend class XY_Plot_Config_Dialog_TestAccess;
 };
