@@ -4,7 +4,9 @@
 #include "logger_series.h"
 #include "stipple.h"
 
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPen>
 #include <QtMath>
 
@@ -152,6 +154,10 @@ GraphView::GraphView(int slot, QWidget *parent)
     m_panner->setMouseButton(Qt::MiddleButton);
     connect(m_panner, &QwtPlotPanner::panned, this, &GraphView::onPanned);
     m_magnifier = new Magnifier(canvas, this);
+
+    // Installed again, the plot's own filter moves ahead of the zoomer's,
+    // panner's and magnifier's, so the gate sees each gesture first.
+    canvas->installEventFilter(this);
 
     canvas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(canvas, &QWidget::customContextMenuRequested, this, &GraphView::showContextMenu);
@@ -417,6 +423,33 @@ void GraphView::resetView()
     replot();
     rebaseZoomers();
     emit panZoomChanged(m_slot);
+}
+
+bool GraphView::eventFilter(QObject *object, QEvent *event)
+{
+    if (object == canvas() && m_panZoomGate) {
+        bool gesture = false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            // Left: zoom box; middle: pan; Ctrl+right: back out of the zoom.
+            // A plain right click is the graph's menu.
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            gesture = mouse->button() == Qt::LeftButton || mouse->button() == Qt::MiddleButton
+                      || (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ControlModifier));
+            break;
+        }
+        case QEvent::Wheel:
+        case QEvent::KeyPress: // the zoomer's keys
+            gesture = true;
+            break;
+        default:
+            break;
+        }
+        if (gesture && !m_panZoomGate())
+            return true;
+    }
+    return QwtPlot::eventFilter(object, event);
 }
 
 void GraphView::setPanZoom(bool panned, bool zoomed)

@@ -23,6 +23,7 @@
 #include <interfaces/spreadsheet.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -240,7 +241,31 @@ void XY_Plot_Config_Dialog::show(Plot_Screen_Info *hostInfo, QBitArray panStatus
         break;
     }
 
+    shownState = writtenState();
     QDialog::setVisible(true);
+}
+
+QByteArray XY_Plot_Config_Dialog::writtenState()
+{
+    // Written aside: psi stays what the host or the "All" tab last got.
+    Plot_Screen_Info *const kept = psi;
+    const bool keptHandedOut = psiHandedOut;
+    psi = nullptr;
+    writeScreenInfoToDataStructure();
+    const std::unique_ptr<Plot_Screen_Info> written(psi);
+    psi = kept;
+    psiHandedOut = keptHandedOut;
+    // Saving the screen under a new name edits nothing in the dialog.
+    written->configFileName.clear();
+    return written->toJson();
+}
+
+bool XY_Plot_Config_Dialog::hasUnappliedEdits() const
+{
+    if (shownState.isEmpty())
+        return false;
+    // writtenState() leaves every member as it found it.
+    return const_cast<XY_Plot_Config_Dialog *>(this)->writtenState() != shownState;
 }
 
 bool XY_Plot_Config_Dialog::applyPressed()
@@ -255,6 +280,7 @@ bool XY_Plot_Config_Dialog::applyPressed()
         return false;
 
     writeScreenInfoToDataStructure();
+    shownState = writtenState();
     // Without a receiver nobody would ever free it: the dialog keeps it as
     // one of its own.
     psiHandedOut = isSignalConnected(QMetaMethod::fromSignal(&XY_Plot_Config_Dialog::applyPressedSignal));

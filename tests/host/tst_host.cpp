@@ -4,8 +4,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
@@ -255,6 +259,84 @@ private slots:
         QVERIFY(graph->axisScaleDiv(QwtPlot::yLeft) == leftBefore);
         w->configure(XY_Plot_Config_Dialog::AxesArea, slot);
         QVERIFY(enabled("btnOk") && enabled("btnApply"));
+    }
+
+    // Asking again for the open dialog turns it to the page and graph asked
+    // for and keeps what the user typed and has not applied.
+    void configureKeepsEdits_data()
+    {
+        QTest::addColumn<int>("request");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("page");
+        QTest::newRow("axes of graph 2") << int(GraphView::ConfigureAxes) << 1 << 1;
+        QTest::newRow("plot of graph 3") << int(GraphView::ConfigurePlot) << 2 << 0;
+    }
+    void configureKeepsEdits()
+    {
+        QFETCH(int, request);
+        QFETCH(int, slot);
+        std::unique_ptr<PlotHostWindow> w = sampleWindow();
+        QVERIFY(w);
+        w->configure(XY_Plot_Config_Dialog::FrameArea, 0);
+        XY_Plot_Config_Dialog *dialog = w->dialog();
+        auto *label = cell<LineEditWidget>(dialog, "graph1XAxisSpreadsheet", 0, 4);
+        auto *storage = dialog->findChild<QLineEdit *>(QStringLiteral("lineEditDataStorage"));
+        QVERIFY(label && storage);
+        label->setLineEditText(QStringLiteral("Edited [s]"));
+        storage->setText(QStringLiteral("42"));
+        emit w->graph(slot)->requested(slot, GraphView::Request(request));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(label->getLineEditText(), QStringLiteral("Edited [s]"));
+        QCOMPARE(storage->text(), QStringLiteral("42"));
+        QTEST(dialog->findChild<QTabWidget *>(QStringLiteral("configTabs"))->currentIndex(), "page");
+        auto *axes = dialog->findChild<QTabWidget *>(QStringLiteral("axesConfigTabs"));
+        QCOMPARE(axes->tabText(axes->currentIndex()), QStringLiteral("Graph %1").arg(slot + 1));
+    }
+
+    // Host and open dialog agree on the lock at every moment: a pan or zoom
+    // change re-shows an unedited dialog and waits while it holds edits.
+    void lockFollowsPanZoom_data()
+    {
+        QTest::addColumn<bool>("zoomFirst"); // zoomed before opening, then reset
+        QTest::addColumn<bool>("edited");
+        QTest::newRow("zoom, nothing edited") << false << false;
+        QTest::newRow("zoom waits for an edit") << false << true;
+        QTest::newRow("reset, nothing edited") << true << false;
+        QTest::newRow("reset waits for an edit") << true << true;
+    }
+    void lockFollowsPanZoom()
+    {
+        QFETCH(bool, zoomFirst);
+        QFETCH(bool, edited);
+        std::unique_ptr<PlotHostWindow> w = sampleWindow();
+        QVERIFY(w);
+        QWidget *canvas = w->graph(1)->canvas();
+        auto wheel = [canvas] {
+            const QPoint at = canvas->rect().center();
+            QWheelEvent e(QPointF(at), QPointF(canvas->mapToGlobal(at)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas, &e);
+        };
+        if (zoomFirst)
+            wheel();
+        w->configure();
+        XY_Plot_Config_Dialog *dialog = w->dialog();
+        auto *frame = dialog->findChild<Base_Plot_Frame_Tab *>(QStringLiteral("plot_frame_tab"));
+        if (edited)
+            frame->setTitle(QStringLiteral("Typed while open"));
+        if (zoomFirst)
+            w->resetZoomAction()->trigger();
+        else
+            wheel();
+        const bool locked = w->panBits().count(true) + w->zoomBits().count(true) > 0;
+        QCOMPARE(locked, zoomFirst == edited); // the change waited exactly when edited
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("btnApply"))->isEnabled(), !locked);
+        QCOMPARE(!dialog->findChild<QLabel *>(QStringLiteral("lblPlot2Mode"))->isHidden(), locked);
+        if (edited) {
+            QCOMPARE(frame->getTitle(), QStringLiteral("Typed while open"));
+            QVERIFY2(w->statusBar()->currentMessage().contains(QStringLiteral("unapplied")),
+                     qPrintable(w->statusBar()->currentMessage()));
+        }
     }
 
     void refusedFile_data()
