@@ -53,6 +53,10 @@ namespace {
 
 const QString TimeChannel = QStringLiteral("Time");
 
+// Eight graphs in two columns of four rows fit a 1280 x 720 window.
+const int MinimumWidth = 320;
+const int MinimumHeight = 120;
+
 QColor colourOf(const QString &name, const QColor &fallback)
 {
     QColor c(name);
@@ -123,6 +127,9 @@ GraphView::GraphView(int slot, QWidget *parent)
     : QwtPlot(parent), m_slot(slot)
 {
     setAutoReplot(false);
+    // Shrinks down to minimumSizeHint() when space is short (QwtPlot's own
+    // policy never lets a layout go below its full size hint).
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto *canvas = new QwtPlotCanvas;
     canvas->setFrameStyle(QFrame::Box | QFrame::Plain);
     canvas->setLineWidth(1);
@@ -164,6 +171,11 @@ GraphView::GraphView(int slot, QWidget *parent)
 }
 
 GraphView::~GraphView() = default;
+
+QSize GraphView::minimumSizeHint() const
+{
+    return QSize(MinimumWidth, MinimumHeight);
+}
 
 void GraphView::scrolledTimeRange(double rangeMin, double rangeMax, double now, double *lower,
                                   double *upper)

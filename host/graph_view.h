@@ -35,6 +35,10 @@ public:
 
     int slot() const { return m_slot; }
 
+    // Small enough that eight graphs share a 1280 x 720 window; the canvas
+    // gives way before the axes do.
+    QSize minimumSizeHint() const override;
+
     // Rebuilds axes, grids, curves and overlay curves from graph. Channels
     // resolve the X/Y names to live sample columns; overlay, when given,
     // holds the graph's logger file. Clears pan and zoom.

@@ -339,6 +339,36 @@ private slots:
         }
     }
 
+    // Every graph fits a 1280 x 720 window, whatever their number.
+    void graphsFitSmallWindow_data()
+    {
+        QTest::addColumn<int>("graphs");
+        QTest::newRow("3 graphs") << 3;
+        QTest::newRow("8 graphs") << 8;
+    }
+    void graphsFitSmallWindow()
+    {
+        QFETCH(int, graphs);
+        Plot_Screen_Info screen;
+        screen.numPlots = static_cast<unsigned long>(graphs);
+        screen.plotAxisInfo.resize(graphs);
+        const QString path = m_dir.filePath(QStringLiteral("graphs_%1.json").arg(graphs));
+        QVERIFY(writeFile(path, screen.toJson()));
+        PlotHostWindow w;
+        w.setQuiet(true);
+        w.setLive(false);
+        QVERIFY(w.openScreen(path));
+        w.resize(1280, 720);
+        w.show();
+        QApplication::processEvents();
+        QCOMPARE(w.size(), QSize(1280, 720));
+        QCOMPARE(w.graphCount(), graphs);
+        for (int g = 0; g < graphs; ++g) {
+            const QRect at(w.graph(g)->mapTo(&w, QPoint()), w.graph(g)->size());
+            QVERIFY2(w.rect().contains(at) && at.height() >= 100, qPrintable(QStringLiteral("graph %1").arg(g + 1)));
+        }
+    }
+
     void refusedFile_data()
     {
         QTest::addColumn<QByteArray>("content"); // empty with name "missing": no file at all
