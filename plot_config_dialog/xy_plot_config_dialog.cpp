@@ -19,6 +19,7 @@
 #include <QMetaType>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 
 #include <interfaces/spreadsheet.h>
 
@@ -152,6 +153,10 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     // of a display type.
     for (int g = 0; g < displayTypeCombos.size(); ++g)
         handleDisplayTypeChange(g, displayTypeCombos[g]->currentIndex());
+    // The page tabs are wide (form style sheet): the dialog is never made so
+    // narrow that "Frame" is cut and the tabs need scrolling. That width also
+    // leaves the graph pages room for "Full Trace" and "Marker Only" whole.
+    ui->configTabs->setUsesScrollButtons(false);
 
     addToolTips();
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QDoubleValidator>
 #include <QtTest>
 
@@ -731,6 +732,24 @@ private slots:
         const Qt::WindowFlags wanted = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
         QCOMPARE(box.flags & wanted, wanted);
         QVERIFY(!(box.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
+    }
+
+    // At its smallest the dialog still shows its page tabs and every choice
+    // of its lists whole.
+    void readableAtMinimumSize()
+    {
+        auto host = makeHost(3);
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get());
+        d.resize(1, 1);
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        for (int g = 0; g < 3; ++g) {
+            ui->plotConfigTabs->setCurrentIndex(g + 1);
+            QApplication::processEvents();
+            for (QComboBox *list : {A::displayTypeCombos(d)[g], ui->cmbDataStorageUnits})
+                QVERIFY2(list->width() >= list->sizeHint().width(), qPrintable(list->objectName()));
+        }
+        QVERIFY(ui->configTabs->tabBar()->width() >= ui->configTabs->tabBar()->sizeHint().width());
     }
 
     void addedGraphIsReset()
