@@ -5,7 +5,9 @@
 #include "overlay_curve.h"
 #include "stipple.h"
 
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPen>
 #include <QtMath>
 
@@ -51,6 +53,10 @@ private:
 namespace {
 
 const QString TimeChannel = QStringLiteral("Time");
+
+// Eight graphs in two columns of four rows fit a 1280 x 720 window.
+const int MinimumWidth = 320;
+const int MinimumHeight = 120;
 
 QColor colourOf(const QString &name, const QColor &fallback)
 {
@@ -122,6 +128,9 @@ GraphView::GraphView(int slot, QWidget *parent)
     : QwtPlot(parent), m_slot(slot)
 {
     setAutoReplot(false);
+    // Shrinks down to minimumSizeHint() when space is short (QwtPlot's own
+    // policy never lets a layout go below its full size hint).
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto *canvas = new QwtPlotCanvas;
     canvas->setFrameStyle(QFrame::Box | QFrame::Plain);
     canvas->setLineWidth(1);
@@ -154,11 +163,20 @@ GraphView::GraphView(int slot, QWidget *parent)
     connect(m_panner, &QwtPlotPanner::panned, this, &GraphView::onPanned);
     m_magnifier = new Magnifier(canvas, this);
 
+    // Installed again, the plot's own filter moves ahead of the zoomer's,
+    // panner's and magnifier's, so the gate sees each gesture first.
+    canvas->installEventFilter(this);
+
     canvas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(canvas, &QWidget::customContextMenuRequested, this, &GraphView::showContextMenu);
 }
 
 GraphView::~GraphView() = default;
+
+QSize GraphView::minimumSizeHint() const
+{
+    return QSize(MinimumWidth, MinimumHeight);
+}
 
 void GraphView::scrolledTimeRange(double rangeMin, double rangeMax, double now, double *lower,
                                   double *upper)
@@ -418,6 +436,33 @@ void GraphView::resetView()
     replot();
     rebaseZoomers();
     emit panZoomChanged(m_slot);
+}
+
+bool GraphView::eventFilter(QObject *object, QEvent *event)
+{
+    if (object == canvas() && m_panZoomGate) {
+        bool gesture = false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            // Left: zoom box; middle: pan; Ctrl+right: back out of the zoom.
+            // A plain right click is the graph's menu.
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            gesture = mouse->button() == Qt::LeftButton || mouse->button() == Qt::MiddleButton
+                      || (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ControlModifier));
+            break;
+        }
+        case QEvent::Wheel:
+        case QEvent::KeyPress: // the zoomer's keys
+            gesture = true;
+            break;
+        default:
+            break;
+        }
+        if (gesture && !m_panZoomGate())
+            return true;
+    }
+    return QwtPlot::eventFilter(object, event);
 }
 
 void GraphView::setPanZoom(bool panned, bool zoomed)

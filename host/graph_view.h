@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QVector>
 
+#include <functional>
+
 #include <qwt_plot.h>
 
 #include <interfaces/plot_screen_info.h>
@@ -33,6 +35,10 @@ public:
 
     int slot() const { return m_slot; }
 
+    // Small enough that eight graphs share a 1280 x 720 window; the canvas
+    // gives way before the axes do.
+    QSize minimumSizeHint() const override;
+
     // Rebuilds axes, grids, curves and overlay curves from graph. Channels
     // resolve the X/Y names to live sample columns; overlay, when given,
     // holds the graph's logger file. Clears pan and zoom.
@@ -46,6 +52,9 @@ public:
     bool isZoomed() const { return m_zoomed; }
     // Leaves pan and zoom and puts the configured axes back.
     void resetView();
+    // Asked before each mouse or key gesture that may pan or zoom; a false
+    // answer swallows the gesture. Without a gate every gesture goes.
+    void setPanZoomGate(std::function<bool()> gate) { m_panZoomGate = std::move(gate); }
 
     int curveCount() const { return m_curves.size(); }
     QwtPlotCurve *curve(int i) const { return m_curves.at(i).curve; }
@@ -70,6 +79,9 @@ signals:
     // The graph entered or left pan or zoom.
     void panZoomChanged(int slot);
     void requested(int slot, GraphView::Request request);
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
 
 private slots:
     void showContextMenu(const QPoint &pos);
@@ -110,6 +122,7 @@ private:
     QwtPlotPanner *m_panner = nullptr;
     class Magnifier;
     Magnifier *m_magnifier = nullptr;
+    std::function<bool()> m_panZoomGate;
 };
 
 #endif // XY_PLOT_HOST_GRAPH_VIEW_H

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <qwt_text.h>
@@ -304,6 +305,7 @@ void PlotHostWindow::rebuildScreen()
         view->configure(info, *m_screen, m_sim, overlayFor(info.overlayFileName));
         connect(view, &GraphView::panZoomChanged, this, &PlotHostWindow::onPanZoomChanged);
         connect(view, &GraphView::requested, this, &PlotHostWindow::onGraphRequest);
+        view->setPanZoomGate([this] { return panZoomMayChange(); });
         // Stacked top to bottom, then filled row by row in two columns.
         const int row = columns == 1 ? g : g / columns;
         const int column = columns == 1 ? 0 : g % columns;
@@ -437,10 +439,60 @@ void PlotHostWindow::configure(int area, int graphSlot)
         });
     }
     const int slot = qBound(0, graphSlot, qMax(0, m_graphs.size() - 1));
-    m_dialog->show(m_screen.get(), panBits(), zoomBits(),
-                   static_cast<XY_Plot_Config_Dialog::DialogOpenArea>(area), slot, false);
+    // show() reloads every widget: an open dialog is only turned to the
+    // page, so the user's unapplied edits stay.
+    if (m_dialog->isVisible())
+        turnDialogTo(area, slot);
+    else
+        showDialog(area, slot);
     m_dialog->raise();
     m_dialog->activateWindow();
+}
+
+void PlotHostWindow::showDialog(int area, int graphSlot)
+{
+    m_dialogLocked = anyPanZoom();
+    m_dialog->show(m_screen.get(), panBits(), zoomBits(),
+                   static_cast<XY_Plot_Config_Dialog::DialogOpenArea>(area), graphSlot, false);
+}
+
+void PlotHostWindow::turnDialogTo(int area, int graphSlot)
+{
+    auto *pages = m_dialog->findChild<QTabWidget *>(QStringLiteral("configTabs"));
+    auto *graphs = m_dialog->findChild<QTabWidget *>(QStringLiteral("plotConfigTabs"));
+    auto *axes = m_dialog->findChild<QTabWidget *>(QStringLiteral("axesConfigTabs"));
+    if (!pages || !graphs || !axes)
+        return;
+    const bool known = area >= XY_Plot_Config_Dialog::PlotArea && area <= XY_Plot_Config_Dialog::FrameArea;
+    pages->setCurrentIndex(known ? area : XY_Plot_Config_Dialog::PlotArea);
+    // By label: graphs added or deleted in the dialog and not yet applied
+    // move the tabs. The dialog keeps the two tab widgets in step.
+    const QString label = QStringLiteral("Graph %1").arg(graphSlot + 1);
+    for (int i = 0; i < axes->count(); ++i) {
+        if (axes->tabText(i) == label) {
+            graphs->setCurrentIndex(i + 1);
+            axes->setCurrentIndex(i);
+            break;
+        }
+    }
+}
+
+bool PlotHostWindow::anyPanZoom() const
+{
+    return std::any_of(m_graphs.cbegin(), m_graphs.cend(),
+                       [](const GraphView *view) { return view->isPanned() || view->isZoomed(); });
+}
+
+bool PlotHostWindow::panZoomMayChange()
+{
+    // The open dialog follows the lock through show(), which reloads it:
+    // that may not throw unapplied edits away.
+    if (!m_dialog || !m_dialog->isVisible() || !m_dialog->hasUnappliedEdits())
+        return true;
+    statusBar()->showMessage(tr("Pan and zoom wait: the configuration dialog has unapplied edits "
+                                "(apply or cancel them first)"),
+                             6000);
+    return false;
 }
 
 void PlotHostWindow::takeAppliedScreen(Plot_Screen_Info *applied)
@@ -479,6 +531,8 @@ void PlotHostWindow::takeAppliedScreen(Plot_Screen_Info *applied)
 
 void PlotHostWindow::resetZoom()
 {
+    if (anyPanZoom() && !panZoomMayChange())
+        return;
     for (GraphView *view : qAsConst(m_graphs)) {
         if (view->isPanned() || view->isZoomed())
             view->resetView();
@@ -498,6 +552,18 @@ void PlotHostWindow::onPanZoomChanged()
                               ? QString()
                               : tr("Graph %1 panned/zoomed: configuration locked (Ctrl+0 resets)  ")
                                     .arg(locked.join(QStringLiteral(", "))));
+    // The open dialog follows: the gestures wait while it holds edits, so
+    // reloading it here loses nothing.
+    if (m_dialog && m_dialog->isVisible() && m_dialogLocked != !locked.isEmpty()
+        && !m_dialog->hasUnappliedEdits()) {
+        auto *pages = m_dialog->findChild<QTabWidget *>(QStringLiteral("configTabs"));
+        auto *graphs = m_dialog->findChild<QTabWidget *>(QStringLiteral("plotConfigTabs"));
+        auto *axes = m_dialog->findChild<QTabWidget *>(QStringLiteral("axesConfigTabs"));
+        const bool overview = graphs && graphs->currentIndex() == 0;
+        showDialog(pages ? pages->currentIndex() : 0, axes ? qMax(0, axes->currentIndex()) : 0);
+        if (overview)
+            graphs->setCurrentIndex(0);
+    }
 }
 
 void PlotHostWindow::onGraphRequest(int slot, GraphView::Request request)

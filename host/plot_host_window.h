@@ -108,6 +108,13 @@ private:
     const LoggerSeries *overlayFor(const QString &fileName);
     QString resolveOverlayPath(const QString &fileName) const;
     void updateWindowTitle();
+    // Loads the dialog from the screen and shows it on a page and graph.
+    void showDialog(int area, int graphSlot);
+    // Turns the open dialog to a page and graph without reloading it.
+    void turnDialogTo(int area, int graphSlot);
+    // Whether a graph may enter or leave pan or zoom now; says why not.
+    bool panZoomMayChange();
+    bool anyPanZoom() const;
     void report(const QString &title, const QString &text);
 
     std::unique_ptr<Plot_Screen_Info> m_screen;
@@ -122,6 +129,8 @@ private:
     bool m_printApplied = false;
     bool m_quiet = false;
     bool m_modified = false;
+    // Whether the dialog was last shown locked by pan or zoom.
+    bool m_dialogLocked = false;
 
     QWidget *m_frame = nullptr;
     QwtTextLabel *m_title = nullptr;

@@ -21,10 +21,12 @@
 #include <QMetaType>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 
 #include <interfaces/spreadsheet.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -139,6 +141,7 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     }
 
     plotVisible.resize(plugin_mode ? 1 : 8);
+    axesLoaded.resize(plotVisible.size());
     setPlotVisibleValues(hostInfo, plugin_mode);
 
     capture_ms_interval_values();
@@ -152,6 +155,10 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     // of a display type.
     for (int g = 0; g < displayTypeCombos.size(); ++g)
         handleDisplayTypeChange(g, displayTypeCombos[g]->currentIndex());
+    // The page tabs are wide (form style sheet): the dialog is never made so
+    // narrow that "Frame" is cut and the tabs need scrolling. That width also
+    // leaves the graph pages room for "Full Trace" and "Marker Only" whole.
+    ui->configTabs->setUsesScrollButtons(false);
 
     addToolTips();
 
@@ -252,7 +259,31 @@ void XY_Plot_Config_Dialog::show(Plot_Screen_Info *hostInfo, QBitArray panStatus
         break;
     }
 
+    shownState = writtenState();
     QDialog::setVisible(true);
+}
+
+QByteArray XY_Plot_Config_Dialog::writtenState()
+{
+    // Written aside: psi stays what the host or the "All" tab last got.
+    Plot_Screen_Info *const kept = psi;
+    const bool keptHandedOut = psiHandedOut;
+    psi = nullptr;
+    writeScreenInfoToDataStructure();
+    const std::unique_ptr<Plot_Screen_Info> written(psi);
+    psi = kept;
+    psiHandedOut = keptHandedOut;
+    // Saving the screen under a new name edits nothing in the dialog.
+    written->configFileName.clear();
+    return written->toJson();
+}
+
+bool XY_Plot_Config_Dialog::hasUnappliedEdits() const
+{
+    if (shownState.isEmpty())
+        return false;
+    // writtenState() leaves every member as it found it.
+    return const_cast<XY_Plot_Config_Dialog *>(this)->writtenState() != shownState;
 }
 
 bool XY_Plot_Config_Dialog::applyPressed()
@@ -267,6 +298,7 @@ bool XY_Plot_Config_Dialog::applyPressed()
         return false;
 
     writeScreenInfoToDataStructure();
+    shownState = writtenState();
     // Without a receiver nobody would ever free it: the dialog keeps it as
     // one of its own.
     psiHandedOut = isSignalConnected(QMetaMethod::fromSignal(&XY_Plot_Config_Dialog::applyPressedSignal));

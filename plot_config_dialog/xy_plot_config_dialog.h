@@ -136,6 +136,18 @@ public:
     /// or 1 in plugin mode).
     double convertXRangeToSeconds(int graph);
 
+    /// Whether the widgets hold edits that were neither applied nor loaded:
+    /// true when what Apply would write now differs from what the widgets
+    /// gave right after the last show() or the last Apply or OK let through.
+    /// Adding or deleting a graph and choosing an overlay file count as
+    /// edits; a new configuration file name (setConfigFilename()) does not. False before the first show(). Validates nothing, shows nothing
+    /// and emits nothing; cost about that of an Apply.
+    ///
+    /// A host uses it to decide whether it can call show() again (which
+    /// reloads every widget) without throwing the user's edits away, for
+    /// instance to follow a change of its pan and zoom state.
+    bool hasUnappliedEdits() const;
+
 signals:
     /// OK was pressed and the configuration applied (or the press came
     /// within the shared 500 ms window, when no new applyPressedSignal()
@@ -297,9 +309,17 @@ private:
     QList<QRadioButton *> xyValuesHideRadios;
     QList<QLabel *> overlayFileLabels;
 
+    // What the widgets would write, as compared by hasUnappliedEdits().
+    QByteArray writtenState();
+
     // Whether psi was handed to the host by applyPressedSignal; a written
     // description the host never received is the dialog's to delete.
     bool psiHandedOut;
+    // Bit g set once graph slot g's axis tables showed a description (or a
+    // fresh graph's defaults when it was added).
+    QBitArray axesLoaded;
+    // writtenState() right after the last show() or Apply; empty before.
+    QByteArray shownState;
 
     friend class XY_Plot_Config_Dialog_TestAccess;
 };

@@ -44,6 +44,10 @@ inline int channelRows(unsigned long count)
 // replace them. Filling the overview shows them again.
 void hideOverview(QWidget *variables, QWidget *overlays);
 
+// Shows the axes of record in a graph's Y axes table (left axis in row 0,
+// right axis in row 1) and X axis table; either table may be null.
+void loadAxes(QTableWidget *yAxes, QTableWidget *xAxis, const Plot_Axis_Info &record);
+
 } // namespace PlotExchange
 
 #endif // XY_PLOT_CONFIG_DIALOG_XY_PLOT_CONFIG_DIALOG_EXCHANGE_H

@@ -4,6 +4,7 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "ui_xy_plot_config_dialog.h"
+#include "xy_plot_config_dialog_exchange.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -184,6 +185,14 @@ void XY_Plot_Config_Dialog::addNewTab()
     datapointHideRadios[slot]->setChecked(true);
     xyValuesHideRadios[slot]->setChecked(true);
     cometLengthSpins[slot]->setEnabled(false);
+    // Axes no description ever filled start from the plot engine's defaults,
+    // so that the new graph can be applied as it comes. Axes shown before
+    // keep what they hold.
+    if (slot < axesLoaded.size() && !axesLoaded.testBit(slot)) {
+        PlotExchange::loadAxes(yAxesSpreadsheets.value(slot), xAxisSpreadsheets.value(slot),
+                               Plot_Axis_Info());
+        axesLoaded.setBit(slot);
+    }
 
     QWidget *const plotPages[] = {ui->plot1Tab, ui->plot2Tab, ui->plot3Tab, ui->plot4Tab,
                                   ui->plot5Tab, ui->plot6Tab, ui->plot7Tab, ui->plot8Tab};

@@ -131,6 +131,16 @@ void setRowTarget(Spreadsheet *table, int target, InsertRow insertRow)
 
 } // namespace
 
+void PlotExchange::loadAxes(QTableWidget *yAxes, QTableWidget *xAxis, const Plot_Axis_Info &record)
+{
+    if (auto *table = qobject_cast<Spreadsheet *>(yAxes)) {
+        loadYAxisRow(table, 0, record.leftYAxis);
+        loadYAxisRow(table, 1, record.rightYAxis);
+    }
+    if (auto *table = qobject_cast<Spreadsheet *>(xAxis))
+        loadXAxisRow(table, record.xAxis);
+}
+
 void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *info,
                                                              QBitArray allPlotsPanStatus,
                                                              QBitArray allPlotsZoomStatus)
@@ -176,15 +186,13 @@ void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *i
         const bool zoomed = bitSet(allPlotsZoomStatus, g);
         const bool unlocked = !panned && !zoomed;
 
-        if (Spreadsheet *yAxes = yAxesSpreadsheets.value(g)) {
-            loadYAxisRow(yAxes, 0, record.leftYAxis);
-            loadYAxisRow(yAxes, 1, record.rightYAxis);
+        PlotExchange::loadAxes(yAxesSpreadsheets.value(g), xAxisSpreadsheets.value(g), record);
+        if (g < axesLoaded.size())
+            axesLoaded.setBit(g);
+        if (Spreadsheet *yAxes = yAxesSpreadsheets.value(g))
             yAxes->setEnabled(unlocked);
-        }
-        if (Spreadsheet *xAxis = xAxisSpreadsheets.value(g)) {
-            loadXAxisRow(xAxis, record.xAxis);
+        if (Spreadsheet *xAxis = xAxisSpreadsheets.value(g))
             xAxis->setEnabled(unlocked);
-        }
 
         if (Spreadsheet *vars = xyVarSpreadsheets.value(g)) {
             const int n = PlotExchange::channelRows(record.numVarChannels);

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QDoubleValidator>
 #include <QtTest>
 
@@ -731,6 +732,65 @@ private slots:
         const Qt::WindowFlags wanted = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
         QCOMPARE(box.flags & wanted, wanted);
         QVERIFY(!(box.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
+    }
+
+    // What a host asks before re-showing the open dialog: only edits the
+    // next Apply would write count, and an Apply settles them.
+    void unappliedEdits_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("edited");
+        QTest::newRow("nothing") << QString() << false;
+        QTest::newRow("storage typed") << QStringLiteral("storage") << true;
+        QTest::newRow("graph deleted") << QStringLiteral("delete") << true;
+        QTest::newRow("new file name") << QStringLiteral("file") << false;
+        QTest::newRow("storage typed, applied") << QStringLiteral("storage apply") << false;
+    }
+    void unappliedEdits()
+    {
+        QFETCH(QString, edit);
+        QTest::qWait(600); // one Apply per 500 ms, process-wide
+        auto host = makeHost(3);
+        Dialog d(host.get(), nullptr, false);
+        QVERIFY(!d.hasUnappliedEdits());
+        showDialog(d, host.get());
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        Plot_Screen_Info *const written = A::psi(d);
+        if (edit.startsWith(QLatin1String("storage")))
+            ui->lineEditDataStorage->setText(QStringLiteral("45"));
+        if (edit == QLatin1String("delete")) {
+            ui->plotConfigTabs->setCurrentIndex(3);
+            A::deleteGraphAction(d)->trigger();
+        }
+        if (edit == QLatin1String("file"))
+            d.setConfigFilename(QStringLiteral("/data/saved_as.json"));
+        if (edit.endsWith(QLatin1String("apply"))) {
+            QSignalSpy applied(&d, &Dialog::applyPressedSignal);
+            QVERIFY(A::applyPressed(d));
+            QCOMPARE(applied.count(), 1);
+            delete applied.at(0).at(0).value<Plot_Screen_Info *>();
+        } else {
+            QCOMPARE(A::psi(d), written); // asking writes nothing the host sees
+        }
+        QTEST(d.hasUnappliedEdits(), "edited");
+    }
+
+    // At its smallest the dialog still shows its page tabs and every choice
+    // of its lists whole.
+    void readableAtMinimumSize()
+    {
+        auto host = makeHost(3);
+        Dialog d(host.get(), nullptr, false);
+        showDialog(d, host.get());
+        d.resize(1, 1);
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        for (int g = 0; g < 3; ++g) {
+            ui->plotConfigTabs->setCurrentIndex(g + 1);
+            QApplication::processEvents();
+            for (QComboBox *list : {A::displayTypeCombos(d)[g], ui->cmbDataStorageUnits})
+                QVERIFY2(list->width() >= list->sizeHint().width(), qPrintable(list->objectName()));
+        }
+        QVERIFY(ui->configTabs->tabBar()->width() >= ui->configTabs->tabBar()->sizeHint().width());
     }
 
     void addedGraphIsReset()

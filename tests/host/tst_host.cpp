@@ -4,8 +4,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
@@ -134,9 +138,8 @@ private slots:
             XY_Plot_Config_Dialog_TestAccess::addNewTab(*dialog);
             QCOMPARE(w->graphCount(), 3); // shown only after Apply
             choose(cell<ZelVariable>(dialog, "plot4XYVarSpreadsheet", 0, 0), "Time");
+            // Its axes need no typing: they come with a fresh graph's values.
             choose(cell<ZelVariable>(dialog, "plot4XYVarSpreadsheet", 0, 1), "Thrust");
-            for (int row = 0; row < 2; ++row)
-                cell<CheckBoxWidget>(dialog, "graph4YAxesSpreadsheet", row, 2)->setCheckBoxTrue(true);
             break;
         }
         QVERIFY(!QTest::currentTestFailed());
@@ -182,6 +185,8 @@ private slots:
             QVERIFY(w->graph(3)->isVisibleTo(w.get()));
             QCOMPARE(w->graph(3)->curve(0)->title().text(), QStringLiteral("Thrust"));
             QVERIFY(w->graph(3)->curve(0)->dataSize() > 0);
+            QCOMPARE(now.plotAxisInfo.at(3).leftYAxis.label, Plot_Axis_Info().leftYAxis.label);
+            QCOMPARE(now.plotAxisInfo.at(3).xAxis.numMajorTicks, Plot_Axis_Info().xAxis.numMajorTicks);
             break;
         }
 
@@ -255,6 +260,114 @@ private slots:
         QVERIFY(graph->axisScaleDiv(QwtPlot::yLeft) == leftBefore);
         w->configure(XY_Plot_Config_Dialog::AxesArea, slot);
         QVERIFY(enabled("btnOk") && enabled("btnApply"));
+    }
+
+    // Asking again for the open dialog turns it to the page and graph asked
+    // for and keeps what the user typed and has not applied.
+    void configureKeepsEdits_data()
+    {
+        QTest::addColumn<int>("request");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("page");
+        QTest::newRow("axes of graph 2") << int(GraphView::ConfigureAxes) << 1 << 1;
+        QTest::newRow("plot of graph 3") << int(GraphView::ConfigurePlot) << 2 << 0;
+    }
+    void configureKeepsEdits()
+    {
+        QFETCH(int, request);
+        QFETCH(int, slot);
+        std::unique_ptr<PlotHostWindow> w = sampleWindow();
+        QVERIFY(w);
+        w->configure(XY_Plot_Config_Dialog::FrameArea, 0);
+        XY_Plot_Config_Dialog *dialog = w->dialog();
+        auto *label = cell<LineEditWidget>(dialog, "graph1XAxisSpreadsheet", 0, 4);
+        auto *storage = dialog->findChild<QLineEdit *>(QStringLiteral("lineEditDataStorage"));
+        QVERIFY(label && storage);
+        label->setLineEditText(QStringLiteral("Edited [s]"));
+        storage->setText(QStringLiteral("42"));
+        emit w->graph(slot)->requested(slot, GraphView::Request(request));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(label->getLineEditText(), QStringLiteral("Edited [s]"));
+        QCOMPARE(storage->text(), QStringLiteral("42"));
+        QTEST(dialog->findChild<QTabWidget *>(QStringLiteral("configTabs"))->currentIndex(), "page");
+        auto *axes = dialog->findChild<QTabWidget *>(QStringLiteral("axesConfigTabs"));
+        QCOMPARE(axes->tabText(axes->currentIndex()), QStringLiteral("Graph %1").arg(slot + 1));
+    }
+
+    // Host and open dialog agree on the lock at every moment: a pan or zoom
+    // change re-shows an unedited dialog and waits while it holds edits.
+    void lockFollowsPanZoom_data()
+    {
+        QTest::addColumn<bool>("zoomFirst"); // zoomed before opening, then reset
+        QTest::addColumn<bool>("edited");
+        QTest::newRow("zoom, nothing edited") << false << false;
+        QTest::newRow("zoom waits for an edit") << false << true;
+        QTest::newRow("reset, nothing edited") << true << false;
+        QTest::newRow("reset waits for an edit") << true << true;
+    }
+    void lockFollowsPanZoom()
+    {
+        QFETCH(bool, zoomFirst);
+        QFETCH(bool, edited);
+        std::unique_ptr<PlotHostWindow> w = sampleWindow();
+        QVERIFY(w);
+        QWidget *canvas = w->graph(1)->canvas();
+        auto wheel = [canvas] {
+            const QPoint at = canvas->rect().center();
+            QWheelEvent e(QPointF(at), QPointF(canvas->mapToGlobal(at)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas, &e);
+        };
+        if (zoomFirst)
+            wheel();
+        w->configure();
+        XY_Plot_Config_Dialog *dialog = w->dialog();
+        auto *frame = dialog->findChild<Base_Plot_Frame_Tab *>(QStringLiteral("plot_frame_tab"));
+        if (edited)
+            frame->setTitle(QStringLiteral("Typed while open"));
+        if (zoomFirst)
+            w->resetZoomAction()->trigger();
+        else
+            wheel();
+        const bool locked = w->panBits().count(true) + w->zoomBits().count(true) > 0;
+        QCOMPARE(locked, zoomFirst == edited); // the change waited exactly when edited
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("btnApply"))->isEnabled(), !locked);
+        QCOMPARE(!dialog->findChild<QLabel *>(QStringLiteral("lblPlot2Mode"))->isHidden(), locked);
+        if (edited) {
+            QCOMPARE(frame->getTitle(), QStringLiteral("Typed while open"));
+            QVERIFY2(w->statusBar()->currentMessage().contains(QStringLiteral("unapplied")),
+                     qPrintable(w->statusBar()->currentMessage()));
+        }
+    }
+
+    // Every graph fits a 1280 x 720 window, whatever their number.
+    void graphsFitSmallWindow_data()
+    {
+        QTest::addColumn<int>("graphs");
+        QTest::newRow("3 graphs") << 3;
+        QTest::newRow("8 graphs") << 8;
+    }
+    void graphsFitSmallWindow()
+    {
+        QFETCH(int, graphs);
+        Plot_Screen_Info screen;
+        screen.numPlots = static_cast<unsigned long>(graphs);
+        screen.plotAxisInfo.resize(graphs);
+        const QString path = m_dir.filePath(QStringLiteral("graphs_%1.json").arg(graphs));
+        QVERIFY(writeFile(path, screen.toJson()));
+        PlotHostWindow w;
+        w.setQuiet(true);
+        w.setLive(false);
+        QVERIFY(w.openScreen(path));
+        w.resize(1280, 720);
+        w.show();
+        QApplication::processEvents();
+        QCOMPARE(w.size(), QSize(1280, 720));
+        QCOMPARE(w.graphCount(), graphs);
+        for (int g = 0; g < graphs; ++g) {
+            const QRect at(w.graph(g)->mapTo(&w, QPoint()), w.graph(g)->size());
+            QVERIFY2(w.rect().contains(at) && at.height() >= 100, qPrintable(QStringLiteral("graph %1").arg(g + 1)));
+        }
     }
 
     void refusedFile_data()
