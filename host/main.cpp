@@ -8,13 +8,19 @@
 //                                         on standard output
 //   --variables FILE                      the channel catalogue, one name a
 //                                         line (default: the live channels)
+//   --audit FILE                          the audit trail of applied screens
+//                                         (default: see defaultAuditFile;
+//                                         none for --screenshot)
+//   --no-audit                            keeps no audit trail
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTextStream>
 
 #include <cstdio>
+#include <functional>
 
 #include <interfaces/spreadsheet.h>
 
@@ -26,6 +32,7 @@ namespace {
 void usage()
 {
     std::fputs("usage: xy_plot_host [--print-applied] [--variables FILE]\n"
+               "                    [--audit FILE | --no-audit]\n"
                "                    [--screenshot DIR] [screen.json]\n",
                stderr);
 }
@@ -81,7 +88,30 @@ int takeScreenshots(PlotHostWindow &window, const QString &dir)
         if (!save(dialog, QStringLiteral("xy_plot_host_dialog_%1.png").arg(QLatin1String(page.name))))
             return 1;
     }
-    return 0;
+    window.dialog()->hide();
+
+    // The History panel after a few applied changes, as the dialog would
+    // hand them over.
+    const auto apply = [&window](const std::function<void(Plot_Screen_Info &)> &edit) {
+        auto *applied = new Plot_Screen_Info;
+        applied->copyFrom(*window.screen());
+        edit(*applied);
+        window.takeAppliedScreen(applied);
+    };
+    apply([](Plot_Screen_Info &s) { s.setScreenRefreshInterval(s.screenRefreshInterval / 2); });
+    if (window.screen()->plotAxisInfo.size() > 1)
+        apply([](Plot_Screen_Info &s) {
+            s.plotAxisInfo[1].leftYAxis.autoRange = false;
+            s.plotAxisInfo[1].leftYAxis.rangeMax = 1200;
+        });
+    apply([](Plot_Screen_Info &s) {
+        s.setTitle(s.title + QStringLiteral(" (rerun)"));
+        s.setDataStorage(s.dataStorage * 2);
+        s.setLegend(!s.legend);
+    });
+    window.historyPanel()->show();
+    QApplication::processEvents();
+    return save(&window, QStringLiteral("xy_plot_host_history.png")) ? 0 : 1;
 }
 
 } // namespace
@@ -92,12 +122,18 @@ int main(int argc, char *argv[])
     QString variablesFile;
     QString screenFile;
     bool printApplied = false;
+    QString auditFile;
+    bool noAudit = false;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg = argv[i];
         if (arg == "--screenshot" && i + 1 < argc) {
             screenshotDir = QString::fromLocal8Bit(argv[++i]);
         } else if (arg == "--variables" && i + 1 < argc) {
             variablesFile = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == "--audit" && i + 1 < argc) {
+            auditFile = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == "--no-audit") {
+            noAudit = true;
         } else if (arg == "--print-applied") {
             printApplied = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -135,6 +171,9 @@ int main(int argc, char *argv[])
     // Scripted runs get their reports on standard error, never a box to
     // answer.
     window.setQuiet(headless || printApplied);
+    // Every applied screen is kept on record, except for pictures.
+    if (!noAudit && (!auditFile.isEmpty() || !headless))
+        window.setAuditFile(auditFile.isEmpty() ? PlotHostWindow::defaultAuditFile() : auditFile);
 
     if (screenFile.isEmpty())
         screenFile = PlotHostWindow::sampleScreenPath();

@@ -24,7 +24,9 @@
 
 #include <interfaces/darlen_data_input.h>
 #include <interfaces/spreadsheet.h>
+#include <plot_config_dialog/plot_screen_history.h>
 
+#include "audit_trail.h"
 #include "elided_text_label.h"
 #include "host_files.h"
 
@@ -171,6 +173,7 @@ void PlotHostWindow::createMenus()
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     QMenu *plot = menuBar()->addMenu(tr("&Plot"));
     QAction *configureAction = plot->addAction(tr("&Configure..."), this, [this] { configure(); });
     configureAction->setObjectName(QStringLiteral("configureAction"));
@@ -190,6 +193,7 @@ void PlotHostWindow::createMenus()
         redraw();
     });
     Q_UNUSED(restart);
+    createHistory(edit, plot);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&Mouse"), this, [this] {
@@ -213,6 +217,7 @@ QStringList PlotHostWindow::setScreen(std::unique_ptr<Plot_Screen_Info> screen)
     }
     m_screen = std::move(screen);
     m_modified = false;
+    m_screenHistory->reset(*m_screen);
     const QStringList overlayProblems = publishOverlayNames();
     rebuildScreen();
     return overlayProblems;
@@ -431,7 +436,10 @@ void PlotHostWindow::configure(int area, int graphSlot)
         connect(m_dialog, &XY_Plot_Config_Dialog::applyPressedSignal, this,
                 &PlotHostWindow::takeAppliedScreen);
         connect(m_dialog, &XY_Plot_Config_Dialog::okPressedSignal, this,
-                [this] { statusBar()->showMessage(tr("Configuration applied"), 4000); });
+                [this] {
+                    if (statusBar()->currentMessage().isEmpty())
+                        statusBar()->showMessage(tr("Configuration applied"), 4000);
+                });
         connect(m_dialog, &XY_Plot_Config_Dialog::cancelPressedSignal, this,
                 [this] { statusBar()->showMessage(tr("Configuration unchanged"), 4000); });
         connect(m_dialog, &XY_Plot_Config_Dialog::addDeleteGraphSignal, this, [this] {
@@ -519,12 +527,12 @@ void PlotHostWindow::takeAppliedScreen(Plot_Screen_Info *applied)
     std::unique_ptr<Plot_Screen_Info> merged(new Plot_Screen_Info);
     merged->copyFrom(*m_screen);
     const QStringList renamed = mergeDialogEdits(*merged, *taken);
+    std::unique_ptr<Plot_Screen_Info> before = std::move(m_screen);
     m_screen = std::move(merged);
     m_modified = true;
     rebuildScreen();
-    if (renamed.isEmpty())
-        statusBar()->showMessage(tr("Configuration applied"), 4000);
-    else
+    recordApplied(*before, tr("Configuration applied"));
+    if (!renamed.isEmpty())
         statusBar()->showMessage(tr("Configuration applied; variables now selected by another name: %1")
                                      .arg(renamed.join(QStringLiteral("; "))), 10000);
 }

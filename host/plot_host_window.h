@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 #include <interfaces/plot_screen_info.h>
@@ -22,7 +23,11 @@
 #include "graph_view.h"
 #include "logger_series.h"
 
+class AuditTrail;
+class Plot_Screen_History;
 class QAction;
+class QDockWidget;
+class QMenu;
 class QGridLayout;
 class QLabel;
 class QwtTextLabel;
@@ -79,6 +84,17 @@ public:
     // runs without a person).
     void setQuiet(bool quiet) { m_quiet = quiet; }
 
+    // The undo history of applied screens and the panel that lists it.
+    Plot_Screen_History *screenHistory() const { return m_screenHistory; }
+    QDockWidget *historyPanel() const { return m_historyPanel; }
+    // Every applied screen is appended to this JSON Lines file (see
+    // AuditTrail); an empty path keeps no trail. Off until set.
+    void setAuditFile(const QString &path);
+    QString auditFile() const;
+    // The trail a user's runs keep: $XDG_STATE_HOME (or ~/.local/state)
+    // /xy_plot_host/applied_screens.jsonl.
+    static QString defaultAuditFile();
+
 public slots:
     // Opens the configuration dialog on the given page and graph slot.
     void configure(int area = XY_Plot_Config_Dialog::PlotArea, int graphSlot = 0);
@@ -99,6 +115,13 @@ private slots:
 
 private:
     void createMenus();
+    // Undo, redo, History panel, copy and defaults (plot_host_history.cpp).
+    void createHistory(QMenu *edit, QMenu *plot);
+    void recordApplied(const Plot_Screen_Info &before, const QString &how);
+    void showRestoredScreen();
+    void applyHostChange(const std::function<bool(Plot_Screen_Info &)> &change, const QString &how);
+    void copyGraphSettings();
+    void restoreDefaults(int graph); // -1: the whole screen
     // Shows screen; returns the problems of its overlay files.
     QStringList setScreen(std::unique_ptr<Plot_Screen_Info> screen);
     void rebuildScreen();
@@ -141,6 +164,9 @@ private:
     QLabel *m_statusClock = nullptr;
     QLabel *m_statusLock = nullptr;
     QAction *m_resetZoomAction = nullptr;
+    Plot_Screen_History *m_screenHistory = nullptr;
+    QDockWidget *m_historyPanel = nullptr;
+    std::unique_ptr<AuditTrail> m_audit;
 };
 
 #endif // XY_PLOT_HOST_PLOT_HOST_WINDOW_H

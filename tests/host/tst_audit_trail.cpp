@@ -1,9 +1,11 @@
 // The undo history of applied screens and the audit trail that logs them.
 #include "audit_trail.h"
+#include "plot_host_window.h"
 
 #include <interfaces/plot_screen_info.h>
 #include <plot_config_dialog/plot_screen_history.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -239,6 +241,40 @@ private slots:
         QVERIFY(!trail.append(QStringLiteral("screen.json"), screen, screen));
         QVERIFY2(trail.errorString().startsWith(path + ": "), qPrintable(trail.errorString()));
         QVERIFY2(trail.errorString().contains(reason), qPrintable(trail.errorString()));
+    }
+
+    // The host's Edit menu: each Apply is an entry and goes on record; undo
+    // and redo draw the screens before and after it.
+    void hostUndoesApplies()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        PlotHostWindow window;
+        window.setQuiet(true);
+        window.setLive(false);
+        window.setAuditFile(dir.filePath("trail/applied.jsonl"));
+        const unsigned long opened = window.screen()->screenRefreshInterval;
+        for (unsigned long interval : {opened + 10, opened + 20}) {
+            auto *applied = new Plot_Screen_Info;
+            applied->copyFrom(*window.screen());
+            applied->screenRefreshInterval = interval;
+            window.takeAppliedScreen(applied);
+        }
+        QCOMPARE(window.screenHistory()->undoStack()->count(), 2);
+        QCOMPARE(readLines(dir.filePath("trail/applied.jsonl")).size(), 3);
+
+        auto *undo = window.findChild<QAction *>(QStringLiteral("undoAction"));
+        auto *redo = window.findChild<QAction *>(QStringLiteral("redoAction"));
+        QVERIFY(undo && redo);
+        QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        undo->trigger();
+        QCOMPARE(window.screen()->screenRefreshInterval, opened + 10);
+        undo->trigger();
+        QCOMPARE(window.screen()->screenRefreshInterval, opened);
+        QVERIFY(!undo->isEnabled());
+        redo->trigger();
+        redo->trigger();
+        QCOMPARE(window.screen()->screenRefreshInterval, opened + 20);
     }
 };
 
