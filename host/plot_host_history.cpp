@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QUndoStack>
 #include <QUndoView>
 #include <QVBoxLayout>
@@ -114,9 +115,22 @@ void PlotHostWindow::showRestoredScreen()
                                                          ? tr("screen as opened")
                                                          : m_screenHistory->undoStack()->undoText()),
                              6000);
-    // An open dialog shows what is drawn.
-    if (m_dialog && m_dialog->isVisible())
-        configure();
+    followInOpenDialog();
+}
+
+// An open dialog shows what is drawn, unless it holds edits of the user's.
+void PlotHostWindow::followInOpenDialog()
+{
+    if (!m_dialog || !m_dialog->isVisible())
+        return;
+    if (m_dialog->hasUnappliedEdits()) {
+        statusBar()->showMessage(tr("The open dialog keeps your unapplied edits; "
+                                    "cancel it to see the screen as drawn"), 8000);
+        return;
+    }
+    auto *pages = m_dialog->findChild<QTabWidget *>(QStringLiteral("configTabs"));
+    auto *graphs = m_dialog->findChild<QTabWidget *>(QStringLiteral("axesConfigTabs"));
+    showDialog(pages ? qBound(0, pages->currentIndex(), 2) : 0, graphs ? qMax(0, graphs->currentIndex()) : 0);
 }
 
 // Applies a change made by the host itself, as an Apply would.
@@ -130,8 +144,7 @@ void PlotHostWindow::applyHostChange(const std::function<bool(Plot_Screen_Info &
     publishOverlayNames();
     rebuildScreen();
     recordApplied(*before, how);
-    if (m_dialog && m_dialog->isVisible())
-        configure();
+    followInOpenDialog();
 }
 
 void PlotHostWindow::copyGraphSettings()

@@ -119,6 +119,7 @@ private:
     void createHistory(QMenu *edit, QMenu *plot);
     void recordApplied(const Plot_Screen_Info &before, const QString &how);
     void showRestoredScreen();
+    void followInOpenDialog();
     void applyHostChange(const std::function<bool(Plot_Screen_Info &)> &change, const QString &how);
     void copyGraphSettings();
     void restoreDefaults(int graph); // -1: the whole screen
