@@ -1,0 +1,62 @@
+// The cells of the "All" overview (kind 9), kept from visit to visit.
+#include "overview_cells.h"
+
+#include <QTableWidget>
+
+namespace xy_table {
+
+QWidget *OverviewCells::take(Cell cell, QWidget *viewport, const QStringList &channels)
+{
+    QVector<QWidget *> &kept = m_spare[int(cell)];
+    if (!kept.isEmpty()) {
+        QWidget *widget = kept.takeLast();
+        resetCell(cell, widget, channels);
+        return widget;
+    }
+    QWidget *widget = createCell(cell, viewport, channels);
+    m_reusable.insert(widget, cell);
+    QObject::connect(widget, &QObject::destroyed, this, [this](QObject *gone) { forget(gone); });
+    return widget;
+}
+
+bool OverviewCells::keep(QWidget *cell)
+{
+    const auto found = m_reusable.constFind(cell);
+    if (found == m_reusable.constEnd())
+        return false;
+    cell->hide();
+    m_spare[int(*found)].append(cell);
+    return true;
+}
+
+void OverviewCells::forget(QObject *cell)
+{
+    const auto found = m_reusable.find(static_cast<QWidget *>(cell));
+    if (found == m_reusable.end())
+        return;
+    m_spare[int(*found)].removeAll(static_cast<QWidget *>(cell));
+    m_reusable.erase(found);
+}
+
+// The overview lists up to 128 rows of six cells, read only, of which a
+// screenful is in view: only the cells in view are shown, the rest wait
+// hidden until scrolled to. Showing, hiding and painting hundreds of styled
+// widgets is most of what a visit to the overview would cost.
+void OverviewCells::placeInView(QTableWidget *table)
+{
+    const QRect area = table->viewport()->rect();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            QWidget *cell = table->cellWidget(row, column);
+            if (!cell)
+                continue;
+            const QRect rect = table->visualRect(table->model()->index(row, column));
+            const bool inView = rect.isValid() && rect.intersects(area);
+            if (inView)
+                cell->setGeometry(rect);
+            cell->setVisible(inView);
+        }
+    }
+}
+
+} // namespace xy_table
