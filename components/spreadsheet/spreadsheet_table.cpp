@@ -111,7 +111,6 @@ void Spreadsheet::Private::fontChanged()
     remeasure();
 }
 
-
 // The range fields are editable only while the axis is not auto ranged.
 void Spreadsheet::Private::followAutoRange(int row, int checkColumn, int rangeColumn)
 {

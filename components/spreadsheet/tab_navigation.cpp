@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLayout>
 
+// The table leads Tab through its cells itself, in reading order. The
 // window's own Tab chain holds cells in the order they were made, which
 // is no order once rows come and go, so their fields leave it: they
 // keep taking the focus by click, and the table gives it to them.

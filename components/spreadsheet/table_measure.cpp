@@ -158,4 +158,3 @@ void Spreadsheet::Private::fitHeightToRows()
                        + q->verticalHeader()->length() + (bar->isVisibleTo(q) ? bar->sizeHint().height() : 0);
     q->setMaximumHeight(height);
 }
-
