@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QPointer>
 
-bool hasRowMenuKind(int kind)
+bool xy_table::hasRowMenuKind(int kind)
 {
     return kind == Spreadsheet::XYVarKind || kind == Spreadsheet::XYOverlayKind;
 }

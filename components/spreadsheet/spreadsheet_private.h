@@ -90,7 +90,10 @@ struct Spreadsheet::Private : public QObject
     void fitHeightToRows();
 };
 
+namespace xy_table {
 // Kinds whose rows the user adds and deletes from the context menu.
 bool hasRowMenuKind(int kind);
+} // namespace xy_table
+using xy_table::hasRowMenuKind;
 
 #endif // XY_SPREADSHEET_PRIVATE_H
