@@ -229,6 +229,40 @@ QString firstDifference(const QByteArray &expected, const QByteArray &actual)
     return QString();
 }
 
+// A dialog built as a host builds it: eight graphs, each with an overlay
+// file, and the round trip's catalogue.
+std::unique_ptr<XY_Plot_Config_Dialog> roundTripDialog()
+{
+    installNames();
+    ZelVariable::setAvailableVariables(roundTripCatalogue());
+    auto initial = makeInfo(8);
+    for (int g = 0; g < 8; ++g)
+        initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
+    return std::unique_ptr<XY_Plot_Config_Dialog>(new XY_Plot_Config_Dialog(initial.get(), nullptr, false));
+}
+
+quint32 seedOr(quint32 fallback)
+{
+    return qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
+               ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED")) : fallback;
+}
+
+// Shows input as a fresh dialog would, writes it straight back and returns
+// what was written.
+const Plot_Screen_Info &showAndWriteBack(XY_Plot_Config_Dialog &dialog, Plot_Screen_Info &input)
+{
+    // A freshly opened graph's overlay table: no channel picked.
+    for (Spreadsheet *overlay : A::xyOverlay(dialog))
+        overlay->setRowCount(0);
+    dialog.show(&input, bits(8), bits(8), XY_Plot_Config_Dialog::PlotArea, 0, false);
+    A::writeScreenInfoToDataStructure(dialog);
+    // What the event loop does between the user's actions: removed rows'
+    // cells are deleted later, and piled up they slow everything down.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return *A::psi(dialog);
+}
+
 } // namespace
 
 class ExchangeRoundTripTest : public QObject
@@ -238,30 +272,15 @@ class ExchangeRoundTripTest : public QObject
 private slots:
     void showThenWriteBack()
     {
-        installNames();
+        const auto dialog = roundTripDialog();
         const QStringList catalogue = roundTripCatalogue();
-        ZelVariable::setAvailableVariables(catalogue);
-        auto initial = makeInfo(8);
-        for (int g = 0; g < 8; ++g)
-            initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
-        XY_Plot_Config_Dialog dialog(initial.get(), nullptr, false);
-        const quint32 seed = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
-                                 ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED")) : 20240611u;
+        const quint32 seed = seedOr(20240611u);
         const int descriptions = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_DESCRIPTIONS")
                                      ? qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_DESCRIPTIONS") : DefaultDescriptions;
         Generator generate(seed);
         for (int i = 0; i < descriptions; ++i) {
             const std::unique_ptr<Plot_Screen_Info> input = generate.description(catalogue);
-            // A freshly opened graph's overlay table: no channel picked.
-            for (Spreadsheet *overlay : A::xyOverlay(dialog))
-                overlay->setRowCount(0);
-            dialog.show(input.get(), bits(8), bits(8), XY_Plot_Config_Dialog::PlotArea, 0, false);
-            A::writeScreenInfoToDataStructure(dialog);
-            // What the event loop does between the user's actions: removed rows'
-            // cells are deleted later, and piled up they slow everything down.
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            const Plot_Screen_Info &written = *A::psi(dialog);
+            const Plot_Screen_Info &written = showAndWriteBack(*dialog, *input);
             const QString difference =
                 firstDifference(expectedFor(*input, written)->toJson(), written.toJson());
             if (!difference.isEmpty())
@@ -274,31 +293,20 @@ private slots:
     // own description back, member for member.
     void mergeKeepsAnUneditedDescription()
     {
-        installNames();
+        const auto dialog = roundTripDialog();
         const QStringList catalogue = roundTripCatalogue();
-        ZelVariable::setAvailableVariables(catalogue);
-        auto initial = makeInfo(8);
-        for (int g = 0; g < 8; ++g)
-            initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
-        XY_Plot_Config_Dialog dialog(initial.get(), nullptr, false);
-        const quint32 seed = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
-                                 ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED")) : 20261208u;
+        const quint32 seed = seedOr(20261208u);
         Generator generate(seed);
         for (int i = 0; i < DefaultDescriptions / 5; ++i) {
             const std::unique_ptr<Plot_Screen_Info> host = generate.description(catalogue);
             generate.beyondTheDialog(*host);
             for (int g = 0; g < host->plotAxisInfo.size(); ++g)
                 host->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
-            for (Spreadsheet *overlay : A::xyOverlay(dialog))
-                overlay->setRowCount(0);
-            dialog.show(host.get(), bits(8), bits(8), XY_Plot_Config_Dialog::PlotArea, 0, false);
-            A::writeScreenInfoToDataStructure(dialog);
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            const Plot_Screen_Info &written = showAndWriteBack(*dialog, *host);
 
             Plot_Screen_Info merged;
             merged.copyFrom(*host);
-            const QStringList replaced = mergeDialogEdits(merged, *A::psi(dialog));
+            const QStringList replaced = mergeDialogEdits(merged, written);
             const QString difference = firstDifference(host->toJson(), merged.toJson());
             if (!difference.isEmpty() || !replaced.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3%4")
