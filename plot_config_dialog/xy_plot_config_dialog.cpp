@@ -20,7 +20,6 @@
 #include <QPointer>
 #include <QMetaType>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabBar>
 
 #include <interfaces/spreadsheet.h>
@@ -57,12 +56,12 @@ void registerDialogMetaTypes()
 }
 
 // The form names icon files relative to the working directory; where they
-// are not found the button gets the style's own icon rather than none.
-void useStandardIconIfMissing(QAbstractButton *button, const QString &iconFile,
-                              QStyle::StandardPixmap standard)
+// are not found the button gets the library's own icon of that name.
+void useOwnIconIfMissing(QAbstractButton *button, const QString &iconFile)
 {
     if (!QFileInfo::exists(iconFile))
-        button->setIcon(button->style()->standardIcon(standard));
+        button->setIcon(QIcon(QStringLiteral(":/xy_plot_config/icons/")
+                              + QFileInfo(iconFile).fileName()));
 }
 
 bool anyBitSet(const QBitArray &bits)
@@ -92,15 +91,12 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     registerDialogMetaTypes();
 
     ui->setupUi(this);
-    useStandardIconIfMissing(ui->btnOk,
-                             QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/ok.png"),
-                             QStyle::SP_DialogOkButton);
-    useStandardIconIfMissing(ui->btnApply,
-                             QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/apply.png"),
-                             QStyle::SP_DialogApplyButton);
-    useStandardIconIfMissing(ui->btnCancel,
-                             QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/cancel.png"),
-                             QStyle::SP_DialogCancelButton);
+    useOwnIconIfMissing(ui->btnOk,
+                        QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/ok.png"));
+    useOwnIconIfMissing(ui->btnApply,
+                        QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/apply.png"));
+    useOwnIconIfMissing(ui->btnCancel,
+                        QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/cancel.png"));
 
     // Return finishes the edit of the field it is typed in. No button may
     // take it as a press (a chooser opening, or OK, Apply or Cancel), so no

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, the demo and the API
-# reference need.
+# reference need (python3 writes and checks the forms).
 # Usage: scripts/setup.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qtbase5-dev qtbase5-dev-tools qttools5-dev-tools libqwt-qt5-dev doxygen "$@")
+packages=(cmake g++ make pkg-config python3 qtbase5-dev qtbase5-dev-tools qttools5-dev-tools libqwt-qt5-dev doxygen "$@")
 
 missing=()
 for p in "${packages[@]}"; do

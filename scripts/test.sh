@@ -4,7 +4,7 @@
 # AddressSanitizer + UndefinedBehaviorSanitizer with leak detection
 # (build/sanitize), where any report fails the run; in between it fuzzes the
 # logger file reader for a minute. Safe to run again; rebuilds only what
-# changed.
+# changed. Both builds treat compiler warnings as errors.
 #
 #   scripts/test.sh            everything
 #   XY_PLOT_SKIP_SANITIZE=1    skip the sanitizer run
@@ -17,7 +17,7 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 
 echo "== Normal build and tests"
 build="$root/build/release"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXY_PLOT_WERROR=ON
 cmake --build "$build" --parallel "$jobs"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$jobs")
 
@@ -31,7 +31,7 @@ if [ -z "${XY_PLOT_SKIP_SANITIZE:-}" ]; then
   echo "== Sanitizer build and tests"
   build="$root/build/sanitize"
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DXY_PLOT_SANITIZE=ON \
-        -DXY_PLOT_BUILD_BENCH=OFF
+        -DXY_PLOT_BUILD_BENCH=OFF -DXY_PLOT_WERROR=ON
   cmake --build "$build" --parallel "$jobs"
   # The package test builds an outside project without the sanitizer
   # runtime; the normal run covers it.

@@ -9,9 +9,15 @@ apart. Run from anywhere:
     python3 scripts/forms/generate_forms.py
 
 and commit the regenerated plot_config_dialog/*.ui together with this script.
-The .ui files are what the build (AUTOUIC) and Qt Designer use.
+The .ui files are what the build (AUTOUIC) and Qt Designer use; this script
+stays their one source of truth. Other uses:
+
+    generate_forms.py --check          compare the committed forms with what
+                                       this script writes (the forms test)
+    generate_forms.py --output-dir D   write the two forms into folder D
 """
 
+import argparse
 import os
 import sys
 from xml.sax.saxutils import escape
@@ -312,8 +318,19 @@ def customwidgets():
     ])
 
 
+REGENERATE_COMMAND = "python3 scripts/forms/generate_forms.py"
+
+# Kept in the form as Designer's own comment element, which uic ignores and
+# Designer keeps when it saves the form.
+HEADER_COMMENT = (
+    "Written by scripts/forms/generate_forms.py; regenerate with %s from the project's root. "
+    "An edit made here in Qt Designer (or by hand) must be carried into that script, "
+    "or the forms test (ctest -R tst_forms_generated) fails." % REGENERATE_COMMAND)
+
+
 def document(class_name, top, *tail):
-    ui = Node("ui", [("version", "4.0")], [el("class", class_name), top, *tail])
+    ui = Node("ui", [("version", "4.0")],
+              [el("comment", HEADER_COMMENT), el("class", class_name), top, *tail])
     out = ['<?xml version="1.0" encoding="UTF-8"?>\n']
     ui.write(out, 0)
     return "".join(out)
@@ -524,14 +541,64 @@ def tab_form():
                     Node("connections"))
 
 
-def main(argv):
-    root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
-    if len(argv) > 1:
-        root = argv[1]
-    targets = {
-        os.path.join(root, "plot_config_dialog", "xy_plot_config_dialog.ui"): main_form(),
-        os.path.join(root, "plot_config_dialog", "xy_plot_config_tab.ui"): tab_form(),
+def forms(folder):
+    """The two forms, by the path they are written to inside folder."""
+    return {
+        os.path.join(folder, "xy_plot_config_dialog.ui"): main_form(),
+        os.path.join(folder, "xy_plot_config_tab.ui"): tab_form(),
     }
+
+
+def first_difference(path, expected):
+    """None when the file holds exactly expected, else a description of the
+    first line that differs."""
+    try:
+        with open(path, "rb") as f:
+            actual = f.read()
+    except OSError as error:
+        return "cannot be read: %s" % error.strerror
+    wanted = expected.encode("utf-8")
+    if actual == wanted:
+        return None
+    have_lines = actual.split(b"\n")
+    want_lines = wanted.split(b"\n")
+    for number, (have, want) in enumerate(zip(have_lines, want_lines), start=1):
+        if have != want:
+            return "line %d is\n    %r\nbut the generator writes\n    %r" % (
+                number, have.decode("utf-8", "replace"), want.decode("utf-8"))
+    number = min(len(have_lines), len(want_lines)) + 1
+    if len(have_lines) > len(want_lines):
+        return "line %d and after are not written by the generator" % number
+    return "ends before line %d, which the generator writes" % number
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description="Writes or checks the dialog's Qt Designer forms.")
+    parser.add_argument("root", nargs="?",
+                        default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."),
+                        help="the project's root folder (default: the one holding this script)")
+    action = parser.add_mutually_exclusive_group()
+    action.add_argument("--check", action="store_true",
+                        help="compare the committed forms byte for byte, write nothing")
+    action.add_argument("--output-dir", metavar="DIR",
+                        help="write the forms into DIR instead of plot_config_dialog/")
+    args = parser.parse_args(argv[1:])
+
+    folder = args.output_dir or os.path.join(os.path.normpath(args.root), "plot_config_dialog")
+    targets = forms(folder)
+    if args.check:
+        stale = 0
+        for path, content in targets.items():
+            difference = first_difference(path, content)
+            if difference is not None:
+                stale += 1
+                print("%s differs from the generator: %s" % (path, difference))
+        if stale:
+            print("Carry the change into scripts/forms/generate_forms.py, then run: %s"
+                  % REGENERATE_COMMAND)
+            return 1
+        print("the forms match the generator")
+        return 0
     for path, content in targets.items():
         with open(path, "w", encoding="utf-8", newline="\n") as f:
             f.write(content)

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QDoubleValidator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -826,6 +827,48 @@ private slots:
         A::addGraphAction(d)->trigger();
         QCOMPARE(A::xyVar(d)[3]->rowCount(), 2);
         QCOMPARE(A::getNumVarChannelsForPlot(d, 3), 2);
+    }
+
+    // The icon files the form names come first; where they are missing the
+    // buttons show the icons the library carries, not none.
+    void buttonIcons_data()
+    {
+        QTest::addColumn<bool>("statedFilesPresent");
+        QTest::newRow("stated files missing") << false;
+        QTest::newRow("stated files present") << true;
+    }
+    void buttonIcons()
+    {
+        QFETCH(bool, statedFilesPresent);
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const QString workDir = tmp.path() + QStringLiteral("/a/b/c");
+        const QString actions = tmp.path() + QStringLiteral("/specs/qt/crystal_project/16x16/actions/");
+        QVERIFY(QDir().mkpath(workDir) && QDir().mkpath(actions));
+        const char *const files[] = {"ok.png", "apply.png", "cancel.png"};
+        QImage stated(16, 16, QImage::Format_ARGB32);
+        stated.fill(QColor(10, 20, 30));
+        if (statedFilesPresent)
+            for (const char *file : files)
+                QVERIFY(stated.save(actions + QLatin1String(file), "PNG"));
+
+        auto host = makeHost(1);
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(workDir));
+        Dialog d(host.get(), nullptr, false);
+        QVERIFY(QDir::setCurrent(previous));
+        Ui_Plot_Config_Dialog *ui = A::ui(d);
+        const QPushButton *buttons[] = {ui->btnOk, ui->btnApply, ui->btnCancel};
+        for (int i = 0; i < 3; ++i) {
+            const QImage expected = statedFilesPresent
+                                        ? stated
+                                        : QImage(QStringLiteral(":/xy_plot_config/icons/") + QLatin1String(files[i]));
+            QVERIFY2(!expected.isNull(), files[i]);
+            const QImage shown = buttons[i]->icon().pixmap(16).toImage();
+            QVERIFY2(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                         == expected.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     files[i]);
+        }
     }
 };
 
