@@ -357,7 +357,9 @@ public:
         /// Storage units the dialog offers: seconds, minutes, hours.
         DialogStorageUnits = 3,
         /// Significant digits of the numbers the dialog's fields show.
-        DialogSignificantDigits = 6
+        DialogSignificantDigits = 6,
+        /// Most major or minor ticks the dialog writes back.
+        MaxTicks = 10
     };
     /// Values that the configuration dialog cannot show as they are, and so
     /// would change on OK without an edit (empty when there are none). Each

@@ -18,7 +18,7 @@ const Qt::WindowFlags kNoCloseBoxFlags =
     Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
 
 // Shared by major and minor tick marks.
-const int kMaxTickMarks = 10;
+const int kMaxTickMarks = Plot_Screen_Info::MaxTicks;
 
 const double kMinDataStorageSeconds = 30.0;
 // The plot keeps at most this many samples of each variable.

@@ -19,8 +19,8 @@ using PlotExchange::cell;
 
 namespace {
 
-const int MaxFontPointSize = 24;
-const unsigned long MaxTicks = 10;
+const int MaxFontPointSize = Plot_Screen_Info::MaxFontPointSize;
+const unsigned long MaxTicks = Plot_Screen_Info::MaxTicks;
 // Trace mode the plot engine expects of every graph this dialog configured.
 const int TraceModeOfConfiguredGraph = 4;
 

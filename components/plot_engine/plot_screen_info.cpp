@@ -40,7 +40,7 @@ bool isUnitCode(qint64 code)
 }
 
 // Tick marks the engine lays out per axis; the dialog caps its fields here too.
-const unsigned long MaxTicks = 10;
+const unsigned long MaxTicks = Plot_Screen_Info::MaxTicks;
 
 void checkAxis(const Single_Axis_Info &axis, const QString &where, QStringList *errors)
 {

@@ -10,7 +10,7 @@ namespace {
 // What the dialog's fields can hold and how it writes them back.
 const int ShownTextLength = Plot_Screen_Info::MaxTitleLength;
 const int LargestShownFontPointSize = Plot_Screen_Info::MaxFontPointSize;
-const unsigned long MostShownTicks = 10;
+const unsigned long MostShownTicks = Plot_Screen_Info::MaxTicks;
 const int LargestLineWidth = Plot_Screen_Info::MaxLineWidth;
 const int LongestShownCometLength = Plot_Screen_Info::MaxCometLength;
 
@@ -19,10 +19,10 @@ bool sameColorName(const QString &a, const QString &b)
     return QColor(a).name() == QColor(b).name();
 }
 
-// The number as a field shows it: six significant digits.
+// The number as a field shows it.
 double shownNumber(double value)
 {
-    return QString::number(value, 'g', 6).toDouble();
+    return QString::number(value, 'g', Plot_Screen_Info::DialogSignificantDigits).toDouble();
 }
 
 int shownPattern(int pattern)

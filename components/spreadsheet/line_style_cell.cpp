@@ -21,7 +21,7 @@ namespace {
 
 const QSize styleIconSize(48, 12);
 const int lineStyleCount = 4;
-const int maxLineWidth = 50;
+const int maxLineWidth = Plot_Screen_Info::MaxLineWidth;
 
 // The plot draws a 16-bit stipple pattern one bit per step, lowest bit
 // first; as a QPen dash pattern that is the lengths of the alternating runs
