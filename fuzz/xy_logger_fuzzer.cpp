@@ -47,10 +47,9 @@ LoggerFileInfo sentinel()
 bool sameRecord(const LoggerFileInfo &a, const LoggerFileInfo &b)
 {
     return a.filePath == b.filePath && a.channelNames == b.channelNames
-            && a.separator == b.separator && a.commentLines == b.commentLines
-            && a.units == b.units && a.timeColumn == b.timeColumn
-            && a.metadataLines == b.metadataLines && a.firstDataLine == b.firstDataLine
-            && a.latin1 == b.latin1;
+           && a.separator == b.separator && a.commentLines == b.commentLines && a.units == b.units
+           && a.timeColumn == b.timeColumn && a.metadataLines == b.metadataLines
+           && a.firstDataLine == b.firstDataLine && a.latin1 == b.latin1;
 }
 
 void checkAccepted(const LoggerFileInfo &info)
@@ -142,8 +141,8 @@ void runFile(const uint8_t *data, size_t size, bool acceptedWhole, const LoggerF
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static unsigned runs = 0;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     static_cast<int>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<int>(size));
     bool acceptedWhole = false;
     LoggerFileInfo whole = sentinel();
     for (const bool wholeFile : {true, false}) {

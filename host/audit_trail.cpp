@@ -23,7 +23,9 @@ QString failure(const QString &fileName, int error)
 
 } // namespace
 
-AuditTrail::AuditTrail(const QString &fileName) : m_fileName(fileName) {}
+AuditTrail::AuditTrail(const QString &fileName)
+    : m_fileName(fileName)
+{}
 
 QString AuditTrail::userName()
 {
@@ -69,7 +71,9 @@ bool AuditTrail::append(const QString &screenFile, const Plot_Screen_Info &befor
         // the file stays whole lines.
         m_error = written < 0 ? failure(m_fileName, errno)
                               : QStringLiteral("%1: only %2 of %3 bytes written")
-                                        .arg(m_fileName).arg(written).arg(line.size());
+                                    .arg(m_fileName)
+                                    .arg(written)
+                                    .arg(line.size());
         if (written > 0 && sizeBefore >= 0 && S_ISREG(info.st_mode))
             (void)::ftruncate(fd, sizeBefore);
         ::close(fd);

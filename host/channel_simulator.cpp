@@ -8,20 +8,89 @@
 namespace {
 
 enum Channel {
-    Time, Throttle_PLA, N1_Speed, N2_Speed, N1_Pct, N2_Pct, N1_Corr, EGT, EGT_Spread,
-    T2, T25, T3, T45, P2, P25, P3, P45, Fuel_Flow, Fuel_Press, Fuel_Temp, Oil_Press,
-    Oil_Temp, Oil_Qty, Thrust, Thrust_Net, TSFC, Vib_Fan, Vib_Core, Vib_LPT, VSV_Pos,
-    VBV_Pos, Bleed_Valve, Cell_Baro, Cell_Temp, Cell_Humidity, Cell_Airflow,
-    Bearing_Temp_1, Bearing_Temp_2, Starter_Press, Ignition_On, ChannelCount
+    Time,
+    Throttle_PLA,
+    N1_Speed,
+    N2_Speed,
+    N1_Pct,
+    N2_Pct,
+    N1_Corr,
+    EGT,
+    EGT_Spread,
+    T2,
+    T25,
+    T3,
+    T45,
+    P2,
+    P25,
+    P3,
+    P45,
+    Fuel_Flow,
+    Fuel_Press,
+    Fuel_Temp,
+    Oil_Press,
+    Oil_Temp,
+    Oil_Qty,
+    Thrust,
+    Thrust_Net,
+    TSFC,
+    Vib_Fan,
+    Vib_Core,
+    Vib_LPT,
+    VSV_Pos,
+    VBV_Pos,
+    Bleed_Valve,
+    Cell_Baro,
+    Cell_Temp,
+    Cell_Humidity,
+    Cell_Airflow,
+    Bearing_Temp_1,
+    Bearing_Temp_2,
+    Starter_Press,
+    Ignition_On,
+    ChannelCount
 };
 
-const char *const ChannelNames[ChannelCount] = {
-    "Time", "Throttle_PLA", "N1_Speed", "N2_Speed", "N1_Pct", "N2_Pct", "N1_Corr", "EGT",
-    "EGT_Spread", "T2", "T25", "T3", "T45", "P2", "P25", "P3", "P45", "Fuel_Flow",
-    "Fuel_Press", "Fuel_Temp", "Oil_Press", "Oil_Temp", "Oil_Qty", "Thrust", "Thrust_Net",
-    "TSFC", "Vib_Fan", "Vib_Core", "Vib_LPT", "VSV_Pos", "VBV_Pos", "Bleed_Valve",
-    "Cell_Baro", "Cell_Temp", "Cell_Humidity", "Cell_Airflow", "Bearing_Temp_1",
-    "Bearing_Temp_2", "Starter_Press", "Ignition_On"};
+const char *const ChannelNames[ChannelCount] = {"Time",
+                                                "Throttle_PLA",
+                                                "N1_Speed",
+                                                "N2_Speed",
+                                                "N1_Pct",
+                                                "N2_Pct",
+                                                "N1_Corr",
+                                                "EGT",
+                                                "EGT_Spread",
+                                                "T2",
+                                                "T25",
+                                                "T3",
+                                                "T45",
+                                                "P2",
+                                                "P25",
+                                                "P3",
+                                                "P45",
+                                                "Fuel_Flow",
+                                                "Fuel_Press",
+                                                "Fuel_Temp",
+                                                "Oil_Press",
+                                                "Oil_Temp",
+                                                "Oil_Qty",
+                                                "Thrust",
+                                                "Thrust_Net",
+                                                "TSFC",
+                                                "Vib_Fan",
+                                                "Vib_Core",
+                                                "Vib_LPT",
+                                                "VSV_Pos",
+                                                "VBV_Pos",
+                                                "Bleed_Valve",
+                                                "Cell_Baro",
+                                                "Cell_Temp",
+                                                "Cell_Humidity",
+                                                "Cell_Airflow",
+                                                "Bearing_Temp_1",
+                                                "Bearing_Temp_2",
+                                                "Starter_Press",
+                                                "Ignition_On"};
 
 const double IdlePla = 22.0;
 const double TakeoffPla = 80.0;
@@ -36,20 +105,42 @@ double smoothStep(double x)
     return x * x * (3.0 - 2.0 * x);
 }
 
-double lagFactor(double dt, double tau) { return 1.0 - std::exp(-dt / tau); }
+double lagFactor(double dt, double tau)
+{
+    return 1.0 - std::exp(-dt / tau);
+}
 
 // Spool speeds [% of max] the throttle settles at.
-double n2Target(double pla) { return 60.0 + (pla - IdlePla) / (TakeoffPla - IdlePla) * 40.0; }
-double n1Target(double pla) { return 25.0 + (pla - IdlePla) / (TakeoffPla - IdlePla) * 70.0; }
-double fuelFor(double n2Pct) { return 300.0 + 5600.0 * std::pow(qMax(0.0, (n2Pct - 55.0) / 45.0), 2.5); }
-double egtFor(double fuelFlow) { return 380.0 + 0.09 * fuelFlow; }
-double oilTempFor(double n2Pct) { return 55.0 + 40.0 * (n2Pct / 100.0) * (n2Pct / 100.0); }
-double oilQtyFor(double n2Pct) { return 18.5 - 1.6 * (n2Pct / 100.0) * (n2Pct / 100.0); }
+double n2Target(double pla)
+{
+    return 60.0 + (pla - IdlePla) / (TakeoffPla - IdlePla) * 40.0;
+}
+double n1Target(double pla)
+{
+    return 25.0 + (pla - IdlePla) / (TakeoffPla - IdlePla) * 70.0;
+}
+double fuelFor(double n2Pct)
+{
+    return 300.0 + 5600.0 * std::pow(qMax(0.0, (n2Pct - 55.0) / 45.0), 2.5);
+}
+double egtFor(double fuelFlow)
+{
+    return 380.0 + 0.09 * fuelFlow;
+}
+double oilTempFor(double n2Pct)
+{
+    return 55.0 + 40.0 * (n2Pct / 100.0) * (n2Pct / 100.0);
+}
+double oilQtyFor(double n2Pct)
+{
+    return 18.5 - 1.6 * (n2Pct / 100.0) * (n2Pct / 100.0);
+}
 
 // Deterministic measurement noise in [-1, 1] for a sample and a channel.
 double noise(quint64 step, int channel)
 {
-    quint64 x = step * 0x9E3779B97F4A7C15ULL + static_cast<quint64>(channel) * 0xBF58476D1CE4E5B9ULL;
+    quint64 x =
+        step * 0x9E3779B97F4A7C15ULL + static_cast<quint64>(channel) * 0xBF58476D1CE4E5B9ULL;
     x ^= x >> 31;
     x *= 0x94D049BB133111EBULL;
     x ^= x >> 29;
@@ -130,7 +221,9 @@ void ChannelSimulator::computeOutputs()
     const double t = m_time;
     const double n1 = m_n1Pct / 100.0;
     const double n2 = m_n2Pct / 100.0;
-    auto jitter = [this](int channel, double amplitude) { return amplitude * noise(m_steps, channel); };
+    auto jitter = [this](int channel, double amplitude) {
+        return amplitude * noise(m_steps, channel);
+    };
 
     v[Time] = t;
     v[Throttle_PLA] = throttleSchedule(t);
@@ -148,8 +241,8 @@ void ChannelSimulator::computeOutputs()
     v[EGT] = m_egt + jitter(EGT, 1.5);
     v[EGT_Spread] = 14.0 + 0.004 * fuel + jitter(EGT_Spread, 0.6);
     v[T25] = v[T2] + 95.0 * std::pow(n1, 1.5);
-    v[T3] = v[T2] + 120.0 + 430.0 * std::pow(qMax(0.0, (m_n2Pct - 58.0) / 42.0), 1.4)
-            + jitter(T3, 1.0);
+    v[T3] =
+        v[T2] + 120.0 + 430.0 * std::pow(qMax(0.0, (m_n2Pct - 58.0) / 42.0), 1.4) + jitter(T3, 1.0);
     v[T45] = m_egt + 150.0 + jitter(T45, 1.5);
     v[P2] = v[Cell_Baro] - 4.5 * n1 * n1;
     v[P25] = v[P2] * (1.0 + 1.6 * n1 * n1);

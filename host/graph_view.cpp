@@ -33,7 +33,8 @@ class GraphView::Magnifier : public QwtPlotMagnifier
 {
 public:
     Magnifier(QWidget *canvas, GraphView *view)
-        : QwtPlotMagnifier(canvas), m_view(view)
+        : QwtPlotMagnifier(canvas)
+        , m_view(view)
     {
         // Right drag would magnify too; the right button belongs to the menu.
         setMouseButton(Qt::NoButton);
@@ -117,15 +118,16 @@ QString formatValue(double v)
 
 void styleGrid(QwtPlotGrid *grid, const Single_Axis_Info &axis)
 {
-    grid->setMajorPen(stipplePen(colourOf(axis.gridColorName, Qt::gray), axis.gridLineWidth,
-                                 axis.gridLineStyle));
+    grid->setMajorPen(
+        stipplePen(colourOf(axis.gridColorName, Qt::gray), axis.gridLineWidth, axis.gridLineStyle));
     grid->setVisible(axis.gridVisible);
 }
 
 } // namespace
 
 GraphView::GraphView(int slot, QWidget *parent)
-    : QwtPlot(parent), m_slot(slot)
+    : QwtPlot(parent)
+    , m_slot(slot)
 {
     setAutoReplot(false);
     // Shrinks down to minimumSizeHint() when space is short (QwtPlot's own
@@ -216,7 +218,8 @@ void GraphView::configure(const Plot_Axis_Info &graph, const Plot_Screen_Info &s
     styleGrid(m_rightGrid, graph.rightYAxis);
     m_rightGrid->attach(this);
 
-    const int count = static_cast<int>(qMin<unsigned long>(graph.numVarChannels, Plot_Axis_Info::MaxChannels));
+    const int count =
+        static_cast<int>(qMin<unsigned long>(graph.numVarChannels, Plot_Axis_Info::MaxChannels));
     m_rightAxisUsed = false;
     m_timeX = count > 0;
     for (int r = 0; r < count; ++r) {
@@ -231,8 +234,8 @@ void GraphView::configure(const Plot_Axis_Info &graph, const Plot_Screen_Info &s
         const int yAxis = ch.useLeftAxis ? QwtPlot::yLeft : QwtPlot::yRight;
         m_rightAxisUsed = m_rightAxisUsed || !ch.useLeftAxis;
 
-        QString title = ch.xVarName == TimeChannel ? ch.yVarName
-                                                   : tr("%1 vs %2").arg(ch.yVarName, ch.xVarName);
+        QString title =
+            ch.xVarName == TimeChannel ? ch.yVarName : tr("%1 vs %2").arg(ch.yVarName, ch.xVarName);
         if (live.xColumn < 0 || live.yColumn < 0)
             title += tr(" (no live data)");
         live.curve = new QwtPlotCurve(title);
@@ -250,8 +253,8 @@ void GraphView::configure(const Plot_Axis_Info &graph, const Plot_Screen_Info &s
 
         // The moving head of a comet and the marker of "Marker Only".
         live.head = new QwtPlotMarker;
-        live.head->setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(live.colour),
-                                           QPen(text, 1.5), QSize(9, 9)));
+        live.head->setSymbol(
+            new QwtSymbol(QwtSymbol::Ellipse, QBrush(live.colour), QPen(text, 1.5), QSize(9, 9)));
         live.head->setAxes(QwtPlot::xBottom, yAxis);
         live.head->setItemAttribute(QwtPlotItem::Legend, false);
         live.head->setVisible(false);
@@ -259,7 +262,8 @@ void GraphView::configure(const Plot_Axis_Info &graph, const Plot_Screen_Info &s
         m_curves.append(live);
     }
 
-    const int overlays = static_cast<int>(qMin<unsigned long>(graph.numOverlayChannels, Plot_Axis_Info::MaxChannels));
+    const int overlays = static_cast<int>(
+        qMin<unsigned long>(graph.numOverlayChannels, Plot_Axis_Info::MaxChannels));
     for (int r = 0; r < overlays; ++r) {
         const Plot_Channel_Info &ch = graph.overlayChannels[r];
         auto *curve = new OverlayCurve(tr("Ref: %1").arg(ch.yVarName));
@@ -343,11 +347,12 @@ void GraphView::applyAxis(int axisId, const Single_Axis_Info &axis, double lower
         setAxisAutoScale(axisId, true);
         return;
     }
-    const bool scrolling = axisId == QwtPlot::xBottom && m_timeX
-                           && (lower != axis.rangeMin || upper != axis.rangeMax);
-    setAxisScaleDiv(axisId, scrolling
-                                ? alignedDivision(lower, upper, axis.numMajorTicks, axis.numMinorTicks)
-                                : evenDivision(lower, upper, axis.numMajorTicks, axis.numMinorTicks));
+    const bool scrolling =
+        axisId == QwtPlot::xBottom && m_timeX && (lower != axis.rangeMin || upper != axis.rangeMax);
+    setAxisScaleDiv(axisId,
+                    scrolling
+                        ? alignedDivision(lower, upper, axis.numMajorTicks, axis.numMinorTicks)
+                        : evenDivision(lower, upper, axis.numMajorTicks, axis.numMinorTicks));
 }
 
 void GraphView::applyAxes()
@@ -379,10 +384,12 @@ void GraphView::refresh(const SampleHistory &history, double now)
         if (m_graph.displayType != DisplayMarkerOnly) {
             points.reserve(end - start);
             for (int i = start; i < end; ++i)
-                points.append(QPointF(history.value(i, live.xColumn), history.value(i, live.yColumn)));
+                points.append(
+                    QPointF(history.value(i, live.xColumn), history.value(i, live.yColumn)));
         }
         live.curve->setSamples(points);
-        const QPointF latest(history.value(end - 1, live.xColumn), history.value(end - 1, live.yColumn));
+        const QPointF latest(history.value(end - 1, live.xColumn),
+                             history.value(end - 1, live.yColumn));
         live.head->setValue(latest);
         live.head->setVisible(m_graph.displayType != DisplayFullTrace);
         values += QStringLiteral("<span style=\"color:%1\">%2 = %3&nbsp;&nbsp;%4 = %5</span><br/>")
@@ -449,7 +456,8 @@ bool GraphView::eventFilter(QObject *object, QEvent *event)
             // A plain right click is the graph's menu.
             const auto *mouse = static_cast<QMouseEvent *>(event);
             gesture = mouse->button() == Qt::LeftButton || mouse->button() == Qt::MiddleButton
-                      || (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ControlModifier));
+                      || (mouse->button() == Qt::RightButton
+                          && (mouse->modifiers() & Qt::ControlModifier));
             break;
         }
         case QEvent::Wheel:

@@ -72,8 +72,8 @@ public:
     // How the scroll window of a time X axis lies at time now: the
     // configured range until now passes its end, then the same span ending
     // at now.
-    static void scrolledTimeRange(double rangeMin, double rangeMax, double now,
-                                  double *lower, double *upper);
+    static void scrolledTimeRange(double rangeMin, double rangeMax, double now, double *lower,
+                                  double *upper);
 
 signals:
     // The graph entered or left pan or zoom.

@@ -49,7 +49,9 @@ bool readChannelCatalogue(const QString &path, QStringList *names, QString *erro
         return false;
     }
     if (file.size() > MaxCatalogueBytes) {
-        *error = QStringLiteral("%1 is larger than %2 MiB").arg(path).arg(MaxCatalogueBytes / (1024 * 1024));
+        *error = QStringLiteral("%1 is larger than %2 MiB")
+                     .arg(path)
+                     .arg(MaxCatalogueBytes / (1024 * 1024));
         return false;
     }
     QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
@@ -66,7 +68,8 @@ bool readChannelCatalogue(const QString &path, QStringList *names, QString *erro
         const QString line = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
         if (state.invalidChars > 0 || !isNameText(line)) {
             *error = QStringLiteral("%1 is not a channel list: line %2 is not a channel name")
-                             .arg(path).arg(lineNumber);
+                         .arg(path)
+                         .arg(lineNumber);
             return false;
         }
         const QString name = line.trimmed();

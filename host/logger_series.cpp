@@ -32,7 +32,8 @@ QList<QByteArray> splitFields(const QByteArray &line, char separator)
         int scan = i;
         if (start < n && line.at(start) == '"') {
             int close = start + 1;
-            while (close < n && !(line.at(close) == '"' && (close + 1 == n || line.at(close + 1) != '"')))
+            while (close < n
+                   && !(line.at(close) == '"' && (close + 1 == n || line.at(close + 1) != '"')))
                 close += line.at(close) == '"' ? 2 : 1;
             if (close >= n) {
                 fields.append(line.mid(i));
@@ -89,17 +90,17 @@ double LoggerSeries::number(QByteArray field, bool decimalComma)
 double LoggerSeries::timeStamp(const QByteArray &field, bool *isClock)
 {
     static const QRegularExpression iso(QStringLiteral(
-            "^(\\d{4})-(\\d{2})-(\\d{2})[T ](\\d{2}):(\\d{2})(?::(\\d{2})(?:[.,](\\d+))?)?"
-            "(Z|[+-]\\d{2}(?::?\\d{2})?)?$"));
+        "^(\\d{4})-(\\d{2})-(\\d{2})[T ](\\d{2}):(\\d{2})(?::(\\d{2})(?:[.,](\\d+))?)?"
+        "(Z|[+-]\\d{2}(?::?\\d{2})?)?$"));
     static const QRegularExpression clock(
-            QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2})(?:[.,](\\d+))?)?$"));
+        QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2})(?:[.,](\\d+))?)?$"));
     const QString text = QString::fromLatin1(field.trimmed());
     auto clockSeconds = [](const QRegularExpressionMatch &m, int first) {
         return m.captured(first).toInt() * 3600.0 + m.captured(first + 1).toInt() * 60.0
-                + m.captured(first + 2).toInt()
-                + (m.captured(first + 3).isEmpty()
-                           ? 0.0
-                           : QString(QStringLiteral("0.") + m.captured(first + 3)).toDouble());
+               + m.captured(first + 2).toInt()
+               + (m.captured(first + 3).isEmpty()
+                      ? 0.0
+                      : QString(QStringLiteral("0.") + m.captured(first + 3)).toDouble());
     };
     QRegularExpressionMatch m = clock.match(text);
     if (m.hasMatch()) {
@@ -138,7 +139,8 @@ bool LoggerSeries::load(const QString &path, QString *error)
         return false;
     }
     const QStringList names = info->channelNames;
-    const char separator = info->separator.isNull() ? '\0' : static_cast<char>(info->separator.unicode());
+    const char separator =
+        info->separator.isNull() ? '\0' : static_cast<char>(info->separator.unicode());
     const bool decimalComma = separator == ';' || separator == '\t';
     const int skip = info->firstDataLine;
 

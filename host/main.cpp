@@ -85,7 +85,8 @@ int takeScreenshots(PlotHostWindow &window, const QString &dir)
                 tabs->setCurrentIndex(0);
         }
         QApplication::processEvents();
-        if (!save(dialog, QStringLiteral("xy_plot_host_dialog_%1.png").arg(QLatin1String(page.name))))
+        if (!save(dialog,
+                  QStringLiteral("xy_plot_host_dialog_%1.png").arg(QLatin1String(page.name))))
             return 1;
     }
     window.dialog()->hide();

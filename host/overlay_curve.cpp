@@ -4,8 +4,7 @@
 
 OverlayCurve::OverlayCurve(const QString &title)
     : QwtPlotCurve(title)
-{
-}
+{}
 
 void OverlayCurve::setPoints(const QVector<QPointF> &points)
 {
@@ -14,8 +13,8 @@ void OverlayCurve::setPoints(const QVector<QPointF> &points)
     bool any = false;
     int start = -1;
     for (int i = 0; i <= points.size(); ++i) {
-        const bool drawn = i < points.size() && std::isfinite(points.at(i).x())
-                && std::isfinite(points.at(i).y());
+        const bool drawn =
+            i < points.size() && std::isfinite(points.at(i).x()) && std::isfinite(points.at(i).y());
         if (drawn) {
             const QPointF &p = points.at(i);
             if (start < 0)
@@ -30,7 +29,8 @@ void OverlayCurve::setPoints(const QVector<QPointF> &points)
             start = -1;
         }
     }
-    m_bounds = any ? QRectF(QPointF(left, top), QPointF(right, bottom)) : QRectF(1.0, 1.0, -2.0, -2.0);
+    m_bounds =
+        any ? QRectF(QPointF(left, top), QPointF(right, bottom)) : QRectF(1.0, 1.0, -2.0, -2.0);
     setSamples(points);
 }
 

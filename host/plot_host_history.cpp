@@ -50,8 +50,10 @@ QString PlotHostWindow::auditFile() const
 
 void PlotHostWindow::createHistory(QMenu *edit, QMenu *plot)
 {
-    m_screenHistory = new Plot_Screen_History(Plot_Screen_Info(), Plot_Screen_History::DefaultUndoLimit, this);
-    connect(m_screenHistory, &Plot_Screen_History::restored, this, &PlotHostWindow::showRestoredScreen);
+    m_screenHistory =
+        new Plot_Screen_History(Plot_Screen_Info(), Plot_Screen_History::DefaultUndoLimit, this);
+    connect(m_screenHistory, &Plot_Screen_History::restored, this,
+            &PlotHostWindow::showRestoredScreen);
 
     QUndoStack *stack = m_screenHistory->undoStack();
     QAction *undo = stack->createUndoAction(this, tr("&Undo"));
@@ -95,14 +97,16 @@ void PlotHostWindow::recordApplied(const Plot_Screen_Info &before, const QString
 {
     // The status bar names the change, as the History panel lists it.
     if (m_screenHistory->record(*m_screen))
-        statusBar()->showMessage(tr("%1: %2").arg(how, m_screenHistory->undoStack()->undoText()), 8000);
+        statusBar()->showMessage(tr("%1: %2").arg(how, m_screenHistory->undoStack()->undoText()),
+                                 8000);
     else
         statusBar()->showMessage(tr("%1: nothing changed").arg(how), 4000);
     if (!m_audit)
         return;
     if (!m_audit->append(m_screen->configFileName, before, *m_screen))
-        report(tr("Audit Trail"), tr("The applied screen could not be written to the audit trail:\n%1")
-                                      .arg(m_audit->errorString()));
+        report(tr("Audit Trail"),
+               tr("The applied screen could not be written to the audit trail:\n%1")
+                   .arg(m_audit->errorString()));
 }
 
 void PlotHostWindow::showRestoredScreen()
@@ -111,9 +115,10 @@ void PlotHostWindow::showRestoredScreen()
     m_modified = true;
     publishOverlayNames();
     rebuildScreen();
-    statusBar()->showMessage(tr("Restored: %1").arg(m_screenHistory->undoStack()->undoText().isEmpty()
-                                                         ? tr("screen as opened")
-                                                         : m_screenHistory->undoStack()->undoText()),
+    statusBar()->showMessage(tr("Restored: %1")
+                                 .arg(m_screenHistory->undoStack()->undoText().isEmpty()
+                                          ? tr("screen as opened")
+                                          : m_screenHistory->undoStack()->undoText()),
                              6000);
     followInOpenDialog();
 }
@@ -125,16 +130,19 @@ void PlotHostWindow::followInOpenDialog()
         return;
     if (m_dialog->hasUnappliedEdits()) {
         statusBar()->showMessage(tr("The open dialog keeps your unapplied edits; "
-                                    "cancel it to see the screen as drawn"), 8000);
+                                    "cancel it to see the screen as drawn"),
+                                 8000);
         return;
     }
     auto *pages = m_dialog->findChild<QTabWidget *>(QStringLiteral("configTabs"));
     auto *graphs = m_dialog->findChild<QTabWidget *>(QStringLiteral("axesConfigTabs"));
-    showDialog(pages ? qBound(0, pages->currentIndex(), 2) : 0, graphs ? qMax(0, graphs->currentIndex()) : 0);
+    showDialog(pages ? qBound(0, pages->currentIndex(), 2) : 0,
+               graphs ? qMax(0, graphs->currentIndex()) : 0);
 }
 
 // Applies a change made by the host itself, as an Apply would.
-void PlotHostWindow::applyHostChange(const std::function<bool(Plot_Screen_Info &)> &change, const QString &how)
+void PlotHostWindow::applyHostChange(const std::function<bool(Plot_Screen_Info &)> &change,
+                                     const QString &how)
 {
     std::unique_ptr<Plot_Screen_Info> before(new Plot_Screen_Info);
     before->copyFrom(*m_screen);
@@ -159,7 +167,8 @@ void PlotHostWindow::copyGraphSettings()
     auto *form = new QFormLayout;
     auto *source = new QComboBox;
     auto *what = new QComboBox;
-    what->addItems({tr("Axes"), tr("Channel styles (colours, line styles, widths)"), tr("Display settings")});
+    what->addItems(
+        {tr("Axes"), tr("Channel styles (colours, line styles, widths)"), tr("Display settings")});
     auto *targets = new QVBoxLayout;
     QList<QCheckBox *> boxes;
     for (int g = 0; g < graphs; ++g) {
@@ -197,24 +206,29 @@ void PlotHostWindow::copyGraphSettings()
     if (to.isEmpty())
         return;
     const int kind = what->currentIndex();
-    applyHostChange([=](Plot_Screen_Info &screen) {
-        if (kind == 0)
-            return copyGraphAxes(screen, from, to);
-        if (kind == 1)
-            return copyChannelStyles(screen, from, to);
-        return copyDisplaySettings(screen, from, to);
-    }, tr("Settings of graph %1 copied").arg(from + 1));
+    applyHostChange(
+        [=](Plot_Screen_Info &screen) {
+            if (kind == 0)
+                return copyGraphAxes(screen, from, to);
+            if (kind == 1)
+                return copyChannelStyles(screen, from, to);
+            return copyDisplaySettings(screen, from, to);
+        },
+        tr("Settings of graph %1 copied").arg(from + 1));
 }
 
 void PlotHostWindow::restoreDefaults(int graph)
 {
     if (graph < 0) {
-        applyHostChange([](Plot_Screen_Info &screen) {
-            restoreScreenDefaults(screen);
-            return true;
-        }, tr("Defaults restored"));
+        applyHostChange(
+            [](Plot_Screen_Info &screen) {
+                restoreScreenDefaults(screen);
+                return true;
+            },
+            tr("Defaults restored"));
         return;
     }
-    applyHostChange([graph](Plot_Screen_Info &screen) { return restoreGraphDefaults(screen, graph); },
+    applyHostChange([graph](
+                        Plot_Screen_Info &screen) { return restoreGraphDefaults(screen, graph); },
                     tr("Defaults of graph %1 restored").arg(graph + 1));
 }

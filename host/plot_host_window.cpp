@@ -35,7 +35,10 @@ namespace {
 const int GraphSlots = PlotSingleton::NumSlots;
 
 // Columns of the graph grid: stacked up to three graphs, two columns above.
-int columnsFor(int graphs) { return graphs <= 3 ? 1 : 2; }
+int columnsFor(int graphs)
+{
+    return graphs <= 3 ? 1 : 2;
+}
 
 QColor textColourOn(const QColor &background)
 {
@@ -61,21 +64,28 @@ QStringList catalogueChanges(const Plot_Screen_Info &screen, const QStringList &
     auto check = [&](const QString &name, const QString &where) {
         if (name.isEmpty())
             return; // the engine's own checks name empty names
-        const auto found = std::find_if(catalogue.cbegin(), catalogue.cend(),
-                                        [&](const QString &entry) { return entry.startsWith(name); });
+        const auto found =
+            std::find_if(catalogue.cbegin(), catalogue.cend(),
+                         [&](const QString &entry) { return entry.startsWith(name); });
         if (found == catalogue.cend())
-            changes.append(PlotHostWindow::tr("%1: \"%2\" is not in the channel list; the dialog drops the row")
+            changes.append(PlotHostWindow::tr(
+                               "%1: \"%2\" is not in the channel list; the dialog drops the row")
                                .arg(where, name));
         else if (*found != name)
-            changes.append(PlotHostWindow::tr("%1: \"%2\" selects \"%3\", the first channel that starts with it")
+            changes.append(PlotHostWindow::tr(
+                               "%1: \"%2\" selects \"%3\", the first channel that starts with it")
                                .arg(where, name, *found));
     };
     const int shown = static_cast<int>(qMin<unsigned long>(screen.numPlots, GraphSlots));
     for (int g = 0; g < qMin(shown, screen.plotAxisInfo.size()); ++g) {
         const Plot_Axis_Info &graph = screen.plotAxisInfo.at(g);
-        const int rows = static_cast<int>(qMin<unsigned long>(graph.numVarChannels, Plot_Axis_Info::MaxChannels));
+        const int rows = static_cast<int>(
+            qMin<unsigned long>(graph.numVarChannels, Plot_Axis_Info::MaxChannels));
         for (int r = 0; r < rows; ++r) {
-            const QString where = QStringLiteral("Graph %1 (plotAxisInfo[%2]).varChannels[%3].").arg(g + 1).arg(g).arg(r);
+            const QString where = QStringLiteral("Graph %1 (plotAxisInfo[%2]).varChannels[%3].")
+                                      .arg(g + 1)
+                                      .arg(g)
+                                      .arg(r);
             check(graph.varChannels[r].xVarName, where + QStringLiteral("xVarName"));
             check(graph.varChannels[r].yVarName, where + QStringLiteral("yVarName"));
         }
@@ -148,11 +158,11 @@ QString PlotHostWindow::sampleScreenPath()
     // share folder), so an installed host does not depend on the sources.
     const QString name = QStringLiteral("engine_run.json");
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QStringList candidates = {
-        programDir.filePath(QStringLiteral("samples/") + name),
-        programDir.filePath(QStringLiteral("../share/xy_plot_config/samples/") + name),
-        programDir.filePath(name),
-        QDir(QStringLiteral(XY_PLOT_HOST_SAMPLES_DIR)).filePath(name)};
+    const QStringList candidates = {programDir.filePath(QStringLiteral("samples/") + name),
+                                    programDir.filePath(
+                                        QStringLiteral("../share/xy_plot_config/samples/") + name),
+                                    programDir.filePath(name),
+                                    QDir(QStringLiteral(XY_PLOT_HOST_SAMPLES_DIR)).filePath(name)};
     for (const QString &path : candidates) {
         if (QFileInfo(path).isFile())
             return path;
@@ -246,13 +256,17 @@ QStringList PlotHostWindow::publishOverlayNames()
                 }
             }
             if (!problem.isEmpty() && g < shown) {
-                const unsigned long lost = qMin<unsigned long>(graph.numOverlayChannels,
-                                                               Plot_Axis_Info::MaxChannels);
-                QString text = tr("Graph %1 (plotAxisInfo[%2]).overlayFileName: %3 %4; the dialog offers "
-                                  "none of its channels")
-                                   .arg(g + 1).arg(g).arg(path, problem);
+                const unsigned long lost =
+                    qMin<unsigned long>(graph.numOverlayChannels, Plot_Axis_Info::MaxChannels);
+                QString text =
+                    tr("Graph %1 (plotAxisInfo[%2]).overlayFileName: %3 %4; the dialog offers "
+                       "none of its channels")
+                        .arg(g + 1)
+                        .arg(g)
+                        .arg(path, problem);
                 if (lost > 0)
-                    text += tr(" and drops the graph's %1 overlay channels on the first Apply").arg(lost);
+                    text += tr(" and drops the graph's %1 overlay channels on the first Apply")
+                                .arg(lost);
                 problems.append(text);
             }
         }
@@ -338,14 +352,15 @@ void PlotHostWindow::applyFrame()
     const QColor text = textColourOn(background);
     // The screen around the canvases is a shade off the plot background.
     QPalette pal = m_frame->palette();
-    pal.setColor(QPalette::Window, background.lightness() < 128 ? background.lighter(140)
-                                                                : background.darker(108));
+    pal.setColor(QPalette::Window,
+                 background.lightness() < 128 ? background.lighter(140) : background.darker(108));
     pal.setColor(QPalette::WindowText, text);
     pal.setColor(QPalette::Text, text);
     m_frame->setPalette(pal);
     // Menu and status bar dark as well, as on a control room display.
     QPalette bars = palette();
-    bars.setColor(QPalette::Window, background.lightness() < 128 ? QColor(28, 32, 38) : QColor(235, 235, 235));
+    bars.setColor(QPalette::Window,
+                  background.lightness() < 128 ? QColor(28, 32, 38) : QColor(235, 235, 235));
     bars.setColor(QPalette::WindowText, text);
     bars.setColor(QPalette::ButtonText, text);
     menuBar()->setPalette(bars);
@@ -435,11 +450,10 @@ void PlotHostWindow::configure(int area, int graphSlot)
         m_dialog->resize(qMax(m_dialog->width(), 1120), qMax(m_dialog->height(), 680));
         connect(m_dialog, &XY_Plot_Config_Dialog::applyPressedSignal, this,
                 &PlotHostWindow::takeAppliedScreen);
-        connect(m_dialog, &XY_Plot_Config_Dialog::okPressedSignal, this,
-                [this] {
-                    if (statusBar()->currentMessage().isEmpty())
-                        statusBar()->showMessage(tr("Configuration applied"), 4000);
-                });
+        connect(m_dialog, &XY_Plot_Config_Dialog::okPressedSignal, this, [this] {
+            if (statusBar()->currentMessage().isEmpty())
+                statusBar()->showMessage(tr("Configuration applied"), 4000);
+        });
         connect(m_dialog, &XY_Plot_Config_Dialog::cancelPressedSignal, this,
                 [this] { statusBar()->showMessage(tr("Configuration unchanged"), 4000); });
         connect(m_dialog, &XY_Plot_Config_Dialog::addDeleteGraphSignal, this, [this] {
@@ -471,7 +485,8 @@ void PlotHostWindow::turnDialogTo(int area, int graphSlot)
     auto *axes = m_dialog->findChild<QTabWidget *>(QStringLiteral("axesConfigTabs"));
     if (!pages || !graphs || !axes)
         return;
-    const bool known = area >= XY_Plot_Config_Dialog::PlotArea && area <= XY_Plot_Config_Dialog::FrameArea;
+    const bool known =
+        area >= XY_Plot_Config_Dialog::PlotArea && area <= XY_Plot_Config_Dialog::FrameArea;
     pages->setCurrentIndex(known ? area : XY_Plot_Config_Dialog::PlotArea);
     // By label: graphs added or deleted in the dialog and not yet applied
     // move the tabs. The dialog keeps the two tab widgets in step.
@@ -533,8 +548,10 @@ void PlotHostWindow::takeAppliedScreen(Plot_Screen_Info *applied)
     rebuildScreen();
     recordApplied(*before, tr("Configuration applied"));
     if (!renamed.isEmpty())
-        statusBar()->showMessage(tr("Configuration applied; variables now selected by another name: %1")
-                                     .arg(renamed.join(QStringLiteral("; "))), 10000);
+        statusBar()
+            ->showMessage(tr("Configuration applied; variables now selected by another name: %1")
+                              .arg(renamed.join(QStringLiteral("; "))),
+                          10000);
 }
 
 void PlotHostWindow::resetZoom()
@@ -642,7 +659,8 @@ bool PlotHostWindow::openScreen(const QString &path)
     changes += setScreen(std::move(loaded));
     statusBar()->showMessage(tr("Opened %1").arg(m_screen->configFileName), 4000);
     if (!changes.isEmpty())
-        report(title, tr("%1: the dialog will change:\n%2").arg(path, changes.join(QLatin1Char('\n'))));
+        report(title,
+               tr("%1: the dialog will change:\n%2").arg(path, changes.join(QLatin1Char('\n'))));
     return true;
 }
 
@@ -656,7 +674,8 @@ bool PlotHostWindow::saveScreen(const QString &path)
     const QByteArray json = m_screen->toJson();
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
         m_screen->setConfigFileName(previous);
-        report(tr("Save Plot Screen"), tr("%1 cannot be written:\n%2").arg(absolute, file.errorString()));
+        report(tr("Save Plot Screen"),
+               tr("%1 cannot be written:\n%2").arg(absolute, file.errorString()));
         return false;
     }
     if (m_dialog)
@@ -688,17 +707,17 @@ void PlotHostWindow::save()
 
 void PlotHostWindow::saveAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Plot Screen"),
-                                                      m_screen->configFileName,
-                                                      tr("Plot screens (*.json);;All files (*)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Plot Screen"), m_screen->configFileName,
+                                     tr("Plot screens (*.json);;All files (*)"));
     if (!path.isEmpty())
         saveScreen(path);
 }
 
 void PlotHostWindow::updateWindowTitle()
 {
-    const QString name = m_screen->configFileName.isEmpty() ? tr("untitled")
-                                                            : m_screen->configFileName;
+    const QString name =
+        m_screen->configFileName.isEmpty() ? tr("untitled") : m_screen->configFileName;
     setWindowTitle(tr("%1[*] - XY Plot").arg(name));
     setWindowModified(m_modified);
 }

@@ -19,14 +19,14 @@
 struct LoggerFileInfo
 {
     /// The path as passed to DarlenDataInput::getLoggerFileInfo().
-    QString filePath;         // as passed in
+    QString filePath; // as passed in
     /// The header's channel names in file order: trimmed, surrounding
     /// double quotes removed, none empty.
     QStringList channelNames; // header names in file order
     /// The header's separator: tab, ';' or ','; null for a single channel.
-    QChar separator;          // tab, ';' or ','; null for a single channel
+    QChar separator; // tab, ';' or ','; null for a single channel
     /// Number of leading comment lines ('#').
-    int commentLines = 0;     // leading '#' lines
+    int commentLines = 0; // leading '#' lines
     /// The units of the channels, one per channel in file order, from the
     /// units line below the header; empty when the file has none.
     QStringList units;
@@ -64,8 +64,7 @@ public:
     /// start of a file, @p wholeFile says whether it is all of it (a last
     /// line without line end then counts as complete). Fills @p info and
     /// returns true for a logger file; returns false otherwise.
-    static bool parseLoggerHeader(const QByteArray &prefix, bool wholeFile,
-                                  LoggerFileInfo *info);
+    static bool parseLoggerHeader(const QByteArray &prefix, bool wholeFile, LoggerFileInfo *info);
 
     /// Longest header line accepted, and how much of a file is read at most,
     /// in bytes.

@@ -45,8 +45,7 @@ XY_HOST_ENVIRONMENT_EXPORT qint16 get_ms_interval(const char *name, char *buffer
 /// milliseconds in its third argument, any other value to make that name
 /// fail. A plain function with get_ms_interval()'s signature fits, as does a
 /// lambda that looks the name up in a table.
-typedef std::function<qint16(const char *name, char *buffer, qint32 *intervalMs)>
-    MsIntervalSource;
+typedef std::function<qint16(const char *name, char *buffer, qint32 *intervalMs)> MsIntervalSource;
 
 /// Installs @p source as the host's master scheduler and returns the one it
 /// replaces (empty when the built-in intervals were in use). An empty

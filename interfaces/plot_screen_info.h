@@ -254,9 +254,9 @@ public:
     unsigned long screenRefreshInterval = 100; // ms
     /// Data sample interval in milliseconds (rate in Hz = 1000 / interval);
     /// default 20.
-    unsigned long dataSampleInterval = 20;     // ms
+    unsigned long dataSampleInterval = 20; // ms
     /// Data storage period in seconds, whatever dataUnits says; default 30.
-    unsigned long dataStorage = 30;            // s
+    unsigned long dataStorage = 30; // s
     /// Unit in which dataStorage is shown (seconds, minutes or hours).
     UnitType dataUnits = UnitSeconds;
     /// Plot engine: identifier of the screen; not used by the dialog.
@@ -486,8 +486,8 @@ struct PlotScreenDifference
 /// reported once, as added or removed. Empty when the descriptions are equal
 /// member for member (a NaN equals a NaN; -0 and 0 differ, as in the screen
 /// file).
-XY_PLOT_ENGINE_EXPORT QVector<PlotScreenDifference>
-plotScreenDifferences(const Plot_Screen_Info &before, const Plot_Screen_Info &after);
+XY_PLOT_ENGINE_EXPORT QVector<PlotScreenDifference> plotScreenDifferences(
+    const Plot_Screen_Info &before, const Plot_Screen_Info &after);
 
 /// The differences of plotScreenDifferences() as lines for a person, each
 /// PlotScreenDifference::toString().

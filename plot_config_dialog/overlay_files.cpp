@@ -34,8 +34,7 @@ QStringList OverlayFiles::channelListFor(const LoggerFileInfo &info)
     return names;
 }
 
-void OverlayFiles::fillChannelCombos(Spreadsheet *table, const QStringList &names,
-                                     int currentIndex)
+void OverlayFiles::fillChannelCombos(Spreadsheet *table, const QStringList &names, int currentIndex)
 {
     if (!table)
         return;

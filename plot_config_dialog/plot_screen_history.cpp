@@ -10,7 +10,8 @@ class Plot_Screen_History_Entry : public QUndoCommand
 public:
     Plot_Screen_History_Entry(Plot_Screen_History *history, const Plot_Screen_Info &before,
                               const Plot_Screen_Info &after, const QString &name)
-        : QUndoCommand(name), m_history(history)
+        : QUndoCommand(name)
+        , m_history(history)
     {
         m_before.copyFrom(before);
         m_after.copyFrom(after);
@@ -35,7 +36,9 @@ private:
 
 Plot_Screen_History::Plot_Screen_History(const Plot_Screen_Info &initial, int undoLimit,
                                          QObject *parent)
-    : QObject(parent), m_current(new Plot_Screen_Info), m_stack(new QUndoStack(this))
+    : QObject(parent)
+    , m_current(new Plot_Screen_Info)
+    , m_stack(new QUndoStack(this))
 {
     // QUndoStack takes a limit only while it is empty.
     m_stack->setUndoLimit(qMax(0, undoLimit));
@@ -84,7 +87,8 @@ QString Plot_Screen_History::entryName(const QVector<PlotScreenDifference> &diff
         return only.toString();
     // "Graph 2 / Y axis (left) / range max" reads "Graph 2: Y axis (left) / range max".
     QString name = only.path;
-    const int graphEnd = name.startsWith(QLatin1String("Graph ")) ? name.indexOf(QLatin1String(" / ")) : -1;
+    const int graphEnd =
+        name.startsWith(QLatin1String("Graph ")) ? name.indexOf(QLatin1String(" / ")) : -1;
     if (graphEnd > 0)
         name.replace(graphEnd, 3, QStringLiteral(": "));
     return name;

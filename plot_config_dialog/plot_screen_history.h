@@ -46,8 +46,8 @@ public:
     /// A history that starts at a copy of @p initial and keeps at most
     /// @p undoLimit entries (0: no limit); the oldest entry goes first.
     /// @p parent, if any, owns the history.
-    explicit Plot_Screen_History(const Plot_Screen_Info &initial,
-                                 int undoLimit = DefaultUndoLimit, QObject *parent = nullptr);
+    explicit Plot_Screen_History(const Plot_Screen_Info &initial, int undoLimit = DefaultUndoLimit,
+                                 QObject *parent = nullptr);
     /// Frees the stack and every description it holds.
     ~Plot_Screen_History() override;
 

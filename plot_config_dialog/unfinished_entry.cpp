@@ -12,9 +12,9 @@ class UnfinishedEntryWatch : public QObject
 {
 public:
     explicit UnfinishedEntryWatch(QLineEdit *field)
-        : QObject(field), m_field(field)
-    {
-    }
+        : QObject(field)
+        , m_field(field)
+    {}
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {

@@ -60,8 +60,8 @@ void registerDialogMetaTypes()
 void useOwnIconIfMissing(QAbstractButton *button, const QString &iconFile)
 {
     if (!QFileInfo::exists(iconFile))
-        button->setIcon(QIcon(QStringLiteral(":/xy_plot_config/icons/")
-                              + QFileInfo(iconFile).fileName()));
+        button->setIcon(
+            QIcon(QStringLiteral(":/xy_plot_config/icons/") + QFileInfo(iconFile).fileName()));
 }
 
 bool anyBitSet(const QBitArray &bits)
@@ -73,20 +73,20 @@ bool anyBitSet(const QBitArray &bits)
 
 XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget *parent,
                                              bool plugin_mode)
-    : QDialog(parent),
-      screenRefreshRateValidator(nullptr),
-      screenRefreshIntervalValidator(nullptr),
-      dataSampleRateValidator(nullptr),
-      dataSampleIntervalValidator(nullptr),
-      dataStorageValidator(nullptr),
-      psi(nullptr),
-      ui(new Ui_Plot_Config_Dialog),
-      sloIntervalMs(0),
-      fasIntervalMs(0),
-      addGraphAction(nullptr),
-      deleteGraphAction(nullptr),
-      rateWarningShowing(false),
-      psiHandedOut(false)
+    : QDialog(parent)
+    , screenRefreshRateValidator(nullptr)
+    , screenRefreshIntervalValidator(nullptr)
+    , dataSampleRateValidator(nullptr)
+    , dataSampleIntervalValidator(nullptr)
+    , dataStorageValidator(nullptr)
+    , psi(nullptr)
+    , ui(new Ui_Plot_Config_Dialog)
+    , sloIntervalMs(0)
+    , fasIntervalMs(0)
+    , addGraphAction(nullptr)
+    , deleteGraphAction(nullptr)
+    , rateWarningShowing(false)
+    , psiHandedOut(false)
 {
     registerDialogMetaTypes();
 
@@ -94,9 +94,11 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     useOwnIconIfMissing(ui->btnOk,
                         QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/ok.png"));
     useOwnIconIfMissing(ui->btnApply,
-                        QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/apply.png"));
+                        QStringLiteral(
+                            "../../../specs/qt/crystal_project/16x16/actions/apply.png"));
     useOwnIconIfMissing(ui->btnCancel,
-                        QStringLiteral("../../../specs/qt/crystal_project/16x16/actions/cancel.png"));
+                        QStringLiteral(
+                            "../../../specs/qt/crystal_project/16x16/actions/cancel.png"));
 
     // Return finishes the edit of the field it is typed in. No button may
     // take it as a press (a chooser opening, or OK, Apply or Cancel), so no
@@ -112,11 +114,12 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     setWindowTitle(QStringLiteral("Configuration for ") + name);
     setConfigFilename(name);
 
-    QLabel *const modeLabels[] = {
-        ui->lblAxes1Mode, ui->lblAxes2Mode, ui->lblAxes3Mode, ui->lblAxes4Mode,
-        ui->lblAxes5Mode, ui->lblAxes6Mode, ui->lblAxes7Mode, ui->lblAxes8Mode,
-        ui->lblPlot1Mode, ui->lblPlot2Mode, ui->lblPlot3Mode, ui->lblPlot4Mode,
-        ui->lblPlot5Mode, ui->lblPlot6Mode, ui->lblPlot7Mode, ui->lblPlot8Mode};
+    QLabel *const modeLabels[] = {ui->lblAxes1Mode, ui->lblAxes2Mode, ui->lblAxes3Mode,
+                                  ui->lblAxes4Mode, ui->lblAxes5Mode, ui->lblAxes6Mode,
+                                  ui->lblAxes7Mode, ui->lblAxes8Mode, ui->lblPlot1Mode,
+                                  ui->lblPlot2Mode, ui->lblPlot3Mode, ui->lblPlot4Mode,
+                                  ui->lblPlot5Mode, ui->lblPlot6Mode, ui->lblPlot7Mode,
+                                  ui->lblPlot8Mode};
     for (QLabel *label : modeLabels)
         label->hide();
     for (QLabel *label : modeLabels)
@@ -297,7 +300,8 @@ bool XY_Plot_Config_Dialog::applyPressed()
     shownState = writtenState();
     // Without a receiver nobody would ever free it: the dialog keeps it as
     // one of its own.
-    psiHandedOut = isSignalConnected(QMetaMethod::fromSignal(&XY_Plot_Config_Dialog::applyPressedSignal));
+    psiHandedOut =
+        isSignalConnected(QMetaMethod::fromSignal(&XY_Plot_Config_Dialog::applyPressedSignal));
     emit applyPressedSignal(psi);
     return true;
 }

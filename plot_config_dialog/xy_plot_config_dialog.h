@@ -238,9 +238,8 @@ public slots:
     /// compile, and QWidget::show() (or setVisible()) through a base class
     /// pointer shows the dialog without loading it. The dialog's overlay file names are loaded by the
     /// constructor only, not here.
-    void show(Plot_Screen_Info *psi, QBitArray allPlotsPanStatus,
-              QBitArray allPlotsZoomStatus, DialogOpenArea openArea,
-              int plotIndex = 0, bool plugin_mode = false);
+    void show(Plot_Screen_Info *psi, QBitArray allPlotsPanStatus, QBitArray allPlotsZoomStatus,
+              DialogOpenArea openArea, int plotIndex = 0, bool plugin_mode = false);
 
 protected:
     /// The window's close button: hides the dialog and emits
@@ -261,8 +260,7 @@ private:
     void addValidatorsToFields();
     void turnPanZoomModeLabelsOn(int plotNum, bool panOn, bool zoomOn);
     // Loading (xy_plot_config_dialog_loading.cpp)
-    void fillScreensWithDataStructureInfo(Plot_Screen_Info *psi,
-                                          QBitArray allPlotsPanStatus,
+    void fillScreensWithDataStructureInfo(Plot_Screen_Info *psi, QBitArray allPlotsPanStatus,
                                           QBitArray allPlotsZoomStatus);
     // All-graphs tab (xy_plot_config_dialog_all_graphs.cpp)
     void fillAllGraphTab();

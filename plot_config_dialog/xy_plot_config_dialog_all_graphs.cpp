@@ -14,7 +14,7 @@ using PlotExchange::cell;
 
 namespace {
 
-template <class T, class Setter>
+template<class T, class Setter>
 void setAndLock(Spreadsheet *table, int row, int column, Setter set)
 {
     if (auto *widget = cell<T>(table, row, column)) {

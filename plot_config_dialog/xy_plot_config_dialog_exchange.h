@@ -13,7 +13,7 @@ namespace PlotExchange {
 
 // The cell widget at (row, column) as T, or null when the table has no such
 // cell or it holds another kind of widget.
-template <class T>
+template<class T>
 T *cell(QTableWidget *table, int row, int column)
 {
     return table ? qobject_cast<T *>(table->cellWidget(row, column)) : nullptr;
@@ -36,7 +36,7 @@ inline QString wholeText(qulonglong value)
 inline int channelRows(unsigned long count)
 {
     return count < unsigned(Plot_Axis_Info::MaxChannels) ? int(count)
-                                                        : int(Plot_Axis_Info::MaxChannels);
+                                                         : int(Plot_Axis_Info::MaxChannels);
 }
 
 // The overview's tables while another tab is current: hidden, so that coming

@@ -54,12 +54,13 @@ void showRefusal(const QString &title, const QString &text)
 
 void XY_Plot_Config_Dialog::setPlotVisibleValues(Plot_Screen_Info *info, bool plugin_mode)
 {
-    const std::array<QWidget *, GraphSlots> plotPages = {
-        ui->plot1Tab, ui->plot2Tab, ui->plot3Tab, ui->plot4Tab,
-        ui->plot5Tab, ui->plot6Tab, ui->plot7Tab, ui->plot8Tab};
-    const std::array<QWidget *, GraphSlots> axesPages = {
-        ui->graphAxes1, ui->graphAxes2, ui->graphAxes3, ui->graphAxes4,
-        ui->graphAxes5, ui->graphAxes6, ui->graphAxes7, ui->graphAxes8};
+    const std::array<QWidget *, GraphSlots> plotPages = {ui->plot1Tab, ui->plot2Tab, ui->plot3Tab,
+                                                         ui->plot4Tab, ui->plot5Tab, ui->plot6Tab,
+                                                         ui->plot7Tab, ui->plot8Tab};
+    const std::array<QWidget *, GraphSlots> axesPages = {ui->graphAxes1, ui->graphAxes2,
+                                                         ui->graphAxes3, ui->graphAxes4,
+                                                         ui->graphAxes5, ui->graphAxes6,
+                                                         ui->graphAxes7, ui->graphAxes8};
 
     if (!plugin_mode) {
         // Adding a page a tab widget already holds moves it to the end, so
@@ -196,9 +197,8 @@ void XY_Plot_Config_Dialog::addNewTab()
 
     QWidget *const plotPages[] = {ui->plot1Tab, ui->plot2Tab, ui->plot3Tab, ui->plot4Tab,
                                   ui->plot5Tab, ui->plot6Tab, ui->plot7Tab, ui->plot8Tab};
-    QWidget *const axesPages[] = {ui->graphAxes1, ui->graphAxes2, ui->graphAxes3,
-                                  ui->graphAxes4, ui->graphAxes5, ui->graphAxes6,
-                                  ui->graphAxes7, ui->graphAxes8};
+    QWidget *const axesPages[] = {ui->graphAxes1, ui->graphAxes2, ui->graphAxes3, ui->graphAxes4,
+                                  ui->graphAxes5, ui->graphAxes6, ui->graphAxes7, ui->graphAxes8};
     for (int k = 1; k < plotVisible.size(); ++k) {
         if (plotVisible.testBit(k)) {
             ui->plotConfigTabs->addTab(plotPages[k], graphLabel(k));

@@ -13,7 +13,7 @@
 namespace {
 
 // Graph 1's widget always; graphs 2 to 8 only in the full dialog.
-template <typename W>
+template<typename W>
 void appendGraphWidgets(QList<W *> &list, std::initializer_list<W *> graphs, bool plugin_mode)
 {
     for (W *widget : graphs) {
@@ -95,9 +95,8 @@ void XY_Plot_Config_Dialog::setupWidgetArrays(bool plugin_mode)
                         ui->radXYValuesHidePlot7, ui->radXYValuesHidePlot8},
                        plugin_mode);
     appendGraphWidgets(overlayFileLabels,
-                       {ui->lblOverlayFilePlot1, ui->lblOverlayFilePlot2,
-                        ui->lblOverlayFilePlot3, ui->lblOverlayFilePlot4,
-                        ui->lblOverlayFilePlot5, ui->lblOverlayFilePlot6,
+                       {ui->lblOverlayFilePlot1, ui->lblOverlayFilePlot2, ui->lblOverlayFilePlot3,
+                        ui->lblOverlayFilePlot4, ui->lblOverlayFilePlot5, ui->lblOverlayFilePlot6,
                         ui->lblOverlayFilePlot7, ui->lblOverlayFilePlot8},
                        plugin_mode);
 

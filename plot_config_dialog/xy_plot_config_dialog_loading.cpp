@@ -120,7 +120,7 @@ void selectChannel(ComboBoxWidget *selector, const QString &name)
 
 // Appends rows with insertRow (so they get the table's cells) or removes
 // rows from the end until the table has exactly target rows.
-template <class InsertRow>
+template<class InsertRow>
 void setRowTarget(Spreadsheet *table, int target, InsertRow insertRow)
 {
     for (int row = table->rowCount(); row < target; ++row)
@@ -169,8 +169,7 @@ void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *i
     ui->lineEditScreenRefreshInterval->setText(wholeText(info->screenRefreshInterval));
     ui->lineEditDataSampleRate->setText(
         realText(1000.0 / static_cast<double>(info->dataSampleInterval)));
-    ui->lineEditDataSampleInterval->setText(
-        realText(static_cast<double>(info->dataSampleInterval)));
+    ui->lineEditDataSampleInterval->setText(realText(static_cast<double>(info->dataSampleInterval)));
     ui->lineEditDataStorage->setText(
         realText(convertSecondsToUnit(static_cast<double>(info->dataStorage), info->dataUnits)));
     ui->cmbDataStorageUnits->setCurrentIndex(info->dataUnits);
@@ -230,12 +229,12 @@ void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *i
             displayType->setCurrentIndex(record.displayType);
             handleDisplayTypeChange(g, displayType->currentIndex());
         }
-        QRadioButton *datapoints = record.showDatapoints ? datapointShowRadios.value(g)
-                                                         : datapointHideRadios.value(g);
+        QRadioButton *datapoints =
+            record.showDatapoints ? datapointShowRadios.value(g) : datapointHideRadios.value(g);
         if (datapoints)
             datapoints->setChecked(true);
-        QRadioButton *xyValues = record.showXYValues ? xyValuesShowRadios.value(g)
-                                                     : xyValuesHideRadios.value(g);
+        QRadioButton *xyValues =
+            record.showXYValues ? xyValuesShowRadios.value(g) : xyValuesHideRadios.value(g);
         if (xyValues)
             xyValues->setChecked(true);
         if (QSpinBox *cometLength = cometLengthSpins.value(g))

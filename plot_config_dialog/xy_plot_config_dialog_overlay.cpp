@@ -12,8 +12,8 @@ void XY_Plot_Config_Dialog::handleOverlayButtonSelection(int btnIndx)
 {
     // A slot without a graph (e.g. graphs 2 to 8 in plugin mode) has no
     // table or label to fill.
-    if (btnIndx < 0 || btnIndx >= overlayFilenames.size()
-        || btnIndx >= xyOverlaySpreadsheets.size() || btnIndx >= overlayFileLabels.size())
+    if (btnIndx < 0 || btnIndx >= overlayFilenames.size() || btnIndx >= xyOverlaySpreadsheets.size()
+        || btnIndx >= overlayFileLabels.size())
         return;
 
     const QString path = OverlayFiles::askForLoggerFile();
@@ -38,11 +38,35 @@ void XY_Plot_Config_Dialog::handleOverlayButtonSelection(int btnIndx)
     overlayFileLabels[btnIndx]->setText(OverlayFiles::labelText(path));
 }
 
-void XY_Plot_Config_Dialog::on_btnOverlayFile1_clicked() { handleOverlayButtonSelection(0); }
-void XY_Plot_Config_Dialog::on_btnOverlayFile2_clicked() { handleOverlayButtonSelection(1); }
-void XY_Plot_Config_Dialog::on_btnOverlayFile3_clicked() { handleOverlayButtonSelection(2); }
-void XY_Plot_Config_Dialog::on_btnOverlayFile4_clicked() { handleOverlayButtonSelection(3); }
-void XY_Plot_Config_Dialog::on_btnOverlayFile5_clicked() { handleOverlayButtonSelection(4); }
-void XY_Plot_Config_Dialog::on_btnOverlayFile6_clicked() { handleOverlayButtonSelection(5); }
-void XY_Plot_Config_Dialog::on_btnOverlayFile7_clicked() { handleOverlayButtonSelection(6); }
-void XY_Plot_Config_Dialog::on_btnOverlayFile8_clicked() { handleOverlayButtonSelection(7); }
+void XY_Plot_Config_Dialog::on_btnOverlayFile1_clicked()
+{
+    handleOverlayButtonSelection(0);
+}
+void XY_Plot_Config_Dialog::on_btnOverlayFile2_clicked()
+{
+    handleOverlayButtonSelection(1);
+}
+void XY_Plot_Config_Dialog::on_btnOverlayFile3_clicked()
+{
+    handleOverlayButtonSelection(2);
+}
+void XY_Plot_Config_Dialog::on_btnOverlayFile4_clicked()
+{
+    handleOverlayButtonSelection(3);
+}
+void XY_Plot_Config_Dialog::on_btnOverlayFile5_clicked()
+{
+    handleOverlayButtonSelection(4);
+}
+void XY_Plot_Config_Dialog::on_btnOverlayFile6_clicked()
+{
+    handleOverlayButtonSelection(5);
+}
+void XY_Plot_Config_Dialog::on_btnOverlayFile7_clicked()
+{
+    handleOverlayButtonSelection(6);
+}
+void XY_Plot_Config_Dialog::on_btnOverlayFile8_clicked()
+{
+    handleOverlayButtonSelection(7);
+}

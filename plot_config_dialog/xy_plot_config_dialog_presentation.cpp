@@ -18,7 +18,8 @@ namespace {
 class GraphTabStyle : public QProxyStyle
 {
 public:
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
     {
         const int value = QProxyStyle::pixelMetric(metric, option, widget);
         return metric == PM_TabBarTabHSpace ? qMin(value, 8) : value;
@@ -67,7 +68,8 @@ void XY_Plot_Config_Dialog::addValidatorsToFields()
 
 void XY_Plot_Config_Dialog::addToolTips()
 {
-    ui->btnOk->setToolTip(QStringLiteral("Apply and Save the current settings and close the dialog"));
+    ui->btnOk->setToolTip(
+        QStringLiteral("Apply and Save the current settings and close the dialog"));
     ui->btnApply->setToolTip(QStringLiteral("Apply the current settings to the plot"));
     ui->btnCancel->setToolTip(
         QStringLiteral("Close the dialog without applying or saving the current settings"));
@@ -75,7 +77,8 @@ void XY_Plot_Config_Dialog::addToolTips()
         QStringLiteral("Set the refresh rate [Hz] of the Plot display"));
     ui->lineEditScreenRefreshInterval->setToolTip(
         QStringLiteral("Set the refresh interval [time] of the Plot display"));
-    ui->lineEditDataSampleRate->setToolTip(QStringLiteral("Set the sample rate [Hz] of the Plot data"));
+    ui->lineEditDataSampleRate->setToolTip(
+        QStringLiteral("Set the sample rate [Hz] of the Plot data"));
     ui->lineEditDataSampleInterval->setToolTip(
         QStringLiteral("Set the sample interval [time] of the Plot data\n\n"
                        "The lower and upper limits are equal to the SLO and FAS\n"
@@ -91,7 +94,8 @@ void XY_Plot_Config_Dialog::addToolTips()
 
     // Tab 0 is "All", which cannot be deleted and adds nothing.
     for (int i = 1; i < ui->plotConfigTabs->count(); ++i)
-        ui->plotConfigTabs->setTabToolTip(i, QStringLiteral("Right click to Add or Delete a Graph"));
+        ui->plotConfigTabs->setTabToolTip(i,
+                                          QStringLiteral("Right click to Add or Delete a Graph"));
 }
 
 void XY_Plot_Config_Dialog::turnPanZoomModeLabelsOn(int plotNum, bool panOn, bool zoomOn)

@@ -15,8 +15,7 @@
 
 namespace {
 
-const Qt::WindowFlags kNoCloseBoxFlags =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+const Qt::WindowFlags kNoCloseBoxFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
 
 // Accepted range of one rate or interval field (both ends inclusive) and the
 // warning that refuses a value outside it.
@@ -31,45 +30,42 @@ struct RateFieldRule
 // as an integer, a double bound in 'g' notation.
 const RateFieldRule &screenRefreshRateRule()
 {
-    static const RateFieldRule rule{
-        0.1, 50.0,
-        QStringLiteral("Please reenter the Screen Refresh Rate.\n\n"
-                       "The Screen Refresh Rate must be between ")
-            + QString("%1").arg(0.1) + QStringLiteral(" and ") + QString("%1").arg(50)
-            + QStringLiteral("\n")};
+    static const RateFieldRule rule{0.1, 50.0,
+                                    QStringLiteral("Please reenter the Screen Refresh Rate.\n\n"
+                                                   "The Screen Refresh Rate must be between ")
+                                        + QString("%1").arg(0.1) + QStringLiteral(" and ")
+                                        + QString("%1").arg(50) + QStringLiteral("\n")};
     return rule;
 }
 
 const RateFieldRule &screenRefreshIntervalRule()
 {
-    static const RateFieldRule rule{
-        20.0, 10000.0,
-        QStringLiteral("Please reenter the Screen Refresh Rate Interval.\n"
-                       "The Screen Refresh Rate Interval must be between ")
-            + QString("%1").arg(20) + QStringLiteral(" and ") + QString("%1").arg(10000)
-            + QStringLiteral("\n")};
+    static const RateFieldRule rule{20.0, 10000.0,
+                                    QStringLiteral(
+                                        "Please reenter the Screen Refresh Rate Interval.\n"
+                                        "The Screen Refresh Rate Interval must be between ")
+                                        + QString("%1").arg(20) + QStringLiteral(" and ")
+                                        + QString("%1").arg(10000) + QStringLiteral("\n")};
     return rule;
 }
 
 const RateFieldRule &dataSampleRateRule()
 {
-    static const RateFieldRule rule{
-        0.1, 100.0,
-        QStringLiteral("Please reenter the Data Sample Rate.\n\n"
-                       "The Data Sample Rate value must be between ")
-            + QString("%1").arg(0.1) + QStringLiteral(" and ") + QString("%1").arg(100.0)
-            + QStringLiteral("\n")};
+    static const RateFieldRule rule{0.1, 100.0,
+                                    QStringLiteral("Please reenter the Data Sample Rate.\n\n"
+                                                   "The Data Sample Rate value must be between ")
+                                        + QString("%1").arg(0.1) + QStringLiteral(" and ")
+                                        + QString("%1").arg(100.0) + QStringLiteral("\n")};
     return rule;
 }
 
 const RateFieldRule &dataSampleIntervalRule()
 {
-    static const RateFieldRule rule{
-        10.0, 10000.0,
-        QStringLiteral("Please reenter the Data Sample Interval.\n\n"
-                       "The Data Sample Interval must be between ")
-            + QString("%1").arg(10.0) + QStringLiteral(" and ") + QString("%1").arg(10000.0)
-            + QStringLiteral(" \n")};
+    static const RateFieldRule rule{10.0, 10000.0,
+                                    QStringLiteral("Please reenter the Data Sample Interval.\n\n"
+                                                   "The Data Sample Interval must be between ")
+                                        + QString("%1").arg(10.0) + QStringLiteral(" and ")
+                                        + QString("%1").arg(10000.0) + QStringLiteral(" \n")};
     return rule;
 }
 
@@ -78,10 +74,14 @@ const RateFieldRule &dataSampleIntervalRule()
 double secondsPerXRangeUnit(int unitIndex)
 {
     switch (unitIndex) {
-    case 0: return 1.0;
-    case 1: return 60.0;
-    case 2: return 3600.0;
-    default: return 0.0;
+    case 0:
+        return 1.0;
+    case 1:
+        return 60.0;
+    case 2:
+        return 3600.0;
+    default:
+        return 0.0;
     }
 }
 
@@ -191,11 +191,16 @@ double XY_Plot_Config_Dialog::convertXRangeToUnits(Plot_Screen_Info *info, int g
     const Single_Axis_Info &xAxis = info->plotAxisInfo.at(graph).xAxis;
     const double range = xAxis.rangeMax - xAxis.rangeMin;
     switch (xAxis.rangeUnits) {
-    case 0: return range;
-    case 1: return range / 60.0;
-    case 2: return range / 3600.0;
-    case 3: return range / 86400.0;
-    default: return 0.0;
+    case 0:
+        return range;
+    case 1:
+        return range / 60.0;
+    case 2:
+        return range / 3600.0;
+    case 3:
+        return range / 86400.0;
+    default:
+        return 0.0;
     }
 }
 
@@ -207,7 +212,7 @@ double XY_Plot_Config_Dialog::convertXRangeToSeconds(int graph)
         qobject_cast<LineEdit_LineEditWidget *>(xAxisSpreadsheets.at(graph)->cellWidget(0, 1));
     if (!rangeCell)
         return 0.0;
-    const double range = rangeCell->getLineEditText(1).toDouble()
-                         - rangeCell->getLineEditText(0).toDouble();
+    const double range =
+        rangeCell->getLineEditText(1).toDouble() - rangeCell->getLineEditText(0).toDouble();
     return range * secondsPerXRangeUnit(kXAxisTableUnitIndex);
 }

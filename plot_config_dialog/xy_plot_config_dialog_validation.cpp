@@ -14,8 +14,7 @@
 
 namespace {
 
-const Qt::WindowFlags kNoCloseBoxFlags =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+const Qt::WindowFlags kNoCloseBoxFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
 
 // Shared by major and minor tick marks.
 const int kMaxTickMarks = Plot_Screen_Info::MaxTicks;
@@ -39,9 +38,12 @@ bool bitSet(const QBitArray &bits, int i)
 double secondsPerStorageUnit(int unitIndex)
 {
     switch (unitIndex) {
-    case 1: return 60.0;
-    case 2: return 3600.0;
-    default: return 1.0;
+    case 1:
+        return 60.0;
+    case 2:
+        return 3600.0;
+    default:
+        return 1.0;
     }
 }
 
@@ -126,7 +128,8 @@ bool XY_Plot_Config_Dialog::validateYAxesValues(int plotNum, int axisIndex)
                            + QStringLiteral("\n\n");
     const QString maxTicks = QString("%1").arg(kMaxTickMarks);
 
-    if (auto *ticks = qobject_cast<LineEdit_LineEditWidget *>(table->cellWidget(row, kTicksColumn))) {
+    if (auto *ticks =
+            qobject_cast<LineEdit_LineEditWidget *>(table->cellWidget(row, kTicksColumn))) {
         const QString majorText = ticks->getLineEditText(0);
         const QString minorText = ticks->getLineEditText(1);
 
@@ -134,18 +137,20 @@ bool XY_Plot_Config_Dialog::validateYAxesValues(int plotNum, int axisIndex)
             const int major = majorText.toInt(nullptr, 10);
             if (major < 1) {
                 runBox(box,
-                       prefix + QStringLiteral("The entered value of Number of Major Tick\n"
-                                               "Marks must be greater than 0.\n\n"
-                                               "Please enter in a value for Number of Major "
-                                               "Tick Marks\n"),
+                       prefix
+                           + QStringLiteral("The entered value of Number of Major Tick\n"
+                                            "Marks must be greater than 0.\n\n"
+                                            "Please enter in a value for Number of Major "
+                                            "Tick Marks\n"),
                        QStringLiteral("Invalid Number for Y Major Ticks"));
                 ticks->setLineEditFocus(0);
                 return false;
             }
             if (major > kMaxTickMarks) {
                 runBox(box,
-                       prefix + QStringLiteral("The entered value for Number of Major Tick\n"
-                                               "Marks must be less than ")
+                       prefix
+                           + QStringLiteral("The entered value for Number of Major Tick\n"
+                                            "Marks must be less than ")
                            + maxTicks + QStringLiteral(".\n"),
                        QStringLiteral("Invalid Number for Y Major Ticks"));
                 ticks->setLineEditFocus(0);
@@ -158,18 +163,20 @@ bool XY_Plot_Config_Dialog::validateYAxesValues(int plotNum, int axisIndex)
             const int minor = minorText.toInt(nullptr, 10);
             if (minor < 0) {
                 runBox(box,
-                       prefix + QStringLiteral("The entered Number of Minor Tick Marks must\n"
-                                               "be greater than or equal to 0.\n\n"
-                                               "Please enter in the value for Number of Minor "
-                                               "Ticks.\n"),
+                       prefix
+                           + QStringLiteral("The entered Number of Minor Tick Marks must\n"
+                                            "be greater than or equal to 0.\n\n"
+                                            "Please enter in the value for Number of Minor "
+                                            "Ticks.\n"),
                        QStringLiteral("Invalid Number for Y Minor Ticks"));
                 ticks->setLineEditFocus(1);
                 return false;
             }
             if (minor > kMaxTickMarks) {
                 runBox(box,
-                       prefix + QStringLiteral("The entered value for Number of Minor Tick\n"
-                                               "Marks must be less than ")
+                       prefix
+                           + QStringLiteral("The entered value for Number of Minor Tick\n"
+                                            "Marks must be less than ")
                            + maxTicks + QStringLiteral(".\n"),
                        QStringLiteral("Invalid Number for Y Minor Ticks"));
                 ticks->setLineEditFocus(1);
@@ -193,9 +200,10 @@ bool XY_Plot_Config_Dialog::validateYAxesValues(int plotNum, int axisIndex)
         return true;
 
     runBox(box,
-           prefix + QStringLiteral("The Y Axes Auto Range is off, a value must be specified\n"
-                                   "for the Y Axes Range Min and Y Axes Range Max Values.\n\n"
-                                   "Please enter in a Y Axes Range Min or Range Max value\n"),
+           prefix
+               + QStringLiteral("The Y Axes Auto Range is off, a value must be specified\n"
+                                "for the Y Axes Range Min and Y Axes Range Max Values.\n\n"
+                                "Please enter in a Y Axes Range Min or Range Max value\n"),
            QStringLiteral("Missing Range Min or Max Values"));
     range->setLineEditFocus(minEmpty ? 0 : 1);
     return false;
@@ -221,8 +229,8 @@ bool XY_Plot_Config_Dialog::validateDataStorageInfo()
     }
 
     // An empty or zero rate gives an infinite limit: only the lower bound holds.
-    const double limit = rate == 0.0 ? std::numeric_limits<double>::infinity()
-                                     : kMaxStoredSamples / rate;
+    const double limit =
+        rate == 0.0 ? std::numeric_limits<double>::infinity() : kMaxStoredSamples / rate;
     if (storage > limit) {
         runBox(box,
                QStringLiteral("Please reenter the Data Storage value.\n\n"

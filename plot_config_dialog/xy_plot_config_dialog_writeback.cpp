@@ -222,8 +222,9 @@ void XY_Plot_Config_Dialog::writeScreenInfoToDataStructure()
         if (QSpinBox *cometLength = cometLengthSpins.value(g))
             record.cometLength = cometLength->value();
         record.overlayFileName = overlayFilenames.value(g);
-        const int displayType = displayTypeCombos.value(g) ? displayTypeCombos.value(g)->currentIndex()
-                                                           : DisplayFullTrace;
+        const int displayType = displayTypeCombos.value(g)
+                                    ? displayTypeCombos.value(g)->currentIndex()
+                                    : DisplayFullTrace;
         record.displayType = (displayType == DisplayMarkerOnly || displayType == DisplayComet)
                                  ? displayType
                                  : DisplayFullTrace;

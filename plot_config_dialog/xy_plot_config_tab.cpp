@@ -55,7 +55,7 @@ void XY_Plot_Config_Tab::handleOverlayButtonSelection(int btnIndx)
 
     // The stand-alone widget keeps no path and does not share its channels
     // with the dialogs of the process.
-    OverlayFiles::fillChannelCombos(plotXYOverlaySpreadsheet,
-                                    OverlayFiles::channelListFor(*info), 0);
+    OverlayFiles::fillChannelCombos(plotXYOverlaySpreadsheet, OverlayFiles::channelListFor(*info),
+                                    0);
     lblOverlayFilePlot->setText(OverlayFiles::labelText(path));
 }

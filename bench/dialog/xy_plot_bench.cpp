@@ -95,8 +95,10 @@ Options parseOptions(const QStringList &args)
     Options o;
     for (int i = 1; i < args.size(); i += 2) {
         const QString &key = args.at(i);
-        if (key == QLatin1String("--clear-pixmap-cache") || key == QLatin1String("--no-form-style-sheets")) {
-            (key == QLatin1String("--clear-pixmap-cache") ? o.clearPixmapCache : o.noFormStyleSheets) = true;
+        if (key == QLatin1String("--clear-pixmap-cache")
+            || key == QLatin1String("--no-form-style-sheets")) {
+            (key == QLatin1String("--clear-pixmap-cache") ? o.clearPixmapCache
+                                                          : o.noFormStyleSheets) = true;
             --i;
             continue;
         }
@@ -287,7 +289,8 @@ Census censusOf(QWidget *root, bool nearest)
 {
     Census census;
     for (QWidget *w : root->findChildren<QWidget *>())
-        census[nearest ? nearestQtClass(w->metaObject()) : QByteArray(w->metaObject()->className())]++;
+        census[nearest ? nearestQtClass(w->metaObject())
+                       : QByteArray(w->metaObject()->className())]++;
     return census;
 }
 
@@ -422,19 +425,21 @@ namespace {
 
 struct SizeResults
 {
-    std::vector<double> construct, firstShow, constructAndShow, laterShow, apply, allSwitch, laterAllSwitch,
-        deleteGraph, addGraph, destroy, baseline, styledBaseline;
+    std::vector<double> construct, firstShow, constructAndShow, laterShow, apply, allSwitch,
+        laterAllSwitch, deleteGraph, addGraph, destroy, baseline, styledBaseline;
 };
 
 void printRow(const char *operation, int size, const Stats &s)
 {
-    std::printf("%-34s %7d %10.2f %10.2f - %-10.2f %3d\n", operation, size, s.median, s.min, s.max, s.n);
+    std::printf("%-34s %7d %10.2f %10.2f - %-10.2f %3d\n", operation, size, s.median, s.min, s.max,
+                s.n);
 }
 
 void bar(const char *name, double value, double limit, const char *unit, bool lessThan = false)
 {
     const bool ok = lessThan ? value < limit : value <= limit;
-    std::printf("bar %s: %.3f%s (limit %.3f%s) %s\n", name, value, unit, limit, unit, ok ? "ok" : "over");
+    std::printf("bar %s: %.3f%s (limit %.3f%s) %s\n", name, value, unit, limit, unit,
+                ok ? "ok" : "over");
 }
 
 } // namespace
@@ -583,8 +588,9 @@ int main(int argc, char **argv)
         laterAll.push_back(statsOf(r.laterAllSwitch));
         base.push_back(statsOf(r.baseline));
     }
-    std::printf("widgets in the dialog after first show: %d (baseline built to match: %d classes)\n",
-                total(exact), int(nearest.size()));
+    std::printf(
+        "widgets in the dialog after first show: %d (baseline built to match: %d classes)\n",
+        total(exact), int(nearest.size()));
     for (auto it = exact.cbegin(); it != exact.cend(); ++it)
         std::printf("  %-36s %5d\n", it.key().constData(), it.value());
 
@@ -640,26 +646,36 @@ int main(int argc, char **argv)
     settle();
 
     std::printf("resident memory (KiB), catalogue %d:\n", options.sizes[large]);
-    std::printf("  before the dialog                   %8lld\n", static_cast<long long>(beforeDialog));
-    std::printf("  after construction                  %8lld\n", static_cast<long long>(afterConstruct));
-    std::printf("  after first show + %2d warm switches %8lld\n", warmLoops, static_cast<long long>(beforeSwitches));
-    std::printf("  after %d \"All\" switches          %8lld\n", options.loops, static_cast<long long>(afterSwitches));
+    std::printf("  before the dialog                   %8lld\n",
+                static_cast<long long>(beforeDialog));
+    std::printf("  after construction                  %8lld\n",
+                static_cast<long long>(afterConstruct));
+    std::printf("  after first show + %2d warm switches %8lld\n", warmLoops,
+                static_cast<long long>(beforeSwitches));
+    std::printf("  after %d \"All\" switches          %8lld\n", options.loops,
+                static_cast<long long>(afterSwitches));
     std::printf("  (widgets in the process before and after the switches: %d, %d;"
                 " heap in use %lld, %lld KiB)\n",
-                widgetsBeforeSwitches, widgetsAfterSwitches, static_cast<long long>(heapBeforeSwitches),
+                widgetsBeforeSwitches, widgetsAfterSwitches,
+                static_cast<long long>(heapBeforeSwitches),
                 static_cast<long long>(heapAfterSwitches));
-    std::printf("  after %2d warm Applies                %8lld\n", warmLoops, static_cast<long long>(beforeApplies));
-    std::printf("  after %d Applies (write-backs)     %8lld\n", options.loops, static_cast<long long>(afterApplies));
+    std::printf("  after %2d warm Applies                %8lld\n", warmLoops,
+                static_cast<long long>(beforeApplies));
+    std::printf("  after %d Applies (write-backs)     %8lld\n", options.loops,
+                static_cast<long long>(afterApplies));
 
     if (!applyValid || modalsAnswered > 0)
-        std::printf("WARNING: validation failed or a message box appeared (%d); figures are not valid\n",
-                    modalsAnswered);
+        std::printf(
+            "WARNING: validation failed or a message box appeared (%d); figures are not valid\n",
+            modalsAnswered);
 
     const size_t small = 0;
     if (options.sizes.size() > 1)
-        bar("construct_first_show_large_vs_small_catalogue", cfs[large].median / cfs[small].median, 1.2, "");
+        bar("construct_first_show_large_vs_small_catalogue", cfs[large].median / cfs[small].median,
+            1.2, "");
     for (size_t i = 0; i < options.sizes.size(); ++i) {
-        const QByteArray name = "construct_first_show_vs_baseline_" + QByteArray::number(options.sizes[i]);
+        const QByteArray name =
+            "construct_first_show_vs_baseline_" + QByteArray::number(options.sizes[i]);
         bar(name.constData(), cfs[i].median / base[i].median, 1.5, "");
     }
     bar("apply_vs_construct_first_show", apply[large].median / cfs[large].median, 0.05, "");

@@ -22,9 +22,9 @@ QByteArray loggerText(int bytes)
 {
     QByteArray text = "# bench run\ntime;rpm;torque;oil_temp\n";
     for (int i = 0; text.size() < bytes; ++i) {
-        const QByteArray line = QByteArray::number(i * 0.02) + ';'
-                + QByteArray::number(800 + i % 4000) + ';' + QByteArray::number(i % 97 * 1.5)
-                + ';' + QByteArray::number(85.25 + i % 10) + '\n';
+        const QByteArray line =
+            QByteArray::number(i * 0.02) + ';' + QByteArray::number(800 + i % 4000) + ';'
+            + QByteArray::number(i % 97 * 1.5) + ';' + QByteArray::number(85.25 + i % 10) + '\n';
         if (text.size() + line.size() > bytes && text.count('\n') > 2)
             break;
         text += line;

@@ -45,8 +45,10 @@ std::unique_ptr<QWidget> buildPage(int catalogueSize)
     auto *grid = new QGridLayout(page.get());
     for (int i = 0; i < selectorCount; ++i) {
         auto *selector = new ZelVariable(page.get());
-        const QString stored = QStringLiteral("CELL4.ENGINE.CHANNEL_%1").arg((i * 7919) % catalogueSize, 5, 10, QLatin1Char('0'));
-        selector->comboBox()->setCurrentIndex(ZelVariable::findFirstStartingWith(stored, Qt::CaseSensitive));
+        const QString stored = QStringLiteral("CELL4.ENGINE.CHANNEL_%1")
+                                   .arg((i * 7919) % catalogueSize, 5, 10, QLatin1Char('0'));
+        selector->comboBox()->setCurrentIndex(
+            ZelVariable::findFirstStartingWith(stored, Qt::CaseSensitive));
         grid->addWidget(selector, i / 4, i % 4);
     }
     page->show();
@@ -78,7 +80,8 @@ void medianBuildMs(double *small, double *large)
     const QStringList largeNames = catalogue(50000);
     auto use = [](const QStringList &names) {
         ZelVariable::setAvailableVariables(names);
-        ZelVariable::findFirstStartingWith(QString(), Qt::CaseSensitive); // index built once per catalogue
+        ZelVariable::findFirstStartingWith(QString(),
+                                           Qt::CaseSensitive); // index built once per catalogue
     };
     std::vector<double> smallTimes;
     std::vector<double> largeTimes;
@@ -122,7 +125,8 @@ int main(int argc, char **argv)
     double large = 0;
     medianBuildMs(&small, &large);
     const double ratio = large / small;
-    std::printf("selectors: %d, median of %d builds (shown, events processed)\n", selectorCount, repetitions);
+    std::printf("selectors: %d, median of %d builds (shown, events processed)\n", selectorCount,
+                repetitions);
     std::printf("time catalogue 10:     %8.2f ms\n", small);
     std::printf("time catalogue 50000:  %8.2f ms\n", large);
 
@@ -134,16 +138,22 @@ int main(int argc, char **argv)
     const qint64 growthLarge = pageGrowthKiB(50000, keep);
     const qint64 catalogueKiB = residentKiB() - beforeCatalogue - growthLarge * 4;
     keep.clear();
-    std::printf("memory per %d selectors, catalogue 10:    %6lld KiB\n", selectorCount, static_cast<long long>(growthSmall));
-    std::printf("memory per %d selectors, catalogue 50000: %6lld KiB\n", selectorCount, static_cast<long long>(growthLarge));
+    std::printf("memory per %d selectors, catalogue 10:    %6lld KiB\n", selectorCount,
+                static_cast<long long>(growthSmall));
+    std::printf("memory per %d selectors, catalogue 50000: %6lld KiB\n", selectorCount,
+                static_cast<long long>(growthLarge));
     std::printf("memory of the shared 50000-name catalogue and its index (once): ~%lld KiB\n",
                 static_cast<long long>(catalogueKiB));
 
     const qint64 extra = growthLarge - growthSmall;
-    std::printf("bar selectors_50000_vs_10: %.3f (limit %.1f) %s\n", ratio, timeLimit, ratio <= timeLimit ? "ok" : "over");
-    std::printf("bar memory_selectors_50000_vs_10: %+lld KiB per %d selectors (limit %lld KiB; a per-selector copy "
+    std::printf("bar selectors_50000_vs_10: %.3f (limit %.1f) %s\n", ratio, timeLimit,
+                ratio <= timeLimit ? "ok" : "over");
+    std::printf("bar memory_selectors_50000_vs_10: %+lld KiB per %d selectors (limit %lld KiB; a "
+                "per-selector copy "
                 "of the catalogue would add ~%lld KiB) %s\n",
-                static_cast<long long>(extra), selectorCount, static_cast<long long>(memoryLimitKiB),
-                static_cast<long long>(qint64(selectorCount) * 50000 * 48 / 1024), extra <= memoryLimitKiB ? "ok" : "over");
+                static_cast<long long>(extra), selectorCount,
+                static_cast<long long>(memoryLimitKiB),
+                static_cast<long long>(qint64(selectorCount) * 50000 * 48 / 1024),
+                extra <= memoryLimitKiB ? "ok" : "over");
     return 0;
 }

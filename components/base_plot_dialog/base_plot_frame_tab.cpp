@@ -67,7 +67,8 @@ Base_Plot_Frame_Tab::Base_Plot_Frame_Tab(QWidget *parent)
 {
     auto *texts = new QGroupBox(tr("Texts"), this);
     auto *textForm = new QFormLayout(texts);
-    auto addText = [this, texts, textForm](TextSetting &setting, const QString &label, const QString &name) {
+    auto addText = [this, texts, textForm](TextSetting &setting, const QString &label,
+                                           const QString &name) {
         setting.edit = new QLineEdit(texts);
         setting.edit->setObjectName(name + QStringLiteral("Edit"));
         setting.fontButton = new QPushButton(texts);
@@ -84,7 +85,8 @@ Base_Plot_Frame_Tab::Base_Plot_Frame_Tab(QWidget *parent)
         connect(setting.fontButton, &QPushButton::clicked, this, [this, target, label]() {
             QPointer<Base_Plot_Frame_Tab> self(this);
             bool ok = false;
-            const QFont chosen = QFontDialog::getFont(&ok, target->font, this, tr("Select %1 Font").arg(label));
+            const QFont chosen =
+                QFontDialog::getFont(&ok, target->font, this, tr("Select %1 Font").arg(label));
             if (self && ok)
                 Private::showFont(*target, chosen);
         });
@@ -103,7 +105,8 @@ Base_Plot_Frame_Tab::Base_Plot_Frame_Tab(QWidget *parent)
     };
     d->showTitleBar = addSwitch(tr("Show Title Bar"), QStringLiteral("showTitleBarCheckBox"));
     d->showNote = addSwitch(tr("Show Note"), QStringLiteral("showNoteCheckBox"));
-    d->condenseControls = addSwitch(tr("Condense Controls"), QStringLiteral("condenseControlsCheckBox"));
+    d->condenseControls =
+        addSwitch(tr("Condense Controls"), QStringLiteral("condenseControlsCheckBox"));
     d->showLegend = addSwitch(tr("Show Legend"), QStringLiteral("showLegendCheckBox"));
 
     auto *background = new QGroupBox(tr("Background"), this);
@@ -116,7 +119,8 @@ Base_Plot_Frame_Tab::Base_Plot_Frame_Tab(QWidget *parent)
     backgroundForm->addRow(tr("Background Colour:"), d->colorButton);
     connect(d->colorButton, &QPushButton::clicked, this, [this]() {
         QPointer<Base_Plot_Frame_Tab> self(this);
-        const QColor chosen = QColorDialog::getColor(d->color, this, tr("Select Background Colour"));
+        const QColor chosen =
+            QColorDialog::getColor(d->color, this, tr("Select Background Colour"));
         if (self && chosen.isValid())
             d->showColor(chosen);
     });

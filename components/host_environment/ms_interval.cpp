@@ -48,8 +48,8 @@ qint16 get_ms_interval(const char *name, char *buffer, qint32 *intervalMs)
     // A copy, so that a source may replace itself while it answers.
     qint32 interval = 0;
     const MsIntervalSource source = installedSource();
-    const qint16 status = source ? source(name, buffer, &interval)
-                                 : builtInInterval(name, &interval);
+    const qint16 status =
+        source ? source(name, buffer, &interval) : builtInInterval(name, &interval);
     if (status == 0)
         *intervalMs = interval;
     return status;

@@ -97,15 +97,28 @@ bool isEmptyField(const Field &f)
 bool isValue(const Field &f, bool decimalComma)
 {
     return logger_values::isNumber(f.begin, f.end, decimalComma)
-            || logger_values::isTimeStamp(f.begin, f.end);
+           || logger_values::isTimeStamp(f.begin, f.end);
 }
 
 bool nameSaysTime(const QString &name)
 {
-    static const char *const timeNames[] = {
-        "t", "time", "zeit", "timestamp", "time stamp", "time_stamp", "zeitstempel",
-        "datetime", "date time", "date/time", "date_time", "uhrzeit", "datum/uhrzeit",
-        "datum uhrzeit", "datum_uhrzeit", "elapsed time", "relative time"};
+    static const char *const timeNames[] = {"t",
+                                            "time",
+                                            "zeit",
+                                            "timestamp",
+                                            "time stamp",
+                                            "time_stamp",
+                                            "zeitstempel",
+                                            "datetime",
+                                            "date time",
+                                            "date/time",
+                                            "date_time",
+                                            "uhrzeit",
+                                            "datum/uhrzeit",
+                                            "datum uhrzeit",
+                                            "datum_uhrzeit",
+                                            "elapsed time",
+                                            "relative time"};
     const QString lower = name.toLower();
     QStringList forms{lower};
     // "Time [s]", "Zeit (s)", "t/s": the unit does not change what it is.
@@ -144,8 +157,8 @@ Verdict judge(const char *data, size_t size, bool wholeFile, LoggerFileInfo *inf
         if (!line.complete) {
             // A header cannot grow shorter: past the limit it is refused now.
             return !comment && !quoted && line.end - line.begin > DarlenDataInput::MaxHeaderBytes
-                    ? Verdict::Refused
-                    : cut;
+                       ? Verdict::Refused
+                       : cut;
         }
         if (comment) {
             ++commentLines;
@@ -254,8 +267,7 @@ Verdict readAndJudge(int fd, LoggerFileInfo *info)
         }
         const bool wholeFile = got < want;
         prefix.truncate(qMin(got, int(DarlenDataInput::MaxPrefixBytes)));
-        const Verdict verdict =
-                judge(prefix.constData(), size_t(prefix.size()), wholeFile, info);
+        const Verdict verdict = judge(prefix.constData(), size_t(prefix.size()), wholeFile, info);
         if (verdict != Verdict::NeedMore)
             return verdict;
         if (wholeFile || got == limit)
@@ -269,8 +281,7 @@ Verdict readAndJudge(int fd, LoggerFileInfo *info)
 bool DarlenDataInput::parseLoggerHeader(const QByteArray &prefix, bool wholeFile,
                                         LoggerFileInfo *info)
 {
-    return judge(prefix.constData(), size_t(prefix.size()), wholeFile, info)
-            == Verdict::Accepted;
+    return judge(prefix.constData(), size_t(prefix.size()), wholeFile, info) == Verdict::Accepted;
 }
 
 LoggerFileInfo *DarlenDataInput::getLoggerFileInfo(const QString &path)

@@ -18,7 +18,7 @@ bool hasBinaryBytes(const char *data, size_t size)
         for (size_t k = 0; k < Block; ++k) {
             const unsigned char c = p[i + k];
             bad |= unsigned(c < 0x20) & unsigned(c != '\t') & unsigned(c != '\n')
-                    & unsigned(c != '\r');
+                   & unsigned(c != '\r');
         }
         if (bad)
             return true;
@@ -128,8 +128,8 @@ const char *closingQuote(const char *open, const char *end)
 
 } // namespace
 
-void nextField(const char **cursor, const char *end, char separator,
-               const char **fieldBegin, const char **fieldEnd)
+void nextField(const char **cursor, const char *end, char separator, const char **fieldBegin,
+               const char **fieldEnd)
 {
     const char *p = *cursor;
     *fieldBegin = p;
@@ -146,8 +146,8 @@ void nextField(const char **cursor, const char *end, char separator,
         }
         scanFrom = close + 1;
     }
-    const char *stop = separator ? static_cast<const char *>(std::memchr(
-                                           scanFrom, separator, static_cast<size_t>(end - scanFrom)))
+    const char *stop = separator ? static_cast<const char *>(
+                           std::memchr(scanFrom, separator, static_cast<size_t>(end - scanFrom)))
                                  : nullptr;
     *fieldEnd = stop ? stop : end;
     *cursor = stop ? stop + 1 : nullptr;

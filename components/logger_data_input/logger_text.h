@@ -33,8 +33,8 @@ bool nextLine(const char *data, size_t size, bool wholeFile, size_t *pos, Line *
 // non-blank character is a double quote: it then runs to the closing quote
 // ("" inside stands for one quote) and on to the next separator; without a
 // closing quote it takes the rest of the line.
-void nextField(const char **cursor, const char *end, char separator,
-               const char **fieldBegin, const char **fieldEnd);
+void nextField(const char **cursor, const char *end, char separator, const char **fieldBegin,
+               const char **fieldEnd);
 
 // The first tab, ';' or ',' of a header line outside double quotes, or 0.
 char findSeparator(const char *begin, const char *end);

@@ -13,9 +13,18 @@
 
 namespace {
 
-QString yesNo(bool value) { return value ? QStringLiteral("yes") : QStringLiteral("no"); }
-QString shownHidden(bool value) { return value ? QStringLiteral("shown") : QStringLiteral("hidden"); }
-QString onOff(bool value) { return value ? QStringLiteral("on") : QStringLiteral("off"); }
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("yes") : QStringLiteral("no");
+}
+QString shownHidden(bool value)
+{
+    return value ? QStringLiteral("shown") : QStringLiteral("hidden");
+}
+QString onOff(bool value)
+{
+    return value ? QStringLiteral("on") : QStringLiteral("off");
+}
 
 QString text(const QString &value)
 {
@@ -34,10 +43,14 @@ QString number(double value)
 QString unitName(qint64 code)
 {
     switch (code) {
-    case UnitSeconds: return QStringLiteral("seconds");
-    case UnitMinutes: return QStringLiteral("minutes");
-    case UnitHours: return QStringLiteral("hours");
-    case UnitDays: return QStringLiteral("days");
+    case UnitSeconds:
+        return QStringLiteral("seconds");
+    case UnitMinutes:
+        return QStringLiteral("minutes");
+    case UnitHours:
+        return QStringLiteral("hours");
+    case UnitDays:
+        return QStringLiteral("days");
     }
     return QStringLiteral("unit %1").arg(code);
 }
@@ -45,10 +58,14 @@ QString unitName(qint64 code)
 QString lineStyleName(int pattern)
 {
     switch (pattern) {
-    case LineStyleSolid: return QStringLiteral("solid");
-    case LineStyleDash: return QStringLiteral("dash");
-    case LineStyleDot: return QStringLiteral("dot");
-    case LineStyleDashDot: return QStringLiteral("dash-dot");
+    case LineStyleSolid:
+        return QStringLiteral("solid");
+    case LineStyleDash:
+        return QStringLiteral("dash");
+    case LineStyleDot:
+        return QStringLiteral("dot");
+    case LineStyleDashDot:
+        return QStringLiteral("dash-dot");
     }
     return QStringLiteral("pattern 0x%1").arg(uint(pattern), 0, 16);
 }
@@ -56,9 +73,12 @@ QString lineStyleName(int pattern)
 QString displayTypeName(int code)
 {
     switch (code) {
-    case DisplayFullTrace: return QStringLiteral("Full Trace");
-    case DisplayMarkerOnly: return QStringLiteral("Marker Only");
-    case DisplayComet: return QStringLiteral("Comet");
+    case DisplayFullTrace:
+        return QStringLiteral("Full Trace");
+    case DisplayMarkerOnly:
+        return QStringLiteral("Marker Only");
+    case DisplayComet:
+        return QStringLiteral("Comet");
     }
     return QStringLiteral("display type %1").arg(code);
 }
@@ -98,12 +118,12 @@ bool same(double a, double b)
 bool same(const QFont &a, const QFont &b)
 {
     return a == b && a.family() == b.family() && a.pixelSize() == b.pixelSize()
-            && same(a.pointSizeF(), b.pointSizeF()) && a.weight() == b.weight()
-            && a.italic() == b.italic() && a.underline() == b.underline()
-            && a.strikeOut() == b.strikeOut();
+           && same(a.pointSizeF(), b.pointSizeF()) && a.weight() == b.weight()
+           && a.italic() == b.italic() && a.underline() == b.underline()
+           && a.strikeOut() == b.strikeOut();
 }
 
-template <typename T>
+template<typename T>
 bool same(const T &a, const T &b)
 {
     return a == b;
@@ -115,14 +135,14 @@ public:
     QVector<PlotScreenDifference> list;
 
     // Adds path when a and b differ, each shown by format.
-    template <typename T, typename Format>
+    template<typename T, typename Format>
     void check(const QString &path, const T &a, const T &b, Format format)
     {
         if (!same(a, b))
             list.append({path, format(a), format(b), PlotScreenDifference::Changed});
     }
 
-    template <typename T>
+    template<typename T>
     void check(const QString &path, const T &a, const T &b)
     {
         check(path, a, b, [](const T &v) { return QStringLiteral("%1").arg(v); });
@@ -141,7 +161,8 @@ public:
         check(p + QStringLiteral(" / minor ticks"), a.numMinorTicks, b.numMinorTicks);
         check(p + QStringLiteral(" / label"), a.label, b.label);
         check(p + QStringLiteral(" / grid colour"), a.gridColorName, b.gridColorName);
-        check(p + QStringLiteral(" / grid line style"), a.gridLineStyle, b.gridLineStyle, lineStyleName);
+        check(p + QStringLiteral(" / grid line style"), a.gridLineStyle, b.gridLineStyle,
+              lineStyleName);
         check(p + QStringLiteral(" / grid line width"), a.gridLineWidth, b.gridLineWidth);
         check(p + QStringLiteral(" / grid"), a.gridVisible, b.gridVisible, shownHidden);
         check(p + QStringLiteral(" / range units"), a.rangeUnits, b.rangeUnits,
@@ -173,7 +194,8 @@ public:
             channel(p + QStringLiteral("overlay channel %1").arg(r + 1), a.overlayChannels[r],
                     b.overlayChannels[r]);
         check(p + QStringLiteral("channels in use"), a.numVarChannels, b.numVarChannels);
-        check(p + QStringLiteral("overlay channels in use"), a.numOverlayChannels, b.numOverlayChannels);
+        check(p + QStringLiteral("overlay channels in use"), a.numOverlayChannels,
+              b.numOverlayChannels);
         check(p + QStringLiteral("trace mode"), a.traceMode, b.traceMode);
         check(p + QStringLiteral("Datapoints"), a.showDatapoints, b.showDatapoints, shownHidden);
         check(p + QStringLiteral("XY Values"), a.showXYValues, b.showXYValues, shownHidden);
@@ -192,14 +214,18 @@ public:
         check(p + QStringLiteral("display type"), a.displayType, b.displayType, displayTypeName);
         check(p + QStringLiteral("comet length"), a.cometLength, b.cometLength,
               [](qint64 s) { return QStringLiteral("%1 s").arg(s); });
-        check(p + QStringLiteral("time scale numerator"), a.timeScaleNumerator, b.timeScaleNumerator);
+        check(p + QStringLiteral("time scale numerator"), a.timeScaleNumerator,
+              b.timeScaleNumerator);
         check(p + QStringLiteral("time scale denominator"), a.timeScaleDenominator,
               b.timeScaleDenominator);
         check(p + QStringLiteral("auto scroll"), a.autoScroll, b.autoScroll, onOff);
     }
 };
 
-QString milliseconds(unsigned long ms) { return QStringLiteral("%1 ms").arg(ms); }
+QString milliseconds(unsigned long ms)
+{
+    return QStringLiteral("%1 ms").arg(ms);
+}
 
 } // namespace
 

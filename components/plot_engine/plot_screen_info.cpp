@@ -20,8 +20,8 @@ bool isColourName(const QString &name)
     for (int i = 1; i < 7; ++i) {
         const QChar c = name.at(i);
         const bool hex = (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-                || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-                || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+                         || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+                         || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
         if (!hex)
             return false;
     }
@@ -31,7 +31,7 @@ bool isColourName(const QString &name)
 bool isKnownLineStyle(int pattern)
 {
     return pattern == LineStyleSolid || pattern == LineStyleDash || pattern == LineStyleDot
-            || pattern == LineStyleDashDot;
+           || pattern == LineStyleDashDot;
 }
 
 bool isUnitCode(qint64 code)
@@ -46,29 +46,35 @@ void checkAxis(const Single_Axis_Info &axis, const QString &where, QStringList *
 {
     if (!isColourName(axis.axisColorName))
         errors->append(QStringLiteral("%1.axisColorName: \"%2\" is not a #rrggbb colour")
-                               .arg(where, axis.axisColorName));
+                           .arg(where, axis.axisColorName));
     if (!isColourName(axis.gridColorName))
         errors->append(QStringLiteral("%1.gridColorName: \"%2\" is not a #rrggbb colour")
-                               .arg(where, axis.gridColorName));
+                           .arg(where, axis.gridColorName));
     if (!std::isfinite(axis.rangeMin))
         errors->append(QStringLiteral("%1.rangeMin: not a finite number").arg(where));
     if (!std::isfinite(axis.rangeMax))
         errors->append(QStringLiteral("%1.rangeMax: not a finite number").arg(where));
     if (axis.numMajorTicks > MaxTicks)
         errors->append(QStringLiteral("%1.numMajorTicks: %2 is more than %3")
-                               .arg(where).arg(axis.numMajorTicks).arg(MaxTicks));
+                           .arg(where)
+                           .arg(axis.numMajorTicks)
+                           .arg(MaxTicks));
     if (axis.numMinorTicks > MaxTicks)
         errors->append(QStringLiteral("%1.numMinorTicks: %2 is more than %3")
-                               .arg(where).arg(axis.numMinorTicks).arg(MaxTicks));
+                           .arg(where)
+                           .arg(axis.numMinorTicks)
+                           .arg(MaxTicks));
     if (!isKnownLineStyle(axis.gridLineStyle))
         errors->append(QStringLiteral("%1.gridLineStyle: 0x%2 is not a known line style")
-                               .arg(where).arg(axis.gridLineStyle, 0, 16));
+                           .arg(where)
+                           .arg(axis.gridLineStyle, 0, 16));
     if (axis.gridLineWidth < 0)
-        errors->append(QStringLiteral("%1.gridLineWidth: %2 is negative")
-                               .arg(where).arg(axis.gridLineWidth));
+        errors->append(
+            QStringLiteral("%1.gridLineWidth: %2 is negative").arg(where).arg(axis.gridLineWidth));
     if (!isUnitCode(axis.rangeUnits))
         errors->append(QStringLiteral("%1.rangeUnits: %2 is not a unit code (0..3)")
-                               .arg(where).arg(axis.rangeUnits));
+                           .arg(where)
+                           .arg(axis.rangeUnits));
 }
 
 void checkChannel(const Plot_Channel_Info &channel, const QString &where, QStringList *errors)
@@ -77,13 +83,15 @@ void checkChannel(const Plot_Channel_Info &channel, const QString &where, QStrin
         errors->append(QStringLiteral("%1.lineColor: not a valid colour").arg(where));
     if (!isKnownLineStyle(channel.lineStyle))
         errors->append(QStringLiteral("%1.lineStyle: 0x%2 is not a known line style")
-                               .arg(where).arg(channel.lineStyle, 0, 16));
+                           .arg(where)
+                           .arg(channel.lineStyle, 0, 16));
     if (channel.lineWidth < 0)
-        errors->append(QStringLiteral("%1.lineWidth: %2 is negative")
-                               .arg(where).arg(channel.lineWidth));
+        errors->append(
+            QStringLiteral("%1.lineWidth: %2 is negative").arg(where).arg(channel.lineWidth));
     if (!std::isfinite(channel.markerSize) || channel.markerSize < 0.0f)
         errors->append(QStringLiteral("%1.markerSize: %2 is not a size")
-                               .arg(where).arg(double(channel.markerSize)));
+                           .arg(where)
+                           .arg(double(channel.markerSize)));
 }
 
 void checkGraph(const Plot_Axis_Info &graph, int index, QStringList *errors)
@@ -97,14 +105,19 @@ void checkGraph(const Plot_Axis_Info &graph, int index, QStringList *errors)
     const unsigned long maxChannels = Plot_Axis_Info::MaxChannels;
     if (graph.numVarChannels > maxChannels)
         errors->append(QStringLiteral("%1.numVarChannels: %2 is more than %3")
-                               .arg(where).arg(graph.numVarChannels).arg(maxChannels));
+                           .arg(where)
+                           .arg(graph.numVarChannels)
+                           .arg(maxChannels));
     if (graph.numOverlayChannels > maxChannels)
         errors->append(QStringLiteral("%1.numOverlayChannels: %2 is more than %3")
-                               .arg(where).arg(graph.numOverlayChannels).arg(maxChannels));
+                           .arg(where)
+                           .arg(graph.numOverlayChannels)
+                           .arg(maxChannels));
     // Only the channels in use are drawn, so only those must be drawable.
     const unsigned long vars = qMin(graph.numVarChannels, maxChannels);
     for (unsigned long r = 0; r < vars; ++r)
-        checkChannel(graph.varChannels[r], where + QStringLiteral(".varChannels[%1]").arg(r), errors);
+        checkChannel(graph.varChannels[r], where + QStringLiteral(".varChannels[%1]").arg(r),
+                     errors);
     const unsigned long overlays = qMin(graph.numOverlayChannels, maxChannels);
     for (unsigned long r = 0; r < overlays; ++r)
         checkChannel(graph.overlayChannels[r],
@@ -112,10 +125,11 @@ void checkGraph(const Plot_Axis_Info &graph, int index, QStringList *errors)
 
     if (graph.displayType < DisplayFullTrace || graph.displayType > DisplayComet)
         errors->append(QStringLiteral("%1.displayType: %2 is not a display type (0..2)")
-                               .arg(where).arg(graph.displayType));
+                           .arg(where)
+                           .arg(graph.displayType));
     if (graph.cometLength < 0)
-        errors->append(QStringLiteral("%1.cometLength: %2 is negative")
-                               .arg(where).arg(graph.cometLength));
+        errors->append(
+            QStringLiteral("%1.cometLength: %2 is negative").arg(where).arg(graph.cometLength));
 }
 
 } // namespace
@@ -131,10 +145,10 @@ int registerPlotScreenInfoMetaType()
 }
 
 Plot_Screen_Info::Plot_Screen_Info(QObject *parent)
-    : QObject(parent),
-      titleFont(defaultScreenFont()),
-      subtitleFont(defaultScreenFont()),
-      noteFont(defaultScreenFont())
+    : QObject(parent)
+    , titleFont(defaultScreenFont())
+    , subtitleFont(defaultScreenFont())
+    , noteFont(defaultScreenFont())
 {
     title = QStringLiteral("Plotter");
     title.truncate(MaxTitleLength);
@@ -278,10 +292,12 @@ QStringList Plot_Screen_Info::consistencyErrors() const
     const unsigned long graphs = static_cast<unsigned long>(plotAxisInfo.size());
     if (numPlots > maxGraphs)
         errors.append(QStringLiteral("numPlots: %1 is more than the %2 graphs of a screen")
-                              .arg(numPlots).arg(maxGraphs));
+                          .arg(numPlots)
+                          .arg(maxGraphs));
     if (graphs > maxGraphs)
         errors.append(QStringLiteral("plotAxisInfo: %1 graphs, more than the %2 of a screen")
-                              .arg(graphs).arg(maxGraphs));
+                          .arg(graphs)
+                          .arg(maxGraphs));
     // numPlots against the records is the dialog's matter, not the
     // drawing's: the engine draws the records there are.
     if (screenRefreshInterval == 0)
@@ -290,10 +306,10 @@ QStringList Plot_Screen_Info::consistencyErrors() const
         errors.append(QStringLiteral("dataSampleInterval: must be at least 1 ms"));
     if (!isUnitCode(dataUnits))
         errors.append(QStringLiteral("dataUnits: %1 is not a unit code (0..3)")
-                              .arg(static_cast<qint32>(dataUnits)));
+                          .arg(static_cast<qint32>(dataUnits)));
     if (!isColourName(plotBgColorName))
-        errors.append(QStringLiteral("plotBgColorName: \"%1\" is not a #rrggbb colour")
-                              .arg(plotBgColorName));
+        errors.append(
+            QStringLiteral("plotBgColorName: \"%1\" is not a #rrggbb colour").arg(plotBgColorName));
     for (int g = 0; g < plotAxisInfo.size(); ++g)
         checkGraph(plotAxisInfo.at(g), g, &errors);
     return errors;

@@ -168,8 +168,8 @@ enum Need { Required, Optional };
 bool isHexDigit(QChar c)
 {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-            || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+           || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+           || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
 // Reads members into their targets and keeps the first problem, named by
@@ -242,7 +242,8 @@ public:
             }
             if (!(std::fabs(d) < static_cast<double>(MaxExactInteger))) {
                 fail(where, QStringLiteral("%1 is too large for a JSON number; "
-                                           "write it as a decimal string").arg(d));
+                                           "write it as a decimal string")
+                                .arg(d));
                 return false;
             }
             *negative = d < 0;
@@ -299,8 +300,10 @@ public:
         const quint64 limit = negative ? quint64(-(min + 1)) + 1 : quint64(max);
         if (magnitude > limit) {
             fail(where, QStringLiteral("%1%2 is out of range (%3..%4)")
-                                .arg(negative ? QStringLiteral("-") : QString())
-                                .arg(magnitude).arg(min).arg(max));
+                            .arg(negative ? QStringLiteral("-") : QString())
+                            .arg(magnitude)
+                            .arg(min)
+                            .arg(max));
             return;
         }
         *out = negative ? static_cast<qint64>(0 - magnitude) : static_cast<qint64>(magnitude);
@@ -310,8 +313,8 @@ public:
                  Need need = Required)
     {
         qint64 value = *out;
-        readSigned(o, parent, key, std::numeric_limits<int>::min(),
-                   std::numeric_limits<int>::max(), &value, need);
+        readSigned(o, parent, key, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+                   &value, need);
         *out = static_cast<int>(value);
     }
 
@@ -323,7 +326,8 @@ public:
     }
 
     void readUnsigned(const QJsonObject &o, const QString &parent, const QString &key,
-                      unsigned long *out, unsigned long max = std::numeric_limits<unsigned long>::max())
+                      unsigned long *out,
+                      unsigned long max = std::numeric_limits<unsigned long>::max())
     {
         QJsonValue v;
         if (!member(o, parent, key, Required, &v))
@@ -334,7 +338,8 @@ public:
         if (!wholeNumber(v, where, &negative, &magnitude))
             return;
         if (negative && magnitude != 0) {
-            fail(where, QStringLiteral("-%1 is negative; expected an unsigned number").arg(magnitude));
+            fail(where,
+                 QStringLiteral("-%1 is negative; expected an unsigned number").arg(magnitude));
             return;
         }
         if (magnitude > max) {
@@ -659,7 +664,8 @@ bool Plot_Screen_Info::fromJson(const QByteArray &json, QString *errorMessage)
     QString problem;
     if (parseError.error != QJsonParseError::NoError) {
         problem = QStringLiteral("not valid JSON at offset %1: %2")
-                          .arg(parseError.offset).arg(parseError.errorString());
+                      .arg(parseError.offset)
+                      .arg(parseError.errorString());
     } else if (!doc.isObject()) {
         problem = QStringLiteral("expected a JSON object at the top level");
     } else {

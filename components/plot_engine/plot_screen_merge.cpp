@@ -42,14 +42,14 @@ bool sameShownFont(const QFont &host, const QFont &edited)
 }
 
 // host keeps its value unless the edited one is more than its shown form.
-template <typename T, typename Same>
+template<typename T, typename Same>
 void adopt(T &host, const T &edited, Same sameAsShown)
 {
     if (!sameAsShown(host, edited))
         host = edited;
 }
 
-template <typename T>
+template<typename T>
 void adoptEqual(T &host, const T &edited)
 {
     if (!(host == edited))
@@ -61,17 +61,23 @@ void mergeAxis(Single_Axis_Info &host, const Single_Axis_Info &edited, bool isXA
     adopt(host.axisColorName, edited.axisColorName, sameColorName);
     // An automatic range is written back empty: the stored one stays.
     if (!(host.autoRange && edited.autoRange)) {
-        adopt(host.rangeMin, edited.rangeMin, [](double h, double e) { return shownNumber(h) == e; });
-        adopt(host.rangeMax, edited.rangeMax, [](double h, double e) { return shownNumber(h) == e; });
+        adopt(host.rangeMin, edited.rangeMin,
+              [](double h, double e) { return shownNumber(h) == e; });
+        adopt(host.rangeMax, edited.rangeMax,
+              [](double h, double e) { return shownNumber(h) == e; });
     }
     adoptEqual(host.autoRange, edited.autoRange);
-    const auto sameTicks = [](unsigned long h, unsigned long e) { return qMin(h, MostShownTicks) == e; };
+    const auto sameTicks = [](unsigned long h, unsigned long e) {
+        return qMin(h, MostShownTicks) == e;
+    };
     adopt(host.numMajorTicks, edited.numMajorTicks, sameTicks);
     adopt(host.numMinorTicks, edited.numMinorTicks, sameTicks);
     adoptEqual(host.label, edited.label);
     adopt(host.gridColorName, edited.gridColorName, sameColorName);
-    adopt(host.gridLineStyle, edited.gridLineStyle, [](int h, int e) { return shownPattern(h) == e; });
-    adopt(host.gridLineWidth, edited.gridLineWidth, [](int h, int e) { return shownLineWidth(h) == e; });
+    adopt(host.gridLineStyle, edited.gridLineStyle,
+          [](int h, int e) { return shownPattern(h) == e; });
+    adopt(host.gridLineWidth, edited.gridLineWidth,
+          [](int h, int e) { return shownLineWidth(h) == e; });
     // The X axis has no grid switch; its grid comes back drawn.
     if (!isXAxis || !edited.gridVisible)
         adoptEqual(host.gridVisible, edited.gridVisible);
@@ -79,7 +85,10 @@ void mergeAxis(Single_Axis_Info &host, const Single_Axis_Info &edited, bool isXA
 
 QString channelPath(int graph, const char *kind, int row, const char *column)
 {
-    return QStringLiteral("Graph %1 / %2 %3 / %4").arg(graph + 1).arg(QLatin1String(kind)).arg(row + 1)
+    return QStringLiteral("Graph %1 / %2 %3 / %4")
+        .arg(graph + 1)
+        .arg(QLatin1String(kind))
+        .arg(row + 1)
         .arg(QLatin1String(column));
 }
 
@@ -116,9 +125,11 @@ void mergeGraph(Plot_Axis_Info &host, const Plot_Axis_Info &edited, int graph, Q
     const int vars = int(qMin<unsigned long>(edited.numVarChannels, Plot_Axis_Info::MaxChannels));
     for (int r = 0; r < vars; ++r)
         mergeChannel(host.varChannels[r], edited.varChannels[r], graph, "channel", r, replaced);
-    const int overlays = int(qMin<unsigned long>(edited.numOverlayChannels, Plot_Axis_Info::MaxChannels));
+    const int overlays =
+        int(qMin<unsigned long>(edited.numOverlayChannels, Plot_Axis_Info::MaxChannels));
     for (int r = 0; r < overlays; ++r)
-        mergeChannel(host.overlayChannels[r], edited.overlayChannels[r], graph, "overlay channel", r, replaced);
+        mergeChannel(host.overlayChannels[r], edited.overlayChannels[r], graph, "overlay channel",
+                     r, replaced);
     host.numVarChannels = edited.numVarChannels;
     host.numOverlayChannels = edited.numOverlayChannels;
     adoptEqual(host.showDatapoints, edited.showDatapoints);
@@ -162,7 +173,9 @@ QStringList mergeDialogEdits(Plot_Screen_Info &host, const Plot_Screen_Info &edi
         host.setDataUnits(edited.dataUnits);
     if (!sameColorName(host.plotBgColorName, edited.plotBgColorName))
         host.setPlotBgColorName(edited.plotBgColorName);
-    const auto sameShownText = [](const QString &h, const QString &e) { return h.left(ShownTextLength) == e; };
+    const auto sameShownText = [](const QString &h, const QString &e) {
+        return h.left(ShownTextLength) == e;
+    };
     if (!sameShownText(host.title, edited.title))
         host.setTitle(edited.title);
     if (!sameShownFont(host.titleFont, edited.titleFont))

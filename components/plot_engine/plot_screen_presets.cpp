@@ -11,7 +11,7 @@ bool isGraph(const Plot_Screen_Info &screen, int g)
 }
 
 // Checks every slot first, so that a bad target leaves the screen untouched.
-template <typename Copy>
+template<typename Copy>
 bool copyToGraphs(Plot_Screen_Info &screen, int from, const QList<int> &to, Copy copy)
 {
     if (!isGraph(screen, from))

@@ -20,8 +20,7 @@ public:
     CellKeeper(QObject *parent, Keep keep)
         : QStyledItemDelegate(parent)
         , m_keep(std::move(keep))
-    {
-    }
+    {}
 
     void stopKeeping() { m_keep = nullptr; }
 

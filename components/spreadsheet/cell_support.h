@@ -23,7 +23,10 @@ namespace xy_cells {
 
 // What a new cell shows where it shows a choice; a kept cell is set back to
 // the same.
-inline QColor newCellColor() { return QColor(Qt::white); }
+inline QColor newCellColor()
+{
+    return QColor(Qt::white);
+}
 constexpr int newLineStyleIndex = 0;
 constexpr int newLineWidth = 1;
 
@@ -65,7 +68,10 @@ public:
     }
 
     // The popup is the combo's one direct child frame.
-    bool popupBuilt() const { return findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly) != nullptr; }
+    bool popupBuilt() const
+    {
+        return findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+    }
 
 protected:
     // Settings of the popup list, made when it is built.
@@ -78,7 +84,8 @@ protected:
     // size hint.
     void changeEvent(QEvent *event) override
     {
-        const bool reachesPopup = event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
+        const bool reachesPopup =
+            event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
         if (reachesPopup && !popupBuilt() && !lineEdit()) {
             QWidget::changeEvent(event);
             return;
@@ -102,8 +109,7 @@ public:
     LengthSizedCombo(QWidget *parent, bool roomForIcon)
         : LazyPopupCombo(parent)
         , m_roomForIcon(roomForIcon)
-    {
-    }
+    {}
 
     QSize sizeHint() const override { return lengthHint(); }
     QSize minimumSizeHint() const override { return lengthHint(); }
@@ -123,10 +129,12 @@ protected:
         if (!isEditable()) {
             const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                         QStyle::SC_ComboBoxEditField, this);
-            const int room = field.width() - 2 - (option.currentIcon.isNull() ? 0 : option.iconSize.width() + 4);
+            const int room =
+                field.width() - 2 - (option.currentIcon.isNull() ? 0 : option.iconSize.width() + 4);
             // Short names fit without laying their text out to know it.
             if (option.currentText.size() * fontMetrics().maxWidth() > room)
-                option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, room);
+                option.currentText =
+                    fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, room);
         }
         painter.drawControl(QStyle::CE_ComboBoxLabel, option);
     }
@@ -141,7 +149,8 @@ protected:
             const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                         QStyle::SC_ComboBoxEditField, this);
             if (fontMetrics().horizontalAdvance(option.currentText) > field.width() - 2) {
-                QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), option.currentText, this);
+                QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                                   option.currentText, this);
                 return true;
             }
         }
@@ -160,7 +169,8 @@ private:
             hint.setHeight(qMax(hint.height(), icon.height() + 2));
         QStyleOptionComboBox option;
         initStyleOption(&option);
-        return style()->sizeFromContents(QStyle::CT_ComboBox, &option, hint, this)
+        return style()
+            ->sizeFromContents(QStyle::CT_ComboBox, &option, hint, this)
             .expandedTo(QApplication::globalStrut());
     }
 

@@ -20,8 +20,7 @@ struct LineEditColorWidget::Private : public QObject
 {
     explicit Private(LineEditColorWidget *cell)
         : q(cell)
-    {
-    }
+    {}
 
     LineEditColorWidget *q;
     QColor color = xy_cells::newCellColor();
@@ -62,7 +61,8 @@ struct LineEditColorWidget::Private : public QObject
     void chooseColor()
     {
         QPointer<LineEditColorWidget> cell(q);
-        const QColor chosen = QColorDialog::getColor(color, q, LineEditColorWidget::tr("Select Colour"));
+        const QColor chosen =
+            QColorDialog::getColor(color, q, LineEditColorWidget::tr("Select Colour"));
         if (cell && chosen.isValid())
             q->setBGStyleSheet(chosen.name());
     }

@@ -99,8 +99,7 @@ class LineStyleCombo : public xy_cells::LengthSizedCombo
 public:
     explicit LineStyleCombo(QWidget *parent)
         : LengthSizedCombo(parent, true)
-    {
-    }
+    {}
 
     QSize sizeHint() const override { return widened(LengthSizedCombo::sizeHint()); }
     QSize minimumSizeHint() const override { return widened(LengthSizedCombo::minimumSizeHint()); }

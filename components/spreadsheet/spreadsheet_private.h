@@ -23,13 +23,12 @@ struct Spreadsheet::Private : public QObject
 {
     explicit Private(Spreadsheet *table)
         : q(table)
-    {
-    }
+    {}
 
     Spreadsheet *q;
     int kind = NoKind;
     int graphNumber = 0;
-    RowLayout requested = RowLayout::None;       // set while an insert operation runs
+    RowLayout requested = RowLayout::None;             // set while an insert operation runs
     RowLayout allGraphsRows = RowLayout::AllVariables; // what a kind 9 table lists
     bool measured = false;
     bool geometriesPending = false; // rows came while the table was hidden

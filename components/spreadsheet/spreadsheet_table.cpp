@@ -225,16 +225,16 @@ Spreadsheet::Spreadsheet(QWidget *parent)
     d->updateRowActions();
 
     // However a row comes into being, it gets the cells of the table's kind.
-    d->modelConnections[0] =
-        connect(model(), &QAbstractItemModel::rowsInserted, this,
-                [this](const QModelIndex &parent, int first, int last) { d->rowsInserted(parent, first, last); });
-    d->modelConnections[1] =
-        connect(model(), &QAbstractItemModel::rowsRemoved, this, [this]() {
-            d->updateRowActions();
-            d->fitHeightToRows();
-        });
-    d->modelConnections[2] =
-        connect(model(), &QAbstractItemModel::modelReset, this, [this]() { d->updateRowActions(); });
+    d->modelConnections[0] = connect(model(), &QAbstractItemModel::rowsInserted, this,
+                                     [this](const QModelIndex &parent, int first, int last) {
+                                         d->rowsInserted(parent, first, last);
+                                     });
+    d->modelConnections[1] = connect(model(), &QAbstractItemModel::rowsRemoved, this, [this]() {
+        d->updateRowActions();
+        d->fitHeightToRows();
+    });
+    d->modelConnections[2] = connect(model(), &QAbstractItemModel::modelReset, this,
+                                     [this]() { d->updateRowActions(); });
     installEventFilter(d);
     d->keeper = new CellKeeper(this, [this](QWidget *cell) { return d->overview.keep(cell); });
     setItemDelegate(d->keeper);

@@ -84,7 +84,8 @@ QWidget *Spreadsheet::Private::neighbourOutside(bool next) const
         // A compound widget is one stop: its parts that hand the focus
         // to it are passed over.
         const bool part = proxy && (next ? proxy->isAncestorOf(w) : w->isAncestorOf(proxy));
-        if ((taker->focusPolicy() & Qt::TabFocus) && !part && w->isEnabled() && w->isVisibleTo(window))
+        if ((taker->focusPolicy() & Qt::TabFocus) && !part && w->isEnabled()
+            && w->isVisibleTo(window))
             return w;
     }
     return nullptr;

@@ -18,45 +18,52 @@ const QVector<Column> &columnsOf(RowLayout layout)
     static const char *const axisColor = QT_TRANSLATE_NOOP("Spreadsheet", "Axis color");
     static const char *const autoRange = QT_TRANSLATE_NOOP("Spreadsheet", "Automatic range");
     static const char *const range = QT_TRANSLATE_NOOP("Spreadsheet", "Range minimum / maximum");
-    static const char *const ticks = QT_TRANSLATE_NOOP("Spreadsheet", "Number of major / minor ticks");
+    static const char *const ticks =
+        QT_TRANSLATE_NOOP("Spreadsheet", "Number of major / minor ticks");
     static const char *const gridLine = QT_TRANSLATE_NOOP("Spreadsheet", "Grid line style / width");
-    static const QVector<Column> yAxis{{Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Axis")},
-                                       {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor},
-                                       {Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange},
-                                       {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range},
-                                       {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks},
-                                       {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")},
-                                       {Cell::GridColor, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")},
-                                       {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}};
-    static const QVector<Column> xAxis{{Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange},
-                                       {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range},
-                                       {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks},
-                                       {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor},
-                                       {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")},
-                                       {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")},
-                                       {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}};
-    static const QVector<Column> variables{{Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "X Variable")},
-                                           {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "Y Variable")},
-                                           {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
-                                           {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
-                                           {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
-    static const QVector<Column> overlay{{Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "X Channel")},
-                                         {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "Y Channel")},
-                                         {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
-                                         {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
-                                         {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
-    static const QVector<Column> allVariables{{Cell::GraphLabel, QT_TRANSLATE_NOOP("Spreadsheet", "Graph")},
-                                              {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "X Variable")},
-                                              {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "Y Variable")},
-                                              {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
-                                              {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
-                                              {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
-    static const QVector<Column> allOverlay{{Cell::GraphLabel, QT_TRANSLATE_NOOP("Spreadsheet", "Graph")},
-                                            {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "X Channel")},
-                                            {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "Y Channel")},
-                                            {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
-                                            {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
-                                            {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
+    static const QVector<Column>
+        yAxis{{Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Axis")},
+              {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor},
+              {Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange},
+              {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range},
+              {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks},
+              {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")},
+              {Cell::GridColor, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")},
+              {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}};
+    static const QVector<Column>
+        xAxis{{Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange},
+              {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range},
+              {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks},
+              {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor},
+              {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")},
+              {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")},
+              {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}};
+    static const QVector<Column>
+        variables{{Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "X Variable")},
+                  {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "Y Variable")},
+                  {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
+                  {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
+                  {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
+    static const QVector<Column>
+        overlay{{Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "X Channel")},
+                {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "Y Channel")},
+                {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
+                {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
+                {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
+    static const QVector<Column>
+        allVariables{{Cell::GraphLabel, QT_TRANSLATE_NOOP("Spreadsheet", "Graph")},
+                     {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "X Variable")},
+                     {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "Y Variable")},
+                     {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
+                     {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
+                     {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
+    static const QVector<Column>
+        allOverlay{{Cell::GraphLabel, QT_TRANSLATE_NOOP("Spreadsheet", "Graph")},
+                   {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "X Channel")},
+                   {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "Y Channel")},
+                   {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
+                   {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
+                   {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
     switch (layout) {
     case RowLayout::YAxis:
         return yAxis;

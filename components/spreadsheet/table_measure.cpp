@@ -43,7 +43,8 @@ void Spreadsheet::Private::measure()
                                    headerWidth(Spreadsheet::tr(columnDef.header), column));
         const bool names = isNamesColumn(columnDef.cell);
         stretching = stretching || names;
-        header->setSectionResizeMode(column, names ? QHeaderView::Stretch : QHeaderView::Interactive);
+        header->setSectionResizeMode(column,
+                                     names ? QHeaderView::Stretch : QHeaderView::Interactive);
         q->setColumnWidth(column, width);
     }
     // The names columns take the slack; a stretched last column would
@@ -75,7 +76,8 @@ bool Spreadsheet::Private::isNamesColumn(Cell cell)
 int Spreadsheet::Private::lineEditWidth(const QLineEdit *edit, int chars)
 {
     const QFontMetrics fm = edit->fontMetrics();
-    const int frame = std::max(0, edit->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x')));
+    const int frame =
+        std::max(0, edit->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x')));
     return frame + chars * fm.horizontalAdvance(QLatin1Char('0'));
 }
 
@@ -116,7 +118,10 @@ int Spreadsheet::Private::headerWidth(const QString &text, int column) const
     option.section = column;
     option.text = text;
     option.fontMetrics = QFontMetrics(header->font());
-    return header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width() + 2;
+    return header->style()
+               ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header)
+               .width()
+           + 2;
 }
 
 // The Y axes table holds its two rows only: it asks for the height of
@@ -132,7 +137,8 @@ void Spreadsheet::Private::followRowsInHeight()
     QSizePolicy policy = q->sizePolicy();
     policy.setVerticalPolicy(fewRows ? QSizePolicy::Maximum : QSizePolicy::Expanding);
     q->setSizePolicy(policy);
-    q->setSizeAdjustPolicy(fewRows ? QAbstractScrollArea::AdjustToContents : QAbstractScrollArea::AdjustIgnored);
+    q->setSizeAdjustPolicy(fewRows ? QAbstractScrollArea::AdjustToContents
+                                   : QAbstractScrollArea::AdjustIgnored);
     if (QWidget *bar = q->horizontalScrollBar()->parentWidget()) {
         if (fewRows)
             bar->installEventFilter(this);
@@ -155,6 +161,7 @@ void Spreadsheet::Private::fitHeightToRows()
     QHeaderView *header = q->horizontalHeader();
     QScrollBar *bar = q->horizontalScrollBar();
     const int height = 2 * q->frameWidth() + (header->isHidden() ? 0 : header->sizeHint().height())
-                       + q->verticalHeader()->length() + (bar->isVisibleTo(q) ? bar->sizeHint().height() : 0);
+                       + q->verticalHeader()->length()
+                       + (bar->isVisibleTo(q) ? bar->sizeHint().height() : 0);
     q->setMaximumHeight(height);
 }

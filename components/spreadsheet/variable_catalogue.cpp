@@ -68,7 +68,8 @@ QString PrefixIndex::keyOf(const QString &text, Qt::CaseSensitivity cs)
 }
 
 PrefixIndex::PrefixIndex(const QStringList &names, Qt::CaseSensitivity cs)
-    : m_cs(cs), m_count(names.size())
+    : m_cs(cs)
+    , m_count(names.size())
 {
     std::vector<int> order(static_cast<size_t>(m_count));
     std::iota(order.begin(), order.end(), 0);
@@ -79,7 +80,8 @@ PrefixIndex::PrefixIndex(const QStringList &names, Qt::CaseSensitivity cs)
             m_firstNonNull = int(keys.size());
         keys.push_back(keyOf(name, cs));
     }
-    std::sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+    std::sort(order.begin(), order.end(),
+              [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
 
     m_sortedKeys.reserve(size_t(m_count));
     m_tree.assign(size_t(2 * m_count), 0);
@@ -166,18 +168,20 @@ QVariant VariableCatalogue::data(const QModelIndex &index, int role) const
 {
     // Combo boxes ask for the text of their current item even when there is
     // none, so an invalid index is an ordinary question here.
-    if (!index.isValid() || index.model() != this || index.column() != 0 || index.row() >= m_names.size())
+    if (!index.isValid() || index.model() != this || index.column() != 0
+        || index.row() >= m_names.size())
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return m_names.at(index.row());
     return QVariant();
 }
 
-QModelIndexList VariableCatalogue::match(const QModelIndex &start, int role, const QVariant &value, int hits,
-                                         Qt::MatchFlags flags) const
+QModelIndexList VariableCatalogue::match(const QModelIndex &start, int role, const QVariant &value,
+                                         int hits, Qt::MatchFlags flags) const
 {
     const int matchType = int(flags) & 0x0F; // the match type bits of Qt::MatchFlags
-    const Qt::MatchFlags indexed = Qt::MatchStartsWith | Qt::MatchCaseSensitive | Qt::MatchWrap | Qt::MatchRecursive;
+    const Qt::MatchFlags indexed =
+        Qt::MatchStartsWith | Qt::MatchCaseSensitive | Qt::MatchWrap | Qt::MatchRecursive;
     // Only "first hit from the top" is answered from the index; wrapping
     // changes nothing when the search starts at row 0.
     if (hits != 1 || start.model() != this || start.row() != 0 || start.column() != 0
@@ -185,8 +189,9 @@ QModelIndexList VariableCatalogue::match(const QModelIndex &start, int role, con
         || (flags & ~indexed)) {
         return QAbstractListModel::match(start, role, value, hits, flags);
     }
-    const int row = firstStartingWith(value.toString(),
-                                      (flags & Qt::MatchCaseSensitive) ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    const int row =
+        firstStartingWith(value.toString(), (flags & Qt::MatchCaseSensitive) ? Qt::CaseSensitive
+                                                                             : Qt::CaseInsensitive);
     if (row < 0)
         return QModelIndexList();
     return QModelIndexList{index(row, 0)};

@@ -45,7 +45,8 @@ public:
                 VariableCatalogue::instance()->keepChoice(m_keptName);
         });
         connect(model(), &QAbstractItemModel::modelReset, this, [this]() {
-            setCurrentIndex(m_hadChoice ? VariableCatalogue::instance()->keptChoiceRow(m_keptName) : -1);
+            setCurrentIndex(m_hadChoice ? VariableCatalogue::instance()->keptChoiceRow(m_keptName)
+                                        : -1);
             m_keptName.clear();
         });
         // Long names do not fit a table column; the tip shows the whole one.

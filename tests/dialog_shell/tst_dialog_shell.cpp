@@ -71,8 +71,9 @@ QStringList tabLabels(const QTabWidget *tabs)
 }
 
 void showDialog(Dialog &d, Plot_Screen_Info *host, const QString &pan = QStringLiteral("00000000"),
-                const QString &zoom = QStringLiteral("00000000"), Dialog::DialogOpenArea area = Dialog::PlotArea,
-                int plotIndex = 0, bool plugin = false)
+                const QString &zoom = QStringLiteral("00000000"),
+                Dialog::DialogOpenArea area = Dialog::PlotArea, int plotIndex = 0,
+                bool plugin = false)
 {
     d.show(host, bits(pan), bits(zoom), area, plotIndex, plugin);
 }
@@ -84,7 +85,9 @@ void makeValid(Dialog &d)
     for (int g = 0; g < A::plotVisible(d).size(); ++g)
         for (int r = 0; A::plotVisible(d).testBit(g) && r < A::xyVar(d)[g]->rowCount(); ++r)
             for (int c = 0; c < 2; ++c)
-                qobject_cast<ZelVariable *>(A::xyVar(d)[g]->cellWidget(r, c))->comboBox()->setCurrentIndex(c);
+                qobject_cast<ZelVariable *>(A::xyVar(d)[g]->cellWidget(r, c))
+                    ->comboBox()
+                    ->setCurrentIndex(c);
     A::ui(d)->lineEditDataSampleRate->setText(QStringLiteral("50"));
     A::ui(d)->lineEditDataStorage->setText(QStringLiteral("60"));
 }
@@ -95,7 +98,9 @@ void chooseVariables(Spreadsheet *table, const QStringList &rows)
     table->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < 2; ++c)
-            qobject_cast<ZelVariable *>(table->cellWidget(r, c))->comboBox()->setCurrentIndex(rows[r].at(c) == '-' ? -1 : c);
+            qobject_cast<ZelVariable *>(table->cellWidget(r, c))
+                ->comboBox()
+                ->setCurrentIndex(rows[r].at(c) == '-' ? -1 : c);
 }
 
 void chooseOverlayChannels(Spreadsheet *table, const QStringList &rows)
@@ -156,8 +161,11 @@ private slots:
         QTest::addColumn<QString>("configName");
         QTest::addColumn<QString>("builtTitle");
         QTest::addColumn<QString>("shownTitle");
-        QTest::newRow("named") << "cell3_xy.cfg" << "Configuration for cell3_xy.cfg" << "Configuration for cell3_xy.cfg";
-        QTest::newRow("unnamed") << QString() << "Configuration for " << "Configuration for <not set>";
+        QTest::newRow("named") << "cell3_xy.cfg"
+                               << "Configuration for cell3_xy.cfg"
+                               << "Configuration for cell3_xy.cfg";
+        QTest::newRow("unnamed") << QString() << "Configuration for "
+                                 << "Configuration for <not set>";
     }
     void titles()
     {
@@ -185,7 +193,8 @@ private slots:
         QCOMPARE(bitString(A::panStatus(d)), QStringLiteral("11111111"));
         QCOMPARE(bitString(A::zoomStatus(d)), QStringLiteral("11111111"));
         QVERIFY(!ui->btnOk->isEnabled() && !ui->btnApply->isEnabled() && ui->btnCancel->isEnabled());
-        const QList<QLabel *> modeLabels = {ui->lblPlot1Mode, ui->lblAxes1Mode, ui->lblPlot3Mode, ui->lblAxes3Mode};
+        const QList<QLabel *> modeLabels = {ui->lblPlot1Mode, ui->lblAxes1Mode, ui->lblPlot3Mode,
+                                            ui->lblAxes3Mode};
         for (QLabel *label : modeLabels) {
             QVERIFY(!label->isHidden());
             QCOMPARE(label->text(), QStringLiteral("Pan Mode"));
@@ -217,7 +226,8 @@ private slots:
         QFETCH(int, plotIndex);
         auto host = makeHost(4);
         Dialog d(host.get(), nullptr, false);
-        showDialog(d, host.get(), "00000000", "00000000", static_cast<Dialog::DialogOpenArea>(area), plotIndex);
+        showDialog(d, host.get(), "00000000", "00000000", static_cast<Dialog::DialogOpenArea>(area),
+                   plotIndex);
         QTEST(A::ui(d)->configTabs->currentIndex(), "configTab");
         QTEST(A::ui(d)->plotConfigTabs->currentIndex(), "plotTab");
         QTEST(A::ui(d)->axesConfigTabs->currentIndex(), "axesTab");
@@ -254,15 +264,30 @@ private slots:
             okSpies << std::make_shared<QSignalSpy>(d, &Dialog::okPressedSignal);
         }
         ModalAnswerer answerer;
-        QComboBox *firstX = qobject_cast<ZelVariable *>(A::xyVar(first)[0]->cellWidget(0, 0))->comboBox();
+        QComboBox *firstX =
+            qobject_cast<ZelVariable *>(A::xyVar(first)[0]->cellWidget(0, 0))->comboBox();
         for (QChar press : presses) {
             switch (press.toLatin1()) {
-            case 'A': A::ui(first)->btnApply->click(); break;
-            case 'O': A::ui(first)->btnOk->click(); break;
-            case 'a': A::ui(second)->btnApply->click(); break;
-            case 'o': A::ui(second)->btnOk->click(); break;
-            case 'W': QTest::qWait(510); firstX->setCurrentIndex(0); break;
-            case 'I': firstX->setCurrentIndex(-1); A::ui(first)->btnApply->click(); break;
+            case 'A':
+                A::ui(first)->btnApply->click();
+                break;
+            case 'O':
+                A::ui(first)->btnOk->click();
+                break;
+            case 'a':
+                A::ui(second)->btnApply->click();
+                break;
+            case 'o':
+                A::ui(second)->btnOk->click();
+                break;
+            case 'W':
+                QTest::qWait(510);
+                firstX->setCurrentIndex(0);
+                break;
+            case 'I':
+                firstX->setCurrentIndex(-1);
+                A::ui(first)->btnApply->click();
+                break;
             }
         }
         int appliedTotal = 0, okTotal = 0;
@@ -270,7 +295,8 @@ private slots:
             appliedTotal += applySpies[i]->count();
             okTotal += okSpies[i]->count();
             for (const QList<QVariant> &args : *applySpies[i]) {
-                std::unique_ptr<Plot_Screen_Info> p(args.at(0).value<Plot_Screen_Info *>()); // the host's now
+                std::unique_ptr<Plot_Screen_Info> p(
+                    args.at(0).value<Plot_Screen_Info *>()); // the host's now
                 QVERIFY(p && p.get() != host.get());
                 QCOMPARE(p->numPlots, 2ul);
             }
@@ -306,7 +332,8 @@ private slots:
         Dialog d(host.get(), nullptr, false);
         QSignalSpy cancelled(&d, &Dialog::cancelPressedSignal);
         // Escape hides without the signal; closing and Cancel announce it.
-        const std::function<void()> ways[] = {[&] { QTest::keyClick(&d, Qt::Key_Escape); }, [&] { QVERIFY(d.close()); },
+        const std::function<void()> ways[] = {[&] { QTest::keyClick(&d, Qt::Key_Escape); },
+                                              [&] { QVERIFY(d.close()); },
                                               [&] { A::ui(d)->btnCancel->click(); }};
         for (int i = 0; i < 3; ++i) {
             showDialog(d, host.get());
@@ -373,7 +400,9 @@ private slots:
         for (const auto &way : ways)
             for (const auto &f : fields)
                 QTest::addRow("%s, %s", way.first, f[0]) << way.first << f[0] << f[1] << way.second;
-        QTest::newRow("close, refresh rate emptied") << "close" << "lineEditScreenRefreshRate" << "" << 1;
+        QTest::newRow("close, refresh rate emptied") << "close"
+                                                     << "lineEditScreenRefreshRate"
+                                                     << "" << 1;
     }
     void discardQuietly()
     {
@@ -462,9 +491,12 @@ private slots:
         QTest::qWait(510);
         auto host = makeHost(3, QStringLiteral("queued.cfg"));
         auto d = std::make_unique<Dialog>(host.get(), nullptr, false);
-        QVERIFY(QMetaObject::invokeMethod(d.get(), "show", Qt::QueuedConnection, Q_ARG(Plot_Screen_Info *, host.get()),
-                                          Q_ARG(QBitArray, QBitArray(8)), Q_ARG(QBitArray, QBitArray(8)),
-                                          Q_ARG(XY_Plot_Config_Dialog::DialogOpenArea, Dialog::AxesArea),
+        QVERIFY(QMetaObject::invokeMethod(d.get(), "show", Qt::QueuedConnection,
+                                          Q_ARG(Plot_Screen_Info *, host.get()),
+                                          Q_ARG(QBitArray, QBitArray(8)),
+                                          Q_ARG(QBitArray, QBitArray(8)),
+                                          Q_ARG(XY_Plot_Config_Dialog::DialogOpenArea,
+                                                Dialog::AxesArea),
                                           Q_ARG(int, 2), Q_ARG(bool, false)));
         QVERIFY(!d->isVisible());
         QTRY_VERIFY(d->isVisible());
@@ -505,7 +537,8 @@ private slots:
             QCOMPARE(tabLabels(ui->plotConfigTabs), QStringList({"All", "Graph 1"}));
             QCOMPARE(tabLabels(ui->axesConfigTabs), QStringList({"Graph 1"}));
             QCOMPARE(bitString(A::plotVisible(d)), QStringLiteral("1"));
-            showDialog(d, host.get(), QStringLiteral("0"), QStringLiteral("0"), Dialog::PlotArea, 0, true);
+            showDialog(d, host.get(), QStringLiteral("0"), QStringLiteral("0"), Dialog::PlotArea, 0,
+                       true);
         }
         QCOMPARE(ui->plotConfigTabs->currentIndex(), 1);
     }
@@ -517,8 +550,10 @@ private slots:
         QTest::addColumn<int>("varCount");
         QTest::addColumn<int>("overlayCount");
         QTest::newRow("empty tables") << QStringList() << QStringList() << 0 << 0;
-        QTest::newRow("gap is skipped") << QStringList({"XY", "X-", "XY"}) << QStringList({"XY", "-Y", "XY"}) << 2 << 2;
-        QTest::newRow("nothing chosen") << QStringList({"--", "-Y"}) << QStringList({"--"}) << 0 << 0;
+        QTest::newRow("gap is skipped")
+            << QStringList({"XY", "X-", "XY"}) << QStringList({"XY", "-Y", "XY"}) << 2 << 2;
+        QTest::newRow("nothing chosen")
+            << QStringList({"--", "-Y"}) << QStringList({"--"}) << 0 << 0;
         const QStringList full = QVector<QString>(8, QStringLiteral("XY")).toList();
         QTest::newRow("full tables") << full << full << 8 << 8;
     }
@@ -539,7 +574,8 @@ private slots:
         QCOMPARE(A::getNumVarChannelsForPlot(d, 1), 0);
         QCOMPARE(A::getRowCountOfTablesForOneGraph(d, 1), 2);
         int invoked = -1;
-        QVERIFY(QMetaObject::invokeMethod(&d, "getNumVarChannelsForPlot", Q_RETURN_ARG(int, invoked), Q_ARG(int, g)));
+        QVERIFY(QMetaObject::invokeMethod(&d, "getNumVarChannelsForPlot",
+                                          Q_RETURN_ARG(int, invoked), Q_ARG(int, g)));
         QCOMPARE(invoked, varCount);
     }
 
@@ -547,19 +583,30 @@ private slots:
     {
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("ok") << "btnOk" << "Apply and Save the current settings and close the dialog";
-        QTest::newRow("apply") << "btnApply" << "Apply the current settings to the plot";
-        QTest::newRow("cancel") << "btnCancel" << "Close the dialog without applying or saving the current settings";
-        QTest::newRow("refresh rate") << "lineEditScreenRefreshRate" << "Set the refresh rate [Hz] of the Plot display";
+        QTest::newRow("ok") << "btnOk"
+                            << "Apply and Save the current settings and close the dialog";
+        QTest::newRow("apply") << "btnApply"
+                               << "Apply the current settings to the plot";
+        QTest::newRow("cancel")
+            << "btnCancel"
+            << "Close the dialog without applying or saving the current settings";
+        QTest::newRow("refresh rate") << "lineEditScreenRefreshRate"
+                                      << "Set the refresh rate [Hz] of the Plot display";
         QTest::newRow("refresh interval") << "lineEditScreenRefreshInterval"
                                           << "Set the refresh interval [time] of the Plot display";
-        QTest::newRow("sample rate") << "lineEditDataSampleRate" << "Set the sample rate [Hz] of the Plot data";
-        QTest::newRow("sample interval") << "lineEditDataSampleInterval"
-            << "Set the sample interval [time] of the Plot data\n\nThe lower and upper limits are equal to the SLO "
+        QTest::newRow("sample rate") << "lineEditDataSampleRate"
+                                     << "Set the sample rate [Hz] of the Plot data";
+        QTest::newRow("sample interval")
+            << "lineEditDataSampleInterval"
+            << "Set the sample interval [time] of the Plot data\n\nThe lower and upper limits are "
+               "equal to the SLO "
                "and FAS\nupdate rates from the master scheduler";
-        QTest::newRow("storage") << "lineEditDataStorage" << "Set the storage period [time] for the Plot data";
-        QTest::newRow("storage units") << "cmbDataStorageUnits" << "Set the storage period units for the Plot data";
-        const QString locked = QStringLiteral("The Plot Configuration Information can not be modified\nwhile in Pan or Zoom Mode");
+        QTest::newRow("storage") << "lineEditDataStorage"
+                                 << "Set the storage period [time] for the Plot data";
+        QTest::newRow("storage units") << "cmbDataStorageUnits"
+                                       << "Set the storage period units for the Plot data";
+        const QString locked = QStringLiteral(
+            "The Plot Configuration Information can not be modified\nwhile in Pan or Zoom Mode");
         QTest::newRow("first axes mode label") << "lblAxes1Mode" << locked;
         QTest::newRow("last graph mode label") << "lblPlot8Mode" << locked;
     }
@@ -634,9 +681,10 @@ private slots:
     {
         auto host = makeHost(1);
         Dialog d(host.get(), nullptr, false);
-        QLineEdit *fields[] = {A::ui(d)->lineEditScreenRefreshRate, A::ui(d)->lineEditScreenRefreshInterval,
-                               A::ui(d)->lineEditDataSampleRate, A::ui(d)->lineEditDataSampleInterval,
-                               A::ui(d)->lineEditDataStorage};
+        QLineEdit *fields[] = {A::ui(d)->lineEditScreenRefreshRate,
+                               A::ui(d)->lineEditScreenRefreshInterval,
+                               A::ui(d)->lineEditDataSampleRate,
+                               A::ui(d)->lineEditDataSampleInterval, A::ui(d)->lineEditDataStorage};
         for (int i = 0; i < 5; ++i) {
             QDoubleValidator *v = A::validator(d, i);
             QVERIFY(v);
@@ -663,23 +711,30 @@ private slots:
         QTest::addColumn<QString>("currentTab");
         QTest::addColumn<QString>("boxTitle");
         QTest::addColumn<QString>("boxText");
-        auto row = [](const char *name, int graphs, const QString &lock, const QStringList &steps, const QStringList &tabs,
-                      const char *visible, int signalCount, const char *current, const QString &boxTitle = QString(),
+        auto row = [](const char *name, int graphs, const QString &lock, const QStringList &steps,
+                      const QStringList &tabs, const char *visible, int signalCount,
+                      const char *current, const QString &boxTitle = QString(),
                       const QString &boxText = QString()) {
-            QTest::newRow(name) << graphs << lock << steps << tabs << QString::fromLatin1(visible) << signalCount
-                                << QString::fromLatin1(current) << boxTitle << boxText;
+            QTest::newRow(name) << graphs << lock << steps << tabs << QString::fromLatin1(visible)
+                                << signalCount << QString::fromLatin1(current) << boxTitle
+                                << boxText;
         };
         row("delete a middle graph", 5, "", {"3-"}, {"1245"}, "11011000", 1, "Graph 4");
-        row("delete, then add it back", 5, "", {"3-", "2+"}, {"1245", "12345"}, "11111000", 2, "Graph 2");
-        row("add fills the gap after the current graph", 5, "", {"3-", "1+"}, {"1245", "12345"}, "11111000", 2, "Graph 1");
+        row("delete, then add it back", 5, "", {"3-", "2+"}, {"1245", "12345"}, "11111000", 2,
+            "Graph 2");
+        row("add fills the gap after the current graph", 5, "", {"3-", "1+"}, {"1245", "12345"},
+            "11111000", 2, "Graph 1");
         row("add after the last graph", 3, "", {"3+"}, {"1234"}, "11110000", 1, "Graph 3");
-        row("add skips shown graphs", 5, "", {"2-", "4+"}, {"1345", "13456"}, "10111100", 2, "Graph 4");
+        row("add skips shown graphs", 5, "", {"2-", "4+"}, {"1345", "13456"}, "10111100", 2,
+            "Graph 4");
         row("only earlier graphs hidden: first hidden", 8, "", {"2-", "5-", "8+", "8+"},
             {"1345678", "134678", "1234678", "12345678"}, "11111111", 4, "Graph 8");
-        row("no graphs: graph 1 stays and can be added", 0, "", {"1+"}, {"1"}, "10000000", 1, "Graph 1");
+        row("no graphs: graph 1 stays and can be added", 0, "", {"1+"}, {"1"}, "10000000", 1,
+            "Graph 1");
         row("delete on All", 3, "", {"A-"}, {"123"}, "11100000", 1, "All");
         row("add on All", 3, "", {"A+"}, {"123"}, "11100000", 0, "All");
-        row("delete graph 1 refused", 3, "", {"1-"}, {"123"}, "11100000", 1, "Graph 1", "One Graph is Minimum",
+        row("delete graph 1 refused", 3, "", {"1-"}, {"123"}, "11100000", 1, "Graph 1",
+            "One Graph is Minimum",
             "There must be atleast 1 graph shown.\n\nA delete is not applicable now.");
         row("add with eight shown refused", 8, "", {"5+"}, {"12345678"}, "11111111", 0, "Graph 5",
             "Eight Graphs is Max", "The application only supports showing 8 graphs.");
@@ -704,7 +759,8 @@ private slots:
         QSignalSpy spy(&d, &Dialog::addDeleteGraphSignal);
         ModalAnswerer answerer;
         for (int i = 0; i < steps.size(); ++i) {
-            const QString target = steps[i].at(0) == 'A' ? QStringLiteral("All") : "Graph " + steps[i].left(1);
+            const QString target =
+                steps[i].at(0) == 'A' ? QStringLiteral("All") : "Graph " + steps[i].left(1);
             const int index = tabLabels(ui->plotConfigTabs).indexOf(target);
             QVERIFY2(index >= 0, qPrintable(target));
             ui->plotConfigTabs->setCurrentIndex(index);
@@ -843,7 +899,8 @@ private slots:
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
         const QString workDir = tmp.path() + QStringLiteral("/a/b/c");
-        const QString actions = tmp.path() + QStringLiteral("/specs/qt/crystal_project/16x16/actions/");
+        const QString actions =
+            tmp.path() + QStringLiteral("/specs/qt/crystal_project/16x16/actions/");
         QVERIFY(QDir().mkpath(workDir) && QDir().mkpath(actions));
         const char *const files[] = {"ok.png", "apply.png", "cancel.png"};
         QImage stated(16, 16, QImage::Format_ARGB32);
@@ -860,9 +917,10 @@ private slots:
         Ui_Plot_Config_Dialog *ui = A::ui(d);
         const QPushButton *buttons[] = {ui->btnOk, ui->btnApply, ui->btnCancel};
         for (int i = 0; i < 3; ++i) {
-            const QImage expected = statedFilesPresent
-                                        ? stated
-                                        : QImage(QStringLiteral(":/xy_plot_config/icons/") + QLatin1String(files[i]));
+            const QImage expected =
+                statedFilesPresent
+                    ? stated
+                    : QImage(QStringLiteral(":/xy_plot_config/icons/") + QLatin1String(files[i]));
             QVERIFY2(!expected.isNull(), files[i]);
             const QImage shown = buttons[i]->icon().pixmap(16).toImage();
             QVERIFY2(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied)

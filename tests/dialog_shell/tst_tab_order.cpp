@@ -74,7 +74,8 @@ QList<QWidget *> fieldsOf(Spreadsheet *table)
             QList<QWidget *> candidates = cell->findChildren<QWidget *>();
             candidates.prepend(cell);
             for (QWidget *w : candidates) {
-                if (w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && w->isEnabled() && w->isVisible())
+                if (w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && w->isEnabled()
+                    && w->isVisible())
                     fields << w;
             }
         }
@@ -103,19 +104,25 @@ class TstTabOrder : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ZelVariable::setAvailableVariables({"Time", "N1_Speed", "N2_Speed", "EGT_1"}); }
+    void initTestCase()
+    {
+        ZelVariable::setAvailableVariables({"Time", "N1_Speed", "N2_Speed", "EGT_1"});
+    }
 
     void walkThroughPage_data()
     {
         QTest::addColumn<Dialog::DialogOpenArea>("area");
         QTest::addColumn<int>("graph");
         QTest::addColumn<QStringList>("tables");
-        QTest::newRow("first graph page") << Dialog::PlotArea << 0
-                                         << QStringList{"plot1XYVarSpreadsheet", "plot1XYOverlaySpreadsheet"};
-        QTest::newRow("second graph page") << Dialog::PlotArea << 1
-                                          << QStringList{"plot2XYVarSpreadsheet", "plot2XYOverlaySpreadsheet"};
-        QTest::newRow("axes page") << Dialog::AxesArea << 0
-                                   << QStringList{"graph1YAxesSpreadsheet", "graph1XAxisSpreadsheet"};
+        QTest::newRow("first graph page")
+            << Dialog::PlotArea << 0
+            << QStringList{"plot1XYVarSpreadsheet", "plot1XYOverlaySpreadsheet"};
+        QTest::newRow("second graph page")
+            << Dialog::PlotArea << 1
+            << QStringList{"plot2XYVarSpreadsheet", "plot2XYOverlaySpreadsheet"};
+        QTest::newRow("axes page")
+            << Dialog::AxesArea << 0
+            << QStringList{"graph1YAxesSpreadsheet", "graph1XAxisSpreadsheet"};
     }
 
     void walkThroughPage()
@@ -153,7 +160,8 @@ private slots:
             for (int i = 0; i < forward.size(); ++i) {
                 if (placeOf(forward.at(i)).table != table)
                     continue;
-                QVERIFY2(fields.contains(forward.at(i)), qPrintable(name + ": stop on a widget that is no field"));
+                QVERIFY2(fields.contains(forward.at(i)),
+                         qPrintable(name + ": stop on a widget that is no field"));
                 QCOMPARE(forward.count(forward.at(i)), 1);
                 if (first < 0)
                     first = i;
@@ -163,9 +171,14 @@ private slots:
             for (int i = first + 1; i <= last; ++i) {
                 const Place before = placeOf(forward.at(i - 1));
                 const Place now = placeOf(forward.at(i));
-                QVERIFY2(now.row > before.row || (now.row == before.row && now.column >= before.column),
-                         qPrintable(QStringLiteral("%1: cell %2,%3 after %4,%5").arg(name).arg(now.row)
-                                        .arg(now.column).arg(before.row).arg(before.column)));
+                QVERIFY2(now.row > before.row
+                             || (now.row == before.row && now.column >= before.column),
+                         qPrintable(QStringLiteral("%1: cell %2,%3 after %4,%5")
+                                        .arg(name)
+                                        .arg(now.row)
+                                        .arg(now.column)
+                                        .arg(before.row)
+                                        .arg(before.column)));
             }
         }
     }
@@ -201,11 +214,14 @@ private slots:
             option.rect = bar->tabRect(i);
             option.text = bar->tabText(i);
             option.position = QStyleOptionTab::Middle;
-            const QRect label = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+            const QRect label =
+                bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
             const int room = qMax(label.width(), label.height()); // the tabs stand on end
             const int needed = bar->fontMetrics().horizontalAdvance(option.text);
-            QVERIFY2(needed <= room, qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3").arg(option.text)
-                                                    .arg(needed).arg(room)));
+            QVERIFY2(needed <= room, qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3")
+                                                    .arg(option.text)
+                                                    .arg(needed)
+                                                    .arg(room)));
         }
     }
 };

@@ -21,13 +21,17 @@ namespace ExchangeFixture {
 using A = XY_Plot_Config_Dialog_TestAccess;
 
 // TEMP_1 comes before TEMP, so a stored TEMP selects TEMP_1 in a graph tab.
-inline QStringList catalogue() { return {"AIR", "TEMP_1", "TEMP", "OIL"}; }
+inline QStringList catalogue()
+{
+    return {"AIR", "TEMP_1", "TEMP", "OIL"};
+}
 
 // The overlay channels of graph slot g: "" (no channel), "G<g+1>_X",
 // "G<g+1>_Y", "TIME", so every graph offers names of its own.
 inline QStringList overlayNames(int g)
 {
-    return {QString(), QStringLiteral("G%1_X").arg(g + 1), QStringLiteral("G%1_Y").arg(g + 1), "TIME"};
+    return {QString(), QStringLiteral("G%1_X").arg(g + 1), QStringLiteral("G%1_Y").arg(g + 1),
+            "TIME"};
 }
 
 // Installs catalogue() and overlayNames(); call before building a dialog,
@@ -75,7 +79,8 @@ inline void load(XY_Plot_Config_Dialog &d, Plot_Screen_Info &info, QBitArray pan
     A::fillScreensWithDataStructureInfo(d, &info, pan, zoom);
 }
 
-template <class T> T *cellAt(QTableWidget *table, int row, int column)
+template<class T>
+T *cellAt(QTableWidget *table, int row, int column)
 {
     return qobject_cast<T *>(table->cellWidget(row, column));
 }

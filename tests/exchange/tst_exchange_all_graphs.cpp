@@ -46,14 +46,13 @@ private slots:
         QTest::addColumn<QList<int>>("overlayRows"); // per graph slot 0..4
         QTest::addColumn<QStringList>("varNumbers");
         QTest::addColumn<QStringList>("overlayNumbers");
-        QTest::newRow("graphs 1 and 2") << QList<int>{0, 1} << QList<int>{2, 1, 0, 0, 0}
-                                        << QList<int>{0, 0, 0, 0, 0} << QStringList{"1", "1", "2"}
-                                        << QStringList{};
+        QTest::newRow("graphs 1 and 2")
+            << QList<int>{0, 1} << QList<int>{2, 1, 0, 0, 0} << QList<int>{0, 0, 0, 0, 0}
+            << QStringList{"1", "1", "2"} << QStringList{};
         // Variables are numbered by graph, overlays by position among the shown.
-        QTest::newRow("graph 3 deleted") << QList<int>{0, 1, 3, 4} << QList<int>{1, 1, 1, 1, 1}
-                                         << QList<int>{1, 1, 1, 1, 1}
-                                         << QStringList{"1", "2", "4", "5"}
-                                         << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("graph 3 deleted")
+            << QList<int>{0, 1, 3, 4} << QList<int>{1, 1, 1, 1, 1} << QList<int>{1, 1, 1, 1, 1}
+            << QStringList{"1", "2", "4", "5"} << QStringList{"1", "2", "3", "4"};
         QTest::newRow("graph without channels adds no row")
             << QList<int>{0, 1, 2} << QList<int>{1, 0, 2, 0, 0} << QList<int>{0, 2, 1, 0, 0}
             << QStringList{"1", "3", "3"} << QStringList{"2", "2", "3"};
@@ -95,7 +94,8 @@ private slots:
             const int g = varNumbers[r].toInt() - 1;
             QCOMPARE(cellAt<ZelVariable>(vars, r, 1)->comboBox()->currentText(),
                      QLatin1String(xVariables[g]));
-            QCOMPARE(cellAt<ZelVariable>(vars, r, 2)->comboBox()->currentText(), QStringLiteral("OIL"));
+            QCOMPARE(cellAt<ZelVariable>(vars, r, 2)->comboBox()->currentText(),
+                     QStringLiteral("OIL"));
         }
         // The stored channel names show, also in rows whose position is not
         // their graph slot.
@@ -105,8 +105,10 @@ private slots:
                 overlayGraphs.append(g);
         for (int r = 0; r < overlays->rowCount(); ++r) {
             const int g = overlayGraphs[r];
-            QCOMPARE(cellAt<ComboBoxWidget>(overlays, r, 1)->getComboBoxCurrentText(), overlayNames(g)[1]);
-            QCOMPARE(cellAt<ComboBoxWidget>(overlays, r, 2)->getComboBoxCurrentText(), overlayNames(g)[2]);
+            QCOMPARE(cellAt<ComboBoxWidget>(overlays, r, 1)->getComboBoxCurrentText(),
+                     overlayNames(g)[1]);
+            QCOMPARE(cellAt<ComboBoxWidget>(overlays, r, 2)->getComboBoxCurrentText(),
+                     overlayNames(g)[2]);
             QCOMPARE(cellAt<LineEditColorWidget>(overlays, r, 4)->getBGStyleSheet(),
                      QColor(g * 40, 0, 255).name());
         }

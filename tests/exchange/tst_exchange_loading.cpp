@@ -24,17 +24,24 @@ private slots:
         QTest::addColumn<qulonglong>("sample");
         QTest::addColumn<qulonglong>("storage");
         QTest::addColumn<int>("units");
-        QTest::addColumn<QStringList>("texts"); // rate, interval, sample rate, sample interval, storage
+        QTest::addColumn<QStringList>(
+            "texts"); // rate, interval, sample rate, sample interval, storage
         QTest::addColumn<int>("unitIndex");
-        QTest::newRow("10 Hz, 33.3333 Hz") << 100ull << 30ull << 30ull << 0 << QStringList{"10", "100", "33.3333", "30", "30"} << 0;
-        QTest::newRow("zero intervals") << 0ull << 0ull << 0ull << 0 << QStringList{"inf", "0", "inf", "0", "0"} << 0;
+        QTest::newRow("10 Hz, 33.3333 Hz") << 100ull << 30ull << 30ull << 0
+                                           << QStringList{"10", "100", "33.3333", "30", "30"} << 0;
+        QTest::newRow("zero intervals")
+            << 0ull << 0ull << 0ull << 0 << QStringList{"inf", "0", "inf", "0", "0"} << 0;
         // Only the sample interval goes through 'g' and loses digits.
-        QTest::newRow("large intervals") << 1234567ull << 1234567ull << 7200ull << 2
-                                         << QStringList{"0.000810001", "1234567", "0.000810001", "1.23457e+06", "2"} << 2;
-        QTest::newRow("90 s in minutes") << 100ull << 20ull << 90ull << 1 << QStringList{"10", "100", "50", "20", "1.5"} << 1;
+        QTest::newRow("large intervals")
+            << 1234567ull << 1234567ull << 7200ull << 2
+            << QStringList{"0.000810001", "1234567", "0.000810001", "1.23457e+06", "2"} << 2;
+        QTest::newRow("90 s in minutes")
+            << 100ull << 20ull << 90ull << 1 << QStringList{"10", "100", "50", "20", "1.5"} << 1;
         // The three-entry combo box has no index 3; Qt leaves it without a choice.
-        QTest::newRow("90 s in days") << 100ull << 20ull << 90ull << 3 << QStringList{"10", "100", "50", "20", "0.00104167"} << -1;
-        QTest::newRow("unknown unit") << 100ull << 20ull << 90ull << 7 << QStringList{"10", "100", "50", "20", "0"} << -1;
+        QTest::newRow("90 s in days") << 100ull << 20ull << 90ull << 3
+                                      << QStringList{"10", "100", "50", "20", "0.00104167"} << -1;
+        QTest::newRow("unknown unit")
+            << 100ull << 20ull << 90ull << 7 << QStringList{"10", "100", "50", "20", "0"} << -1;
     }
     void screenFields()
     {
@@ -66,9 +73,12 @@ private slots:
         QTest::addColumn<int>("pattern");
         QTest::addColumn<QStringList>("rangeTexts");
         QTest::addColumn<int>("styleIndex");
-        QTest::newRow("auto range, dotted grid") << true << -50.0 << 250.0 << 0x1111 << QStringList{"-50", "250"} << 2;
-        QTest::newRow("fixed range, unknown pattern") << false << 0.25 << 1.0e7 << 0x1234 << QStringList{"0.25", "1e+07"} << 0;
-        QTest::newRow("six digits, dash-dot") << false << -1.5 << 33.333333 << 0xF33C << QStringList{"-1.5", "33.3333"} << 3;
+        QTest::newRow("auto range, dotted grid")
+            << true << -50.0 << 250.0 << 0x1111 << QStringList{"-50", "250"} << 2;
+        QTest::newRow("fixed range, unknown pattern")
+            << false << 0.25 << 1.0e7 << 0x1234 << QStringList{"0.25", "1e+07"} << 0;
+        QTest::newRow("six digits, dash-dot")
+            << false << -1.5 << 33.333333 << 0xF33C << QStringList{"-1.5", "33.3333"} << 3;
     }
     void yAxes()
     {
@@ -96,10 +106,12 @@ private slots:
         for (int row = 0; row < 2; ++row) {
             const Single_Axis_Info &axis = row == 0 ? record.leftYAxis : record.rightYAxis;
             QCOMPARE(cellAt<IconButtonWidget>(yAxes, row, 0)->getLeftSelected(), row == 0);
-            QCOMPARE(cellAt<LineEditColorWidget>(yAxes, row, 1)->getBGStyleSheet(), axis.axisColorName);
+            QCOMPARE(cellAt<LineEditColorWidget>(yAxes, row, 1)->getBGStyleSheet(),
+                     axis.axisColorName);
             QCOMPARE(cellAt<CheckBoxWidget>(yAxes, row, 2)->getCheckBoxTrue(), autoRange);
             auto *range = cellAt<LineEdit_LineEditWidget>(yAxes, row, 3);
-            QCOMPARE((QStringList{range->getLineEditText(0), range->getLineEditText(1)}), rangeTexts);
+            QCOMPARE((QStringList{range->getLineEditText(0), range->getLineEditText(1)}),
+                     rangeTexts);
             QCOMPARE(range->lineEdit(0)->isEnabled(), !autoRange);
             QCOMPARE(range->lineEdit(1)->isEnabled(), !autoRange);
             auto *ticks = cellAt<LineEdit_LineEditWidget>(yAxes, row, 4);
@@ -107,7 +119,8 @@ private slots:
             QCOMPARE(ticks->getLineEditText(1), QStringLiteral("12"));
             QCOMPARE(cellAt<LineEditWidget>(yAxes, row, 5)->getLineEditText(), axis.label);
             QCOMPARE(cellAt<LineEditColorWidget>(yAxes, row, 6)->getGridVisible(), false);
-            QCOMPARE(cellAt<Combo_SpinBoxWidget>(yAxes, row, 7)->getComboBoxCurrentIndex(), styleIndex);
+            QCOMPARE(cellAt<Combo_SpinBoxWidget>(yAxes, row, 7)->getComboBoxCurrentIndex(),
+                     styleIndex);
             QCOMPARE(cellAt<Combo_SpinBoxWidget>(yAxes, row, 7)->getSpinBoxValue(), 3);
         }
         Spreadsheet *xAxis = A::xAxis(*dialog)[1];
@@ -143,7 +156,8 @@ private slots:
         Plot_Axis_Info &record = info->plotAxisInfo[2];
         (overlay ? record.numOverlayChannels : record.numVarChannels) = unsigned(channels);
         for (int r = 0; r < qMin(channels, 8); ++r) {
-            Plot_Channel_Info &channel = overlay ? record.overlayChannels[r] : record.varChannels[r];
+            Plot_Channel_Info &channel =
+                overlay ? record.overlayChannels[r] : record.varChannels[r];
             channel.xVarName = overlay ? QStringLiteral("TIME") : QStringLiteral("AIR");
             channel.yVarName = overlay ? QStringLiteral("G3_Y") : QStringLiteral("OIL");
         }
@@ -155,11 +169,15 @@ private slots:
             return;
         const int last = rowsAfter - 1;
         if (overlay) {
-            QCOMPARE(cellAt<ComboBoxWidget>(table, last, 0)->getComboBoxCurrentText(), QStringLiteral("TIME"));
-            QCOMPARE(cellAt<ComboBoxWidget>(table, last, 1)->getComboBoxCurrentText(), QStringLiteral("G3_Y"));
+            QCOMPARE(cellAt<ComboBoxWidget>(table, last, 0)->getComboBoxCurrentText(),
+                     QStringLiteral("TIME"));
+            QCOMPARE(cellAt<ComboBoxWidget>(table, last, 1)->getComboBoxCurrentText(),
+                     QStringLiteral("G3_Y"));
         } else {
-            QCOMPARE(cellAt<ZelVariable>(table, last, 0)->comboBox()->currentText(), QStringLiteral("AIR"));
-            QCOMPARE(cellAt<ZelVariable>(table, last, 1)->comboBox()->currentText(), QStringLiteral("OIL"));
+            QCOMPARE(cellAt<ZelVariable>(table, last, 0)->comboBox()->currentText(),
+                     QStringLiteral("AIR"));
+            QCOMPARE(cellAt<ZelVariable>(table, last, 1)->comboBox()->currentText(),
+                     QStringLiteral("OIL"));
         }
     }
 
@@ -191,9 +209,12 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("label");
-        QTest::newRow("middle parts dropped") << "/data/run.2024.log" << "run.log";
-        QTest::newRow("plain name") << "/data/PC_format/engine.dat" << "engine.dat";
-        QTest::newRow("no file") << "" << ".";
+        QTest::newRow("middle parts dropped") << "/data/run.2024.log"
+                                              << "run.log";
+        QTest::newRow("plain name") << "/data/PC_format/engine.dat"
+                                    << "engine.dat";
+        QTest::newRow("no file") << ""
+                                 << ".";
     }
     void overlayLabel()
     {

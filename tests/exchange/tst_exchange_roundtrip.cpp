@@ -34,15 +34,17 @@ const char *const Families[] = {"Sans Serif", "Serif", "Monospace", "DejaVu Sans
 class Generator
 {
 public:
-    explicit Generator(quint32 seed) : rng(seed) {}
+    explicit Generator(quint32 seed)
+        : rng(seed)
+    {}
 
     int between(int low, int high) { return low + int(rng.bounded(quint32(high - low + 1))); }
     bool coin() { return rng.bounded(2u) == 1; }
 
     QString text(int maxLength)
     {
-        static const QString chars = QStringLiteral(
-            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;-_/()%#\u00e4\u00b0");
+        static const QString chars = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRST"
+                                                    "UVWXYZ0123456789 .,:;-_/()%#\u00e4\u00b0");
         QString s;
         for (int i = between(0, maxLength); i > 0; --i)
             s.append(chars.at(between(0, chars.size() - 1)));
@@ -74,17 +76,29 @@ public:
     Single_Axis_Info axis()
     {
         Single_Axis_Info a;
-        a.axisColorName = colorName(); a.rangeMin = range(); a.rangeMax = range(); a.autoRange = coin();
-        a.numMajorTicks = unsigned(between(0, 15)); a.numMinorTicks = unsigned(between(0, 15)); a.label = text(20);
-        a.gridColorName = colorName(); a.gridLineStyle = pattern(); a.gridLineWidth = between(1, 5); a.gridVisible = coin();
+        a.axisColorName = colorName();
+        a.rangeMin = range();
+        a.rangeMax = range();
+        a.autoRange = coin();
+        a.numMajorTicks = unsigned(between(0, 15));
+        a.numMinorTicks = unsigned(between(0, 15));
+        a.label = text(20);
+        a.gridColorName = colorName();
+        a.gridLineStyle = pattern();
+        a.gridLineWidth = between(1, 5);
+        a.gridVisible = coin();
         return a;
     }
 
     Plot_Channel_Info channel(const QStringList &names)
     {
         Plot_Channel_Info c;
-        c.xVarName = names.at(between(0, names.size() - 1)); c.yVarName = names.at(between(0, names.size() - 1));
-        c.useLeftAxis = coin(); c.lineColor = color(); c.lineStyle = pattern(); c.lineWidth = between(1, 5);
+        c.xVarName = names.at(between(0, names.size() - 1));
+        c.yVarName = names.at(between(0, names.size() - 1));
+        c.useLeftAxis = coin();
+        c.lineColor = color();
+        c.lineStyle = pattern();
+        c.lineWidth = between(1, 5);
         return c;
     }
 
@@ -101,14 +115,22 @@ public:
         info->dataUnits = static_cast<UnitType>(between(0, 2));
         info->dataStorage = unsigned(between(0, 99999));
         info->plotBgColorName = colorName();
-        info->title = text(70); info->titleFont = font();
-        info->subtitle = text(70); info->subtitleFont = font();
-        info->note = text(70); info->noteFont = font();
-        info->showTitleSubtitle = coin(); info->showNote = coin(); info->condenseControls = coin(); info->legend = coin();
+        info->title = text(70);
+        info->titleFont = font();
+        info->subtitle = text(70);
+        info->subtitleFont = font();
+        info->note = text(70);
+        info->noteFont = font();
+        info->showTitleSubtitle = coin();
+        info->showNote = coin();
+        info->condenseControls = coin();
+        info->legend = coin();
         info->configFileName = QStringLiteral("/cfg/%1.xml").arg(text(8));
         for (int g = 0; g < graphs; ++g) {
             Plot_Axis_Info &record = info->plotAxisInfo[g];
-            record.leftYAxis = axis(); record.rightYAxis = axis(); record.xAxis = axis();
+            record.leftYAxis = axis();
+            record.rightYAxis = axis();
+            record.xAxis = axis();
             record.numVarChannels = unsigned(between(0, 8));
             for (unsigned r = 0; r < record.numVarChannels; ++r)
                 record.varChannels[r] = channel(catalogue);
@@ -116,8 +138,12 @@ public:
             const QStringList overlay = overlayNames(g).mid(1);
             for (unsigned r = 0; r < record.numOverlayChannels; ++r)
                 record.overlayChannels[r] = channel(overlay);
-            record.traceMode = between(0, 9); record.showDatapoints = coin(); record.showXYValues = coin();
-            record.overlayFileName = text(30); record.displayType = between(0, 2); record.cometLength = between(0, 99);
+            record.traceMode = between(0, 9);
+            record.showDatapoints = coin();
+            record.showXYValues = coin();
+            record.overlayFileName = text(30);
+            record.displayType = between(0, 2);
+            record.cometLength = between(0, 99);
         }
         return info;
     }
@@ -140,11 +166,14 @@ public:
                     c->lineWidth = coin() ? c->lineWidth : between(-3, 100000);
                 }
             }
-            record.engineState = between(0, 9); record.firstSampleTime = between(0, 1 << 30);
-            record.overlayState = between(0, 9); record.zoomOffset = between(-500, 500);
+            record.engineState = between(0, 9);
+            record.firstSampleTime = between(0, 1 << 30);
+            record.overlayState = between(0, 9);
+            record.zoomOffset = between(-500, 500);
             record.autoScroll = coin();
             record.displayType = between(-1, 4);
-            record.cometLength = coin() ? record.cometLength : (qint64(between(0, 1 << 20)) << between(0, 30));
+            record.cometLength =
+                coin() ? record.cometLength : (qint64(between(0, 1 << 20)) << between(0, 30));
         }
     }
 
@@ -191,9 +220,12 @@ std::unique_ptr<Plot_Screen_Info> expectedFor(const Plot_Screen_Info &in,
     std::unique_ptr<Plot_Screen_Info> out(new Plot_Screen_Info);
     out->copyFrom(in);
     // Texts are cut to 50 characters, fonts keep family and size up to 24 points.
-    out->title = in.title.left(50); out->subtitle = in.subtitle.left(50); out->note = in.note.left(50);
+    out->title = in.title.left(50);
+    out->subtitle = in.subtitle.left(50);
+    out->note = in.note.left(50);
     out->titleFont = writtenFont(in.titleFont);
-    out->subtitleFont = writtenFont(in.subtitleFont); out->noteFont = writtenFont(in.noteFont);
+    out->subtitleFont = writtenFont(in.subtitleFont);
+    out->noteFont = writtenFont(in.noteFont);
     out->plotBgColorName = QColor(in.plotBgColorName).name();
     for (int g = 0; g < out->plotAxisInfo.size(); ++g) {
         Plot_Axis_Info &record = out->plotAxisInfo[g];
@@ -224,7 +256,8 @@ QString firstDifference(const QByteArray &expected, const QByteArray &actual)
         for (int k = qMax(0, i - 6); k < i; ++k)
             context.append(QString::fromUtf8(e.value(k)));
         return QStringLiteral("%1\nexpected: %2\ngot:      %3")
-            .arg(context.join(QLatin1Char('\n')), QString::fromUtf8(e.value(i)), QString::fromUtf8(a.value(i)));
+            .arg(context.join(QLatin1Char('\n')), QString::fromUtf8(e.value(i)),
+                 QString::fromUtf8(a.value(i)));
     }
     return QString();
 }
@@ -238,13 +271,15 @@ std::unique_ptr<XY_Plot_Config_Dialog> roundTripDialog()
     auto initial = makeInfo(8);
     for (int g = 0; g < 8; ++g)
         initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
-    return std::unique_ptr<XY_Plot_Config_Dialog>(new XY_Plot_Config_Dialog(initial.get(), nullptr, false));
+    return std::unique_ptr<XY_Plot_Config_Dialog>(
+        new XY_Plot_Config_Dialog(initial.get(), nullptr, false));
 }
 
 quint32 seedOr(quint32 fallback)
 {
     return qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
-               ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED")) : fallback;
+               ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED"))
+               : fallback;
 }
 
 // Shows input as a fresh dialog would, writes it straight back and returns
@@ -276,7 +311,8 @@ private slots:
         const QStringList catalogue = roundTripCatalogue();
         const quint32 seed = seedOr(20240611u);
         const int descriptions = qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_DESCRIPTIONS")
-                                     ? qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_DESCRIPTIONS") : DefaultDescriptions;
+                                     ? qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_DESCRIPTIONS")
+                                     : DefaultDescriptions;
         Generator generate(seed);
         for (int i = 0; i < descriptions; ++i) {
             const std::unique_ptr<Plot_Screen_Info> input = generate.description(catalogue);
@@ -284,8 +320,11 @@ private slots:
             const QString difference =
                 firstDifference(expectedFor(*input, written)->toJson(), written.toJson());
             if (!difference.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3")
-                                     .arg(seed).arg(i).arg(difference)));
+                QFAIL(qPrintable(
+                    QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3")
+                        .arg(seed)
+                        .arg(i)
+                        .arg(difference)));
         }
     }
 
@@ -309,8 +348,11 @@ private slots:
             const QStringList replaced = mergeDialogEdits(merged, written);
             const QString difference = firstDifference(host->toJson(), merged.toJson());
             if (!difference.isEmpty() || !replaced.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3%4")
-                                     .arg(seed).arg(i).arg(difference, replaced.join(QLatin1Char('\n')))));
+                QFAIL(qPrintable(
+                    QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n%3%4")
+                        .arg(seed)
+                        .arg(i)
+                        .arg(difference, replaced.join(QLatin1Char('\n')))));
         }
     }
 
@@ -319,7 +361,8 @@ private slots:
     void mergeReportsReplacedNames()
     {
         installNames();
-        ZelVariable::setAvailableVariables({QStringLiteral("N10"), QStringLiteral("N1"), QStringLiteral("OIL")});
+        ZelVariable::setAvailableVariables(
+            {QStringLiteral("N10"), QStringLiteral("N1"), QStringLiteral("OIL")});
         auto host = makeInfo(2);
         host->plotAxisInfo[1].numVarChannels = 2;
         host->plotAxisInfo[1].varChannels[0].xVarName = QStringLiteral("OIL");

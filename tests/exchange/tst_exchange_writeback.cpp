@@ -50,7 +50,8 @@ void recordEmission(QObject *caller, int signalIndex, void **argv)
         if (meta->method(i).methodType() == QMetaMethod::Signal && k++ == signalIndex)
             signal = meta->method(i);
     }
-    const QVariant value = signal.parameterCount() == 1 ? QVariant(signal.parameterType(0), argv[1]) : QVariant();
+    const QVariant value =
+        signal.parameterCount() == 1 ? QVariant(signal.parameterType(0), argv[1]) : QVariant();
     emissions.append({caller, signal.name(), value});
 }
 
@@ -78,19 +79,32 @@ private slots:
         QTest::addColumn<qulonglong>("refresh");
         QTest::addColumn<qulonglong>("sample");
         QTest::addColumn<qulonglong>("storage");
-        QTest::newRow("seconds") << "100" << "20" << "30" << 0 << 100ull << 20ull << 30ull;
-        QTest::newRow("hours") << "100" << "20" << "30" << 2 << 100ull << 20ull << 108000ull;
-        QTest::newRow("nearest whole unit")
-            << "33.3333" << "33.5" << "1.5" << 1 << 33ull << 34ull << 90ull;
+        QTest::newRow("seconds") << "100"
+                                 << "20"
+                                 << "30" << 0 << 100ull << 20ull << 30ull;
+        QTest::newRow("hours") << "100"
+                               << "20"
+                               << "30" << 2 << 100ull << 20ull << 108000ull;
+        QTest::newRow("nearest whole unit") << "33.3333"
+                                            << "33.5"
+                                            << "1.5" << 1 << 33ull << 34ull << 90ull;
         QTest::newRow("days shown as 0.00104167 leave the combo without unit")
-            << "10" << "10" << "0.00104167" << -1 << 10ull << 10ull << 0ull;
-        QTest::newRow("not numbers") << "" << "abc" << "-5" << 0 << 0ull << 0ull << 0ull;
-        QTest::newRow("not finite") << "inf" << "nan" << "-inf" << 0 << 0ull << 0ull << 0ull;
-        QTest::newRow("beyond 64 bits") << "1e30" << "18446744073709551616" << "6e15" << 2
-                                        << 0ull << 0ull << 0ull;
-        QTest::newRow("within 64 bits") << "1.8e19" << "1e3" << "5e14" << 2
-                                        << 18000000000000000000ull << 1000ull
-                                        << 1800000000000000000ull;
+            << "10"
+            << "10"
+            << "0.00104167" << -1 << 10ull << 10ull << 0ull;
+        QTest::newRow("not numbers") << ""
+                                     << "abc"
+                                     << "-5" << 0 << 0ull << 0ull << 0ull;
+        QTest::newRow("not finite") << "inf"
+                                    << "nan"
+                                    << "-inf" << 0 << 0ull << 0ull << 0ull;
+        QTest::newRow("beyond 64 bits") << "1e30"
+                                        << "18446744073709551616"
+                                        << "6e15" << 2 << 0ull << 0ull << 0ull;
+        QTest::newRow("within 64 bits")
+            << "1.8e19"
+            << "1e3"
+            << "5e14" << 2 << 18000000000000000000ull << 1000ull << 1800000000000000000ull;
     }
     void screenFields()
     {
@@ -121,13 +135,16 @@ private slots:
         QTest::addColumn<qulonglong>("minor");
         QTest::addColumn<int>("pattern");
         using L = QStringList;
-        QTest::newRow("auto range drops the fields") << true << L{"10", "20"} << L{"5", "4"} << 2 << 0.0 << 0.0 << 5ull << 4ull << 0x1111;
-        QTest::newRow("fixed range") << false << L{"10", "20"} << L{"2", "1"} << 0 << 10.0 << 20.0 << 2ull << 1ull << 0xFFFF;
-        QTest::newRow("ticks capped at 10") << false << L{"-1.5e3", "0.25"} << L{"12", "3"} << 3 << -1500.0 << 0.25 << 10ull
-                                            << 3ull << 0xF33C;
-        QTest::newRow("not numbers") << false << L{"abc", ""} << L{"-1", "2.5"} << 1 << 0.0 << 0.0 << 0ull << 0ull << 0xF0F0;
-        QTest::newRow("no line style chosen") << true << L{"1", "2"} << L{"99999999999", ""} << -1 << 0.0 << 0.0 << 0ull
-                                              << 0ull << 0xFFFF;
+        QTest::newRow("auto range drops the fields")
+            << true << L{"10", "20"} << L{"5", "4"} << 2 << 0.0 << 0.0 << 5ull << 4ull << 0x1111;
+        QTest::newRow("fixed range")
+            << false << L{"10", "20"} << L{"2", "1"} << 0 << 10.0 << 20.0 << 2ull << 1ull << 0xFFFF;
+        QTest::newRow("ticks capped at 10") << false << L{"-1.5e3", "0.25"} << L{"12", "3"} << 3
+                                            << -1500.0 << 0.25 << 10ull << 3ull << 0xF33C;
+        QTest::newRow("not numbers")
+            << false << L{"abc", ""} << L{"-1", "2.5"} << 1 << 0.0 << 0.0 << 0ull << 0ull << 0xF0F0;
+        QTest::newRow("no line style chosen") << true << L{"1", "2"} << L{"99999999999", ""} << -1
+                                              << 0.0 << 0.0 << 0ull << 0ull << 0xFFFF;
     }
     void axes()
     {
@@ -139,7 +156,12 @@ private slots:
         QFETCH(double, rangeMax);
 
         // Y axes rows have the auto range at column 2, the X axis row at 0.
-        struct Row { Spreadsheet *table; int row; int first; };
+        struct Row
+        {
+            Spreadsheet *table;
+            int row;
+            int first;
+        };
         Spreadsheet *yAxes = A::yAxes(*dialog)[1];
         Spreadsheet *xAxis = A::xAxis(*dialog)[1];
         for (const Row &r : {Row{yAxes, 0, 2}, Row{yAxes, 1, 2}, Row{xAxis, 0, 0}}) {
@@ -222,12 +244,16 @@ private slots:
             QCOMPARE(e.sender, info);
             names.append(e.name);
         }
-        const QList<QByteArray> expected{
-            "configFileNameChanged", "titleChanged", "titleFontChanged", "subtitleChanged",
-            "subtitleFontChanged", "noteChanged", "noteFontChanged", "legendChanged",
-            "numPlotsChanged", "screenRefreshIntervalChanged", "dataSampleIntervalChanged",
-            "showTitleSubtitleChanged", "showNoteChanged", "condenseControlsChanged",
-            "dataUnitsChanged", "dataStorageChanged", "plotBgColorNameChanged"};
+        const QList<QByteArray>
+            expected{"configFileNameChanged",     "titleChanged",
+                     "titleFontChanged",          "subtitleChanged",
+                     "subtitleFontChanged",       "noteChanged",
+                     "noteFontChanged",           "legendChanged",
+                     "numPlotsChanged",           "screenRefreshIntervalChanged",
+                     "dataSampleIntervalChanged", "showTitleSubtitleChanged",
+                     "showNoteChanged",           "condenseControlsChanged",
+                     "dataUnitsChanged",          "dataStorageChanged",
+                     "plotBgColorNameChanged"};
         QCOMPARE(names, expected);
         QCOMPARE(emissions[0].value.toString(), QStringLiteral("/cfg/screen4.xml"));
         QCOMPARE(emissions[1].value.toString(), info->title);
@@ -242,7 +268,8 @@ private slots:
     void graphRecords()
     {
         for (int g = 0; g < 3; ++g)
-            cellAt<LineEditWidget>(A::xAxis(*dialog)[g], 0, 4)->setLineEditText(QString::number(g + 1));
+            cellAt<LineEditWidget>(A::xAxis(*dialog)[g], 0, 4)
+                ->setLineEditText(QString::number(g + 1));
         QBitArray &visible = A::plotVisible(*dialog);
         const QBitArray before = visible;
         visible = bits(8, {0, 2});
@@ -262,13 +289,13 @@ private slots:
         QTest::addColumn<QList<int>>("ys");
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("xNames"); // of records 0 and 1
-        QTest::newRow("two complete rows") << QList<int>{0, 3} << QList<int>{2, 1} << 2
-                                           << QStringList{"AIR", "OIL"};
-        QTest::newRow("second row without Y") << QList<int>{0, 3} << QList<int>{2, -1} << 1
-                                              << QStringList{"AIR", ""};
+        QTest::newRow("two complete rows")
+            << QList<int>{0, 3} << QList<int>{2, 1} << 2 << QStringList{"AIR", "OIL"};
+        QTest::newRow("second row without Y")
+            << QList<int>{0, 3} << QList<int>{2, -1} << 1 << QStringList{"AIR", ""};
         // The count covers complete rows, but rows are read from the top.
-        QTest::newRow("first row without X") << QList<int>{-1, 3} << QList<int>{2, 1} << 1
-                                             << QStringList{"", ""};
+        QTest::newRow("first row without X")
+            << QList<int>{-1, 3} << QList<int>{2, 1} << 1 << QStringList{"", ""};
     }
     void variableRows()
     {
@@ -300,13 +327,13 @@ private slots:
         QTest::addColumn<QList<int>>("ys");
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("xNames");
-        QTest::newRow("two complete rows") << QList<int>{1, 3} << QList<int>{2, 2} << 2
-                                           << QStringList{"G1_X", "TIME"};
+        QTest::newRow("two complete rows")
+            << QList<int>{1, 3} << QList<int>{2, 2} << 2 << QStringList{"G1_X", "TIME"};
         // The record is still written, but the graph has no usable overlay.
-        QTest::newRow("empty entry in the first row") << QList<int>{0, 3} << QList<int>{2, 2} << 0
-                                                      << QStringList{"", "TIME"};
-        QTest::newRow("incomplete second row") << QList<int>{1, 3} << QList<int>{2, -1} << 1
-                                               << QStringList{"G1_X", ""};
+        QTest::newRow("empty entry in the first row")
+            << QList<int>{0, 3} << QList<int>{2, 2} << 0 << QStringList{"", "TIME"};
+        QTest::newRow("incomplete second row")
+            << QList<int>{1, 3} << QList<int>{2, -1} << 1 << QStringList{"G1_X", ""};
     }
     void overlayRows()
     {
@@ -411,7 +438,8 @@ private slots:
                     if (onApply)
                         delete doomed.data();
                 });
-        connect(doomed.data(), &XY_Plot_Config_Dialog::okPressedSignal, this, [&] { delete doomed.data(); });
+        connect(doomed.data(), &XY_Plot_Config_Dialog::okPressedSignal, this,
+                [&] { delete doomed.data(); });
         A::okPressed(*doomed);
         QVERIFY(doomed.isNull());
         QVERIFY(received);
@@ -419,7 +447,10 @@ private slots:
     }
 
 private:
-    Ui_Plot_Config_Dialog *ui() { return A::ui(*dialog); }
+    Ui_Plot_Config_Dialog *ui()
+    {
+        return A::ui(*dialog);
+    }
     Plot_Screen_Info *write()
     {
         A::writeScreenInfoToDataStructure(*dialog);

@@ -51,14 +51,14 @@ struct GraphPageNames
 const GraphPageNames graphPageNames[8] = {
     {"verticalLayout_14", "frame_5", "gridLayout_3", "groupBox", "verticalLayout_32", "groupBox_2",
      "verticalLayout_33", "label_8"},
-    {"verticalLayout_16", "frame_6", "gridLayout_4", "groupBox_3", "verticalLayout_34", "groupBox_4",
-     "verticalLayout_35", "label_7"},
-    {"verticalLayout_17", "frame_7", "gridLayout_5", "groupBox_5", "verticalLayout_36", "groupBox_6",
-     "verticalLayout_37", "label_6"},
-    {"verticalLayout_18", "frame_8", "gridLayout_6", "groupBox_7", "verticalLayout_38", "groupBox_8",
-     "verticalLayout_39", "label_5"},
-    {"verticalLayout_19", "frame_9", "gridLayout_7", "groupBox_9", "verticalLayout_40", "groupBox_10",
-     "verticalLayout_41", "label_4"},
+    {"verticalLayout_16", "frame_6", "gridLayout_4", "groupBox_3", "verticalLayout_34",
+     "groupBox_4", "verticalLayout_35", "label_7"},
+    {"verticalLayout_17", "frame_7", "gridLayout_5", "groupBox_5", "verticalLayout_36",
+     "groupBox_6", "verticalLayout_37", "label_6"},
+    {"verticalLayout_18", "frame_8", "gridLayout_6", "groupBox_7", "verticalLayout_38",
+     "groupBox_8", "verticalLayout_39", "label_5"},
+    {"verticalLayout_19", "frame_9", "gridLayout_7", "groupBox_9", "verticalLayout_40",
+     "groupBox_10", "verticalLayout_41", "label_4"},
     {"verticalLayout_20", "frame_10", "gridLayout_8", "groupBox_11", "verticalLayout_42",
      "groupBox_12", "verticalLayout_43", "label_3"},
     {"verticalLayout_21", "frame_11", "gridLayout_9", "groupBox_13", "verticalLayout_44",
@@ -75,7 +75,10 @@ const char *const axesPageLayouts[8][2] = {
     {"verticalLayout_29", "verticalLayout_11"}, {"verticalLayout_30", "verticalLayout_12"},
 };
 
-QString numbered(const char *pattern, int n) { return QString::fromLatin1(pattern).arg(n); }
+QString numbered(const char *pattern, int n)
+{
+    return QString::fromLatin1(pattern).arg(n);
+}
 
 // Rows of the form "<object> <row> <column> <row span> <column span>".
 QString cell(const QString &id, int row, int column, int rowSpan = 1, int columnSpan = 1)
@@ -95,7 +98,8 @@ QString describe(QLayoutItem *item)
         return l->objectName();
     if (QSpacerItem *s = item->spacerItem())
         return s->expandingDirections() == Qt::Horizontal ? HSpacer
-               : s->expandingDirections() == Qt::Vertical ? VSpacer : QStringLiteral("<spacer>");
+               : s->expandingDirections() == Qt::Vertical ? VSpacer
+                                                          : QStringLiteral("<spacer>");
     return QStringLiteral("<unknown item>");
 }
 
@@ -116,9 +120,10 @@ QString probe(QObject *object, const QString &key)
         return widget->styleSheet();
     if (key == QLatin1String("align")) {
         const int a = int(qobject_cast<QLabel *>(object)->alignment());
-        return a == int(Qt::AlignRight | Qt::AlignVCenter) ? QStringLiteral("right")
-               : a == int(Qt::AlignCenter)                 ? QStringLiteral("center")
-               : a == int(Qt::AlignLeft | Qt::AlignVCenter) ? QStringLiteral("plain") : QString::number(a);
+        return a == int(Qt::AlignRight | Qt::AlignVCenter)  ? QStringLiteral("right")
+               : a == int(Qt::AlignCenter)                  ? QStringLiteral("center")
+               : a == int(Qt::AlignLeft | Qt::AlignVCenter) ? QStringLiteral("plain")
+                                                            : QString::number(a);
     }
     if (key == QLatin1String("buddy")) {
         QWidget *buddy = qobject_cast<QLabel *>(object)->buddy();
@@ -129,8 +134,9 @@ QString probe(QObject *object, const QString &key)
     QStringList list;
     if (auto *tabs = qobject_cast<QTabWidget *>(object); tabs && key == QLatin1String("pages"))
         for (int i = 0; i < tabs->count(); ++i)
-            list << QStringLiteral("%1 %2:%3").arg(QLatin1String(tabs->widget(i)->metaObject()->className()),
-                                                   tabs->widget(i)->objectName(), tabs->tabText(i));
+            list << QStringLiteral("%1 %2:%3")
+                        .arg(QLatin1String(tabs->widget(i)->metaObject()->className()),
+                             tabs->widget(i)->objectName(), tabs->tabText(i));
     if (auto *combo = qobject_cast<QComboBox *>(object); combo && key == QLatin1String("items"))
         for (int i = 0; i < combo->count(); ++i)
             list << combo->itemText(i);
@@ -160,29 +166,39 @@ private slots:
         QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("parentName");
         QTest::addColumn<QStringList>("properties");
-        auto row = [](const char *which, const QString &name, const char *cls, const QString &parent,
-                      const QStringList &properties) {
+        auto row = [](const char *which, const QString &name, const char *cls,
+                      const QString &parent, const QStringList &properties) {
             QTest::addRow("%s %s", which, qPrintable(name))
-                << QString::fromLatin1(which) << name << QString::fromLatin1(cls) << parent << properties;
+                << QString::fromLatin1(which) << name << QString::fromLatin1(cls) << parent
+                << properties;
         };
         auto d = [&row](const QString &name, const char *cls, const QString &parent,
-                        const QStringList &properties = {}) { row("dialog", name, cls, parent, properties); };
+                        const QStringList &properties = {}) {
+            row("dialog", name, cls, parent, properties);
+        };
         auto t = [&row](const QString &name, const char *cls, const QString &parent,
-                        const QStringList &properties = {}) { row("tab", name, cls, parent, properties); };
+                        const QStringList &properties = {}) {
+            row("tab", name, cls, parent, properties);
+        };
         const QString red = QStringLiteral("style=") + Red;
         const QString heading = QStringLiteral("style=") + OverlayHeading;
-        const QString modeLabel[] = {"text=Pan/Zoom Mode", "font=14 bold italic", red, "align=center"};
+        const QString modeLabel[] = {"text=Pan/Zoom Mode", "font=14 bold italic", red,
+                                     "align=center"};
         const QStringList mode(std::begin(modeLabel), std::end(modeLabel));
         const QStringList displayTypes{"items=Full Trace|Marker Only|Comet", "currentIndex=0"};
         const QStringList plainButton{"autoDefault=false", "default=false", "toolTip="};
         const QString dlg = QStringLiteral("Plot_Config_Dialog");
         // "*": as a new table has it, when the form leaves it alone.
-        auto table = [](int kind, int graph, int columns, int rows, bool contextMenu, const char *font) {
+        auto table = [](int kind, int graph, int columns, int rows, bool contextMenu,
+                        const char *font) {
             QStringList p{QStringLiteral("spreadsheetKind=%1").arg(kind),
-                          graph ? QStringLiteral("graphNumber=%1").arg(graph) : QStringLiteral("graphNumber=*"),
-                          QStringLiteral("columnCount=%1").arg(columns), QStringLiteral("rowCount=%1").arg(rows),
+                          graph ? QStringLiteral("graphNumber=%1").arg(graph)
+                                : QStringLiteral("graphNumber=*"),
+                          QStringLiteral("columnCount=%1").arg(columns),
+                          QStringLiteral("rowCount=%1").arg(rows),
                           QStringLiteral("selectionMode=%1").arg(QAbstractItemView::NoSelection),
-                          contextMenu ? QStringLiteral("contextMenuVisible=true") : QStringLiteral("contextMenuVisible=*")};
+                          contextMenu ? QStringLiteral("contextMenuVisible=true")
+                                      : QStringLiteral("contextMenuVisible=*")};
             if (*font)
                 p << QLatin1String("font=") + QLatin1String(font);
             return p;
@@ -198,14 +214,16 @@ private slots:
         d("verticalLayout", "QVBoxLayout", "verticalLayout_3");
         d("configTabs", "QTabWidget", dlg,
           {"font=12", "style=QTabBar::tab { height: 30px; width: 250px; }\n\n", "currentIndex=0",
-           "pages=QWidget plotConfigTab:Plot|QWidget axesConfigTab:Axes|QWidget frameConfigTab:Frame"});
+           "pages=QWidget plotConfigTab:Plot|QWidget axesConfigTab:Axes|QWidget "
+           "frameConfigTab:Frame"});
         d("horizontalLayout_2", "QHBoxLayout", "verticalLayout");
         d("btnOk", "QPushButton", dlg, QStringList{"text=Ok"} + plainButton);
         d("btnApply", "QPushButton", dlg, QStringList{"text=Apply"} + plainButton);
         d("btnCancel", "QPushButton", dlg, QStringList{"text=Cancel"} + plainButton);
         d("verticalLayout_13", "QVBoxLayout", "plotConfigTab");
         d("plotConfigTabs", "QTabWidget", "plotConfigTab",
-          {"font=10", SideTabs, "tabPosition=2", "currentIndex=2", "pages=" + plotPages.join(QLatin1Char('|'))});
+          {"font=10", SideTabs, "tabPosition=2", "currentIndex=2",
+           "pages=" + plotPages.join(QLatin1Char('|'))});
         d("verticalLayout_5", "QVBoxLayout", "plotAllTab");
         d("plotAllVarSpreadsheet", "Spreadsheet", "plotAllTab", table(9, 0, 6, 0, true, "10"));
         d("lblOverlay1_2", "QLabel", "plotAllTab", {"text=Overlay", "font=none", heading});
@@ -222,17 +240,22 @@ private slots:
         d("lblDataSampleRate", "QLabel", "frame",
           {"text=Data Sample Rate", "align=right", "buddy=lineEditDataSampleRate"});
         d("lblDataSampleRateUnits", "QLabel", "frame", {"text=[Hz]"});
-        d("lblDataSampleRateInterval", "QLabel", "frame", {"text== Interval", "buddy=lineEditDataSampleInterval"});
+        d("lblDataSampleRateInterval", "QLabel", "frame",
+          {"text== Interval", "buddy=lineEditDataSampleInterval"});
         d("lblDataSampleRateIntervalUnits", "QLabel", "frame", {"text=[msec]", "align=plain"});
-        d("lblDataStorage", "QLabel", "frame", {"text=Data Storage", "align=right", "buddy=lineEditDataStorage"});
-        for (const char *edit : {"lineEditScreenRefreshRate", "lineEditScreenRefreshInterval",
-                                 "lineEditDataSampleRate", "lineEditDataSampleInterval", "lineEditDataStorage"})
+        d("lblDataStorage", "QLabel", "frame",
+          {"text=Data Storage", "align=right", "buddy=lineEditDataStorage"});
+        for (const char *edit :
+             {"lineEditScreenRefreshRate", "lineEditScreenRefreshInterval",
+              "lineEditDataSampleRate", "lineEditDataSampleInterval", "lineEditDataStorage"})
             d(edit, "QLineEdit", "frame");
-        d("cmbDataStorageUnits", "QComboBox", "frame", {"items=Seconds|Minutes|Hours", "currentIndex=0"});
+        d("cmbDataStorageUnits", "QComboBox", "frame",
+          {"items=Seconds|Minutes|Hours", "currentIndex=0"});
         d("axesConfigTab", "QWidget", "qt_tabwidget_stackedwidget", {SideTabs});
         d("verticalLayout_22", "QVBoxLayout", "axesConfigTab");
         d("axesConfigTabs", "QTabWidget", "axesConfigTab",
-          {"font=10", "tabPosition=2", "currentIndex=0", "pages=" + axesPages.join(QLatin1Char('|'))});
+          {"font=10", "tabPosition=2", "currentIndex=0",
+           "pages=" + axesPages.join(QLatin1Char('|'))});
         d("verticalLayout_31", "QVBoxLayout", "frameConfigTab");
         d("plot_frame_tab", "Base_Plot_Frame_Tab", "frameConfigTab");
         for (int n = 1; n <= 8; ++n) {
@@ -241,17 +264,21 @@ private slots:
             const QString frame = QString::fromLatin1(g.frame);
             d(g.pageLayout, "QVBoxLayout", page);
             d(numbered("lblPlot%1Mode", n), "QLabel", page, mode);
-            d(numbered("plot%1XYVarSpreadsheet", n), "Spreadsheet", page, table(10, n, 5, 1, false, "none"));
+            d(numbered("plot%1XYVarSpreadsheet", n), "Spreadsheet", page,
+              table(10, n, 5, 1, false, "none"));
             d(numbered("lblOverlay%1", n), "QLabel", page, {"text=Overlay", heading});
-            d(numbered("plot%1XYOverlaySpreadsheet", n), "Spreadsheet", page, table(11, n, 5, 1, false, "none"));
+            d(numbered("plot%1XYOverlaySpreadsheet", n), "Spreadsheet", page,
+              table(11, n, 5, 1, false, "none"));
             d(frame, "QFrame", page);
             d(g.grid, "QGridLayout", frame);
             d(g.overlayFileLabel, "QLabel", frame, {"text=Overlay File:"});
             d(numbered("lblOverlayFilePlot%1", n), "QLabel", frame, {"text="});
             d(numbered("btnOverlayFile%1", n), "QPushButton", frame, {"text=Overlay File ..."});
-            d(numbered("lblDisplayType%1", n), "QLabel", frame, {"text=Display Type:", "align=right"});
+            d(numbered("lblDisplayType%1", n), "QLabel", frame,
+              {"text=Display Type:", "align=right"});
             d(numbered("cboDisplayType%1", n), "QComboBox", frame, displayTypes);
-            d(numbered("lblCometLength%1", n), "QLabel", frame, {"text=Comet Length [sec]:", "align=right"});
+            d(numbered("lblCometLength%1", n), "QLabel", frame,
+              {"text=Comet Length [sec]:", "align=right"});
             d(numbered("spinCometLength%1", n), "QSpinBox", frame);
             d(g.datapointBox, "QGroupBox", frame, {"title=Datapoints"});
             d(g.datapointLayout, "QVBoxLayout", g.datapointBox);
@@ -267,10 +294,14 @@ private slots:
             d(axesFrame, "QFrame", axes);
             d(axesPageLayouts[n - 1][1], "QVBoxLayout", axesFrame);
             d(numbered("lblAxes%1Mode", n), "QLabel", axesFrame, mode);
-            d(numbered("lblGraph%1YAxes", n), "QLabel", axesFrame, {"text=Y Axes", "font=20", red, "align=plain"});
-            d(numbered("graph%1YAxesSpreadsheet", n), "Spreadsheet", axesFrame, table(2, n, 8, 2, false, "10"));
-            d(numbered("lblGraph%1TimeAxis", n), "QLabel", axesFrame, {"text=X Axis", "font=20", red});
-            d(numbered("graph%1XAxisSpreadsheet", n), "Spreadsheet", axesFrame, table(12, n, 7, 1, false, "10"));
+            d(numbered("lblGraph%1YAxes", n), "QLabel", axesFrame,
+              {"text=Y Axes", "font=20", red, "align=plain"});
+            d(numbered("graph%1YAxesSpreadsheet", n), "Spreadsheet", axesFrame,
+              table(2, n, 8, 2, false, "10"));
+            d(numbered("lblGraph%1TimeAxis", n), "QLabel", axesFrame,
+              {"text=X Axis", "font=20", red});
+            d(numbered("graph%1XAxisSpreadsheet", n), "Spreadsheet", axesFrame,
+              table(12, n, 7, 1, false, "10"));
         }
 
         const QString top = QStringLiteral("XY_Plot_Config_Tab");
@@ -314,7 +345,8 @@ private slots:
         else
             QCOMPARE(object->parent() ? object->parent()->objectName() : QString(), parentName);
         const Spreadsheet fresh;
-        const QStringList computed{"font", "style", "align", "buddy", "selectionMode", "pages", "items"};
+        const QStringList computed{"font",          "style", "align", "buddy",
+                                   "selectionMode", "pages", "items"};
         for (QString property : properties) {
             const QString key = property.section(QLatin1Char('='), 0, 0);
             // A misspelt key would read as an empty text.
@@ -322,7 +354,8 @@ private slots:
                          || object->property(key.toLatin1().constData()).isValid(),
                      qPrintable(property));
             if (property.endsWith(QLatin1String("=*")))
-                property = key + QLatin1Char('=') + fresh.property(key.toLatin1().constData()).toString();
+                property =
+                    key + QLatin1Char('=') + fresh.property(key.toLatin1().constData()).toString();
             QCOMPARE(key + QLatin1Char('=') + probe(object, key), property);
         }
     }
@@ -335,14 +368,18 @@ private slots:
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QStringList>("items");
         auto row = [](const char *which, const QString &layout, const QStringList &items) {
-            QTest::addRow("%s %s", which, qPrintable(layout)) << QString::fromLatin1(which) << layout << items;
+            QTest::addRow("%s %s", which, qPrintable(layout))
+                << QString::fromLatin1(which) << layout << items;
         };
-        auto d = [&row](const QString &layout, const QStringList &items) { row("dialog", layout, items); };
+        auto d = [&row](const QString &layout, const QStringList &items) {
+            row("dialog", layout, items);
+        };
         d("verticalLayout_3", {"verticalLayout"});
         d("verticalLayout", {"configTabs", "horizontalLayout_2"});
         d("horizontalLayout_2", {HSpacer, "btnOk", "btnApply", "btnCancel", HSpacer});
         d("verticalLayout_13", {"plotConfigTabs", "frame"});
-        d("verticalLayout_5", {"plotAllVarSpreadsheet", "lblOverlay1_2", "plotAllOverlaySpreadsheet"});
+        d("verticalLayout_5",
+          {"plotAllVarSpreadsheet", "lblOverlay1_2", "plotAllOverlaySpreadsheet"});
         d("verticalLayout_2", {"gridLayout"});
         d("verticalLayout_22", {"axesConfigTabs"});
         d("verticalLayout_31", {"plot_frame_tab"});
@@ -358,27 +395,34 @@ private slots:
         for (int n : {1, 8}) { // graph pages are built alike
             const GraphPageNames &g = graphPageNames[n - 1];
             d(g.pageLayout,
-              {numbered("lblPlot%1Mode", n), numbered("plot%1XYVarSpreadsheet", n), numbered("lblOverlay%1", n),
-               numbered("plot%1XYOverlaySpreadsheet", n), g.frame});
-            d(g.datapointLayout, {numbered("radDatapointShowPlot%1", n), numbered("radDatapointHidePlot%1", n)});
-            d(g.xyValuesLayout, {numbered("radXYValuesShowPlot%1", n), numbered("radXYValuesHidePlot%1", n)});
+              {numbered("lblPlot%1Mode", n), numbered("plot%1XYVarSpreadsheet", n),
+               numbered("lblOverlay%1", n), numbered("plot%1XYOverlaySpreadsheet", n), g.frame});
+            d(g.datapointLayout,
+              {numbered("radDatapointShowPlot%1", n), numbered("radDatapointHidePlot%1", n)});
+            d(g.xyValuesLayout,
+              {numbered("radXYValuesShowPlot%1", n), numbered("radXYValuesHidePlot%1", n)});
             d(g.grid,
               {cell(g.overlayFileLabel, 0, 0), cell(numbered("lblOverlayFilePlot%1", n), 1, 0),
-               cell(numbered("btnOverlayFile%1", n), 2, 0), cell(VSpacer, 0, 1, 3, 1), cell(VSpacer, 0, 4, 3, 1),
-               cell(numbered("lblDisplayType%1", n), 0, 2), cell(numbered("cboDisplayType%1", n), 0, 3),
-               cell(numbered("lblCometLength%1", n), 2, 2), cell(numbered("spinCometLength%1", n), 2, 3),
-               cell(g.datapointBox, 0, 5, 3, 1), cell(g.xyValuesBox, 0, 6, 3, 1)});
+               cell(numbered("btnOverlayFile%1", n), 2, 0), cell(VSpacer, 0, 1, 3, 1),
+               cell(VSpacer, 0, 4, 3, 1), cell(numbered("lblDisplayType%1", n), 0, 2),
+               cell(numbered("cboDisplayType%1", n), 0, 3),
+               cell(numbered("lblCometLength%1", n), 2, 2),
+               cell(numbered("spinCometLength%1", n), 2, 3), cell(g.datapointBox, 0, 5, 3, 1),
+               cell(g.xyValuesBox, 0, 6, 3, 1)});
             d(axesPageLayouts[n - 1][0], {numbered("graphAxesFrame%1", n)});
             d(axesPageLayouts[n - 1][1],
-              {numbered("lblAxes%1Mode", n), numbered("lblGraph%1YAxes", n), numbered("graph%1YAxesSpreadsheet", n),
-               numbered("lblGraph%1TimeAxis", n), numbered("graph%1XAxisSpreadsheet", n)});
+              {numbered("lblAxes%1Mode", n), numbered("lblGraph%1YAxes", n),
+               numbered("graph%1YAxesSpreadsheet", n), numbered("lblGraph%1TimeAxis", n),
+               numbered("graph%1XAxisSpreadsheet", n)});
         }
         row("tab", "verticalLayout",
-            {"lblPlotMode", "lblLiveData", "plotXYVarSpreadsheet", "lblOverlay", "plotXYOverlaySpreadsheet", "widget"});
+            {"lblPlotMode", "lblLiveData", "plotXYVarSpreadsheet", "lblOverlay",
+             "plotXYOverlaySpreadsheet", "widget"});
         row("tab", "gridLayout_2",
             {cell("label_7", 0, 0), cell("lblDisplayType", 0, 1), cell("cboDisplayType", 0, 2, 2, 1),
-             cell("DatapointGrpBox", 0, 3, 3, 1), cell("XYValuesGrpBox", 0, 4, 3, 1), cell("lblOverlayFilePlot", 1, 0),
-             cell("btnOverlayFile", 2, 0), cell("lblCometLength", 2, 1), cell("spinCometLength", 2, 2)});
+             cell("DatapointGrpBox", 0, 3, 3, 1), cell("XYValuesGrpBox", 0, 4, 3, 1),
+             cell("lblOverlayFilePlot", 1, 0), cell("btnOverlayFile", 2, 0),
+             cell("lblCometLength", 2, 1), cell("spinCometLength", 2, 2)});
         row("tab", "verticalLayout_34", {"radDatapointShowPlot", "radDatapointHidePlot"});
         row("tab", "verticalLayout_35", {"radXYValuesShowPlot", "radXYValuesHidePlot"});
     }
@@ -396,7 +440,8 @@ private slots:
             int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
             if (grid)
                 grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-            actual << (grid ? cell(describe(l->itemAt(i)), row, column, rowSpan, columnSpan) : describe(l->itemAt(i)));
+            actual << (grid ? cell(describe(l->itemAt(i)), row, column, rowSpan, columnSpan)
+                            : describe(l->itemAt(i)));
         }
         if (grid) { // a grid's items come in any order
             actual.sort();
@@ -411,11 +456,19 @@ private slots:
     // themselves are in the listed order.
     void tabOrder()
     {
-        QStringList chain{"configTabs", "plotConfigTabs", "plotAllVarSpreadsheet", "plot1XYVarSpreadsheet",
-                          "lineEditScreenRefreshRate", "lineEditScreenRefreshInterval", "lineEditDataSampleRate",
-                          "lineEditDataSampleInterval", "lineEditDataStorage", "axesConfigTabs"};
+        QStringList chain{"configTabs",
+                          "plotConfigTabs",
+                          "plotAllVarSpreadsheet",
+                          "plot1XYVarSpreadsheet",
+                          "lineEditScreenRefreshRate",
+                          "lineEditScreenRefreshInterval",
+                          "lineEditDataSampleRate",
+                          "lineEditDataSampleInterval",
+                          "lineEditDataStorage",
+                          "axesConfigTabs"};
         for (int n = 1; n <= 8; ++n)
-            chain << numbered("graph%1YAxesSpreadsheet", n) << numbered("graph%1XAxisSpreadsheet", n);
+            chain << numbered("graph%1YAxesSpreadsheet", n)
+                  << numbered("graph%1XAxisSpreadsheet", n);
         QList<QWidget *> members;
         for (const QString &name : chain) {
             auto *w = namedAs<QWidget>("dialog", name);
@@ -431,11 +484,13 @@ private slots:
             while (w != to && w != from && ++steps < 100000) {
                 const bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
                 QVERIFY2(!takesTab || from->isAncestorOf(w),
-                         qPrintable(QStringLiteral("%1 comes between %2 and %3")
-                                        .arg(w->objectName(), from->objectName(), to->objectName())));
+                         qPrintable(
+                             QStringLiteral("%1 comes between %2 and %3")
+                                 .arg(w->objectName(), from->objectName(), to->objectName())));
                 w = w->nextInFocusChain();
             }
-            QVERIFY2(w == to, qPrintable(QStringLiteral("%1 does not lead to %2").arg(chain.at(i), chain.at(i + 1))));
+            QVERIFY2(w == to, qPrintable(QStringLiteral("%1 does not lead to %2")
+                                             .arg(chain.at(i), chain.at(i + 1))));
         }
     }
 
@@ -454,17 +509,19 @@ private slots:
         const QString dialogHeader = QStringLiteral("ui_xy_plot_config_dialog.h");
         for (const char *name : {"plotAllVarSpreadsheet", "plotAllOverlaySpreadsheet"})
             QTest::newRow(name) << dialogHeader << name
-                                << QStringList{"setColumnCount(", "setSelectionMode(", kind, contextMenu};
+                                << QStringList{"setColumnCount(", "setSelectionMode(", kind,
+                                               contextMenu};
         for (int n = 1; n <= 8; ++n) {
             for (const char *pattern : {"plot%1XYVarSpreadsheet", "plot%1XYOverlaySpreadsheet",
                                         "graph%1YAxesSpreadsheet", "graph%1XAxisSpreadsheet"}) {
                 const QString name = numbered(pattern, n);
-                QTest::newRow(qPrintable(name)) << dialogHeader << name << (sized + QStringList{kind, graph});
+                QTest::newRow(qPrintable(name))
+                    << dialogHeader << name << (sized + QStringList{kind, graph});
             }
         }
         for (const char *name : {"plotXYVarSpreadsheet", "plotXYOverlaySpreadsheet"})
-            QTest::addRow("tab %s", name) << QStringLiteral("ui_xy_plot_config_tab.h") << name
-                                          << (sized + QStringList{kind});
+            QTest::addRow("tab %s", name)
+                << QStringLiteral("ui_xy_plot_config_tab.h") << name << (sized + QStringList{kind});
     }
     void tableSetupOrder()
     {
@@ -497,13 +554,16 @@ private slots:
     {
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
-        const QString actions = tmp.path() + QStringLiteral("/specs/qt/crystal_project/16x16/actions/");
+        const QString actions =
+            tmp.path() + QStringLiteral("/specs/qt/crystal_project/16x16/actions/");
         const struct
         {
             const char *button;
             const char *file;
             QColor color;
-        } icons[] = {{"btnOk", "ok.png", Qt::red}, {"btnApply", "apply.png", Qt::green}, {"btnCancel", "cancel.png", Qt::blue}};
+        } icons[] = {{"btnOk", "ok.png", Qt::red},
+                     {"btnApply", "apply.png", Qt::green},
+                     {"btnCancel", "cancel.png", Qt::blue}};
         for (const auto &icon : icons)
             QVERIFY(writeIcon(actions + QLatin1String(icon.file), icon.color));
         const QString workDir = tmp.path() + QStringLiteral("/a/b/c");
@@ -517,7 +577,8 @@ private slots:
         for (const auto &icon : icons) {
             auto *button = dlg.findChild<QPushButton *>(QLatin1String(icon.button));
             QVERIFY(button);
-            const QImage shown = button->icon().pixmap(QSize(16, 16), QIcon::Normal, QIcon::Off).toImage();
+            const QImage shown =
+                button->icon().pixmap(QSize(16, 16), QIcon::Normal, QIcon::Off).toImage();
             QCOMPARE(shown.size(), QSize(16, 16));
             QCOMPARE(QColor(shown.pixel(8, 8)), icon.color);
         }
@@ -533,7 +594,11 @@ private:
         const QList<QObject *> found = root->findChildren<QObject *>(name);
         return root->objectName() == name ? root : found.size() == 1 ? found.first() : nullptr;
     }
-    template<class T> T *namedAs(const QString &which, const QString &name) { return qobject_cast<T *>(named(which, name)); }
+    template<class T>
+    T *namedAs(const QString &which, const QString &name)
+    {
+        return qobject_cast<T *>(named(which, name));
+    }
     void addFormColumn() { QTest::addColumn<QString>("form"); }
     QDialog dialog;
     Ui_Plot_Config_Dialog ui;

@@ -48,7 +48,8 @@ const SwitchSetting switchSettings[] = {
     {"Show Legend", &Tab::setShowLegend, &Tab::getShowLegend},
 };
 
-template <typename W> W *editorOf(Tab &tab, int which, const char *suffix)
+template<typename W>
+W *editorOf(Tab &tab, int which, const char *suffix)
 {
     return tab.findChild<W *>(QLatin1String(textSettings[which].name) + QLatin1String(suffix));
 }
@@ -67,10 +68,12 @@ private slots:
         for (int which = 0; which < 3; ++which) {
             QTest::addRow("%s, empty", textSettings[which].name) << which << QString() << false;
             // The write-back cuts long texts; the tab itself keeps all of them.
-            QTest::addRow("%s, 60 characters", textSettings[which].name) << which << QString(60, QLatin1Char('T')) << false;
+            QTest::addRow("%s, 60 characters", textSettings[which].name)
+                << which << QString(60, QLatin1Char('T')) << false;
             QTest::addRow("%s, non-ASCII", textSettings[which].name)
                 << which << QStringLiteral("Pr\u00fcfstand \u2013 \u6e29\u5ea6") << false;
-            QTest::addRow("%s, typed", textSettings[which].name) << which << QStringLiteral("Typed by hand") << true;
+            QTest::addRow("%s, typed", textSettings[which].name)
+                << which << QStringLiteral("Typed by hand") << true;
         }
     }
     void texts()
@@ -90,7 +93,8 @@ private slots:
             (tab.*textSettings[which].setText)(text);
         }
         for (int other = 0; other < 3; ++other)
-            QCOMPARE((tab.*textSettings[other].text)(), other == which ? text : QString::fromLatin1(textSettings[other].name));
+            QCOMPARE((tab.*textSettings[other].text)(),
+                     other == which ? text : QString::fromLatin1(textSettings[other].name));
     }
 
     // Set by the host, or chosen in the font dialog ("chosen", "cancelled"),
@@ -108,7 +112,8 @@ private slots:
             QTest::addRow("%s, bold 30 pt", textSettings[which].name) << which << bold << QString();
             QTest::addRow("%s, 17 px", textSettings[which].name) << which << pixels << QString();
             QTest::addRow("%s, chosen", textSettings[which].name) << which << before << "chosen";
-            QTest::addRow("%s, cancelled", textSettings[which].name) << which << before << "cancelled";
+            QTest::addRow("%s, cancelled", textSettings[which].name)
+                << which << before << "cancelled";
         }
     }
     void fonts()
@@ -153,7 +158,8 @@ private slots:
 
         // The button shows which font is set.
         const int size = expected.pointSize() > 0 ? expected.pointSize() : expected.pixelSize();
-        QVERIFY2(button->text().contains(expected.family()) && button->text().contains(QString::number(size)),
+        QVERIFY2(button->text().contains(expected.family())
+                     && button->text().contains(QString::number(size)),
                  qPrintable(button->text()));
     }
 
@@ -220,10 +226,13 @@ private slots:
         QTest::addColumn<QString>("chooser");
         QTest::addColumn<QColor>("expected");
         QTest::newRow("black") << QColor(Qt::black) << QString() << QColor(Qt::black);
-        QTest::newRow("with alpha") << QColor(10, 20, 30, 40) << QString() << QColor(10, 20, 30, 40);
+        QTest::newRow("with alpha")
+            << QColor(10, 20, 30, 40) << QString() << QColor(10, 20, 30, 40);
         QTest::newRow("invalid") << QColor() << QString() << QColor();
-        QTest::newRow("chosen") << QColor(QStringLiteral("#abcdef")) << "chosen" << QColor(QStringLiteral("#204060"));
-        QTest::newRow("cancelled") << QColor(QStringLiteral("#abcdef")) << "cancelled" << QColor(QStringLiteral("#abcdef"));
+        QTest::newRow("chosen") << QColor(QStringLiteral("#abcdef")) << "chosen"
+                                << QColor(QStringLiteral("#204060"));
+        QTest::newRow("cancelled") << QColor(QStringLiteral("#abcdef")) << "cancelled"
+                                   << QColor(QStringLiteral("#abcdef"));
     }
     void colors()
     {

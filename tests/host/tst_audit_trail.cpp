@@ -48,11 +48,13 @@ void edit(QRandomGenerator &rng, Plot_Screen_Info *s)
         break;
     case 2:
         if (g >= 0)
-            s->plotAxisInfo[g].leftYAxis.rangeMax = rng.bounded(2) ? qQNaN() : rng.generateDouble() * 1e4;
+            s->plotAxisInfo[g].leftYAxis.rangeMax =
+                rng.bounded(2) ? qQNaN() : rng.generateDouble() * 1e4;
         break;
     case 3:
         if (g >= 0)
-            s->plotAxisInfo[g].varChannels[rng.bounded(8)].yVarName = QString::number(rng.generate(), 36);
+            s->plotAxisInfo[g].varChannels[rng.bounded(8)].yVarName =
+                QString::number(rng.generate(), 36);
         break;
     case 4:
         s->screenRefreshInterval = 1 + rng.bounded(1000u);
@@ -63,7 +65,8 @@ void edit(QRandomGenerator &rng, Plot_Screen_Info *s)
         break;
     case 6:
         if (g >= 0)
-            s->plotAxisInfo[g].overlayChannels[rng.bounded(8)].lineColor = QColor::fromRgba(rng.generate());
+            s->plotAxisInfo[g].overlayChannels[rng.bounded(8)].lineColor =
+                QColor::fromRgba(rng.generate());
         break;
     default:
         break; // an Apply without a change
@@ -206,13 +209,15 @@ private slots:
         QCOMPARE(lines.last(), QString()); // ends with a line break
         for (int i = 0; i < 3; ++i) {
             QJsonParseError error;
-            const QJsonObject entry = QJsonDocument::fromJson(lines.at(i).toUtf8(), &error).object();
+            const QJsonObject entry =
+                QJsonDocument::fromJson(lines.at(i).toUtf8(), &error).object();
             QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(lines.at(i)));
             const QString timeText = entry.value("time").toString();
             QVERIFY2(timeText.endsWith('Z'), qPrintable(timeText));
             const QDateTime time = QDateTime::fromString(timeText, Qt::ISODateWithMs);
             QVERIFY2(time >= start && time <= QDateTime::currentDateTimeUtc(), qPrintable(timeText));
-            QCOMPARE(entry.value("screenFile").toString(), QStringLiteral("/screens/run %1.json").arg(i));
+            QCOMPARE(entry.value("screenFile").toString(),
+                     QStringLiteral("/screens/run %1.json").arg(i));
             QCOMPARE(entry.value("user").toString(), QStringLiteral("engineer1"));
             QCOMPARE(entry.value("differences").toArray().size(), 2);
             Plot_Screen_Info read;
@@ -229,7 +234,8 @@ private slots:
         QTest::newRow("a directory") << QDir::tempPath() << QString();
         QTest::newRow("missing folder") << "/nonexistent-folder/trail.jsonl" << QString();
         if (QFile::exists("/dev/full"))
-            QTest::newRow("full disk") << "/dev/full" << "No space left on device";
+            QTest::newRow("full disk") << "/dev/full"
+                                       << "No space left on device";
     }
 
     void reportsFailures()

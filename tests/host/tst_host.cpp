@@ -36,7 +36,7 @@ namespace {
 
 enum Edit { EditTitle, EditCurveY, EditCurveColour, EditLeftRange, EditAddGraph };
 
-template <class T>
+template<class T>
 T *cell(XY_Plot_Config_Dialog *dialog, const char *table, int row, int column)
 {
     auto *sheet = dialog->findChild<Spreadsheet *>(QLatin1String(table));
@@ -124,10 +124,15 @@ private slots:
         };
         switch (edit) {
         case EditTitle:
-            dialog->findChild<Base_Plot_Frame_Tab *>(QStringLiteral("plot_frame_tab"))->setTitle(value);
+            dialog->findChild<Base_Plot_Frame_Tab *>(QStringLiteral("plot_frame_tab"))
+                ->setTitle(value);
             break;
-        case EditCurveY: choose(cell<ZelVariable>(dialog, "plot1XYVarSpreadsheet", 0, 1), value); break;
-        case EditCurveColour: cell<LineEditColorWidget>(dialog, "plot1XYVarSpreadsheet", 0, 3)->setBGStyleSheet(value); break;
+        case EditCurveY:
+            choose(cell<ZelVariable>(dialog, "plot1XYVarSpreadsheet", 0, 1), value);
+            break;
+        case EditCurveColour:
+            cell<LineEditColorWidget>(dialog, "plot1XYVarSpreadsheet", 0, 3)->setBGStyleSheet(value);
+            break;
         case EditLeftRange: {
             auto *range = cell<LineEdit_LineEditWidget>(dialog, "graph1YAxesSpreadsheet", 0, 3);
             range->setLineEditText(0, value.section(' ', 0, 0));
@@ -186,7 +191,8 @@ private slots:
             QCOMPARE(w->graph(3)->curve(0)->title().text(), QStringLiteral("Thrust"));
             QVERIFY(w->graph(3)->curve(0)->dataSize() > 0);
             QCOMPARE(now.plotAxisInfo.at(3).leftYAxis.label, Plot_Axis_Info().leftYAxis.label);
-            QCOMPARE(now.plotAxisInfo.at(3).xAxis.numMajorTicks, Plot_Axis_Info().xAxis.numMajorTicks);
+            QCOMPARE(now.plotAxisInfo.at(3).xAxis.numMajorTicks,
+                     Plot_Axis_Info().xAxis.numMajorTicks);
             break;
         }
 
@@ -227,12 +233,13 @@ private slots:
             graph->zoomer()->zoom(QRectF(10.0, 1000.0, 20.0, 2000.0));
         } else if (gesture == QLatin1String("pan")) {
             sendMouse(canvas, QEvent::MouseButtonPress, centre, Qt::MiddleButton, Qt::MiddleButton);
-            sendMouse(canvas, QEvent::MouseMove, centre + QPoint(40, 30), Qt::NoButton, Qt::MiddleButton);
+            sendMouse(canvas, QEvent::MouseMove, centre + QPoint(40, 30), Qt::NoButton,
+                      Qt::MiddleButton);
             sendMouse(canvas, QEvent::MouseButtonRelease, centre + QPoint(40, 30), Qt::MiddleButton,
                       Qt::NoButton);
         } else {
-            QWheelEvent e(QPointF(centre), QPointF(canvas->mapToGlobal(centre)), QPoint(), QPoint(0, 120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QWheelEvent e(QPointF(centre), QPointF(canvas->mapToGlobal(centre)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(canvas, &e);
         }
         QTEST(w->panBits().testBit(slot), "panned");
@@ -252,7 +259,9 @@ private slots:
         QCOMPARE(other->axisScaleDiv(QwtPlot::xBottom).upperBound(), w->simulator().time());
         w->configure(XY_Plot_Config_Dialog::AxesArea, slot);
         XY_Plot_Config_Dialog *dialog = w->dialog();
-        auto enabled = [dialog](const char *button) { return dialog->findChild<QPushButton *>(button)->isEnabled(); };
+        auto enabled = [dialog](const char *button) {
+            return dialog->findChild<QPushButton *>(button)->isEnabled();
+        };
         QVERIFY(!enabled("btnOk") && !enabled("btnApply"));
         w->resetZoomAction()->trigger();
         QCOMPARE(w->panBits().count(true) + w->zoomBits().count(true), 0);
@@ -289,7 +298,8 @@ private slots:
         QVERIFY(dialog->isVisible());
         QCOMPARE(label->getLineEditText(), QStringLiteral("Edited [s]"));
         QCOMPARE(storage->text(), QStringLiteral("42"));
-        QTEST(dialog->findChild<QTabWidget *>(QStringLiteral("configTabs"))->currentIndex(), "page");
+        QTEST(dialog->findChild<QTabWidget *>(QStringLiteral("configTabs"))->currentIndex(),
+              "page");
         auto *axes = dialog->findChild<QTabWidget *>(QStringLiteral("axesConfigTabs"));
         QCOMPARE(axes->tabText(axes->currentIndex()), QStringLiteral("Graph %1").arg(slot + 1));
     }
@@ -314,8 +324,8 @@ private slots:
         QWidget *canvas = w->graph(1)->canvas();
         auto wheel = [canvas] {
             const QPoint at = canvas->rect().center();
-            QWheelEvent e(QPointF(at), QPointF(canvas->mapToGlobal(at)), QPoint(), QPoint(0, 120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QWheelEvent e(QPointF(at), QPointF(canvas->mapToGlobal(at)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(canvas, &e);
         };
         if (zoomFirst)
@@ -366,7 +376,8 @@ private slots:
         QCOMPARE(w.graphCount(), graphs);
         for (int g = 0; g < graphs; ++g) {
             const QRect at(w.graph(g)->mapTo(&w, QPoint()), w.graph(g)->size());
-            QVERIFY2(w.rect().contains(at) && at.height() >= 100, qPrintable(QStringLiteral("graph %1").arg(g + 1)));
+            QVERIFY2(w.rect().contains(at) && at.height() >= 100,
+                     qPrintable(QStringLiteral("graph %1").arg(g + 1)));
         }
     }
 
@@ -379,7 +390,8 @@ private slots:
         tooMany.replace("\"numPlots\": 3", "\"numPlots\": 9");
         QVERIFY(tooMany != sample);
         QTest::newRow("missing") << QByteArray() << QStringLiteral("cannot be read");
-        QTest::newRow("broken JSON") << QByteArray("{ \"title\": ") << QStringLiteral("is not a plot screen");
+        QTest::newRow("broken JSON")
+            << QByteArray("{ \"title\": ") << QStringLiteral("is not a plot screen");
         QTest::newRow("graph count off") << tooMany << QStringLiteral("numPlots");
         QTest::newRow("fifo") << QByteArray("FIFO") << QStringLiteral("not a regular file");
     }
@@ -418,14 +430,17 @@ private slots:
         QTest::addColumn<int>("graphs");
         QTest::addColumn<QString>("expected"); // empty: no message
         QTest::newRow("sample") << QByteArray() << QByteArray() << 3 << QString();
-        QTest::newRow("long note") << QByteArray("\"note\": \"") << QByteArray("\"note\": \"" + QByteArray(60, 'n'))
-                                   << 3 << QStringLiteral("note: 106 characters; the dialog keeps the first 50");
-        QTest::newRow("no graphs") << QByteArray("\"numPlots\": 3") << QByteArray("\"numPlots\": 0") << 3
-                                   << QStringLiteral("numPlots: 0 is outside");
-        QTest::newRow("missing overlay file") << QByteArray("engine_run_overlay.dat") << QByteArray("gone.dat") << 3
-                                              << QStringLiteral("Graph 1 (plotAxisInfo[0]).overlayFileName: ");
-        QTest::newRow("name matched by its start") << QByteArray("\"yVarName\": \"T3\"") << QByteArray("\"yVarName\": \"T4\"")
-                                                   << 3 << QStringLiteral("varChannels[1].yVarName: \"T4\" selects \"T45\"");
+        QTest::newRow("long note")
+            << QByteArray("\"note\": \"") << QByteArray("\"note\": \"" + QByteArray(60, 'n')) << 3
+            << QStringLiteral("note: 106 characters; the dialog keeps the first 50");
+        QTest::newRow("no graphs") << QByteArray("\"numPlots\": 3") << QByteArray("\"numPlots\": 0")
+                                   << 3 << QStringLiteral("numPlots: 0 is outside");
+        QTest::newRow("missing overlay file")
+            << QByteArray("engine_run_overlay.dat") << QByteArray("gone.dat") << 3
+            << QStringLiteral("Graph 1 (plotAxisInfo[0]).overlayFileName: ");
+        QTest::newRow("name matched by its start")
+            << QByteArray("\"yVarName\": \"T3\"") << QByteArray("\"yVarName\": \"T4\"") << 3
+            << QStringLiteral("varChannels[1].yVarName: \"T4\" selects \"T45\"");
     }
     void openNamesDialogChanges()
     {
@@ -434,7 +449,8 @@ private slots:
         QFETCH(QString, expected);
         QByteArray json = readFile(PlotHostWindow::sampleScreenPath());
         json.replace(from, to);
-        const QString path = m_dir.filePath(QStringLiteral("open_%1.json").arg(QTest::currentDataTag()).replace(' ', '_'));
+        const QString path = m_dir.filePath(
+            QStringLiteral("open_%1.json").arg(QTest::currentDataTag()).replace(' ', '_'));
         QVERIFY(writeFile(path, json));
         PlotHostWindow w;
         w.setLive(false);
@@ -478,20 +494,28 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content"); // "FIFO": a named pipe
         QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QString>("error");      // empty: read
-        QTest::newRow("names") << QByteArray("\xEF\xBB\xBFN1_Speed\r\n\n  EGT \nN1_Speed\nT\xC3\xA4\n")
-                               << QStringList{"N1_Speed", "EGT", QString::fromUtf8("T\xC3\xA4")} << QString();
-        QTest::newRow("fifo") << QByteArray("FIFO") << QStringList() << QStringLiteral("not a regular file");
-        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00", 9) << QStringList()
-                                << QStringLiteral("line 1 is not a channel name");
-        QTest::newRow("bad third line") << QByteArray("N1\nN2\nN\xff" "3\nN4\n") << QStringList()
-                                        << QStringLiteral("line 3 is not a channel name");
+        QTest::addColumn<QString>("error"); // empty: read
+        QTest::newRow("names") << QByteArray(
+            "\xEF\xBB\xBFN1_Speed\r\n\n  EGT \nN1_Speed\nT\xC3\xA4\n")
+                               << QStringList{"N1_Speed", "EGT", QString::fromUtf8("T\xC3\xA4")}
+                               << QString();
+        QTest::newRow("fifo") << QByteArray("FIFO") << QStringList()
+                              << QStringLiteral("not a regular file");
+        QTest::newRow("binary") << QByteArray("\x7f"
+                                              "ELF\x02\x01\x01\x00\x00",
+                                              9)
+                                << QStringList() << QStringLiteral("line 1 is not a channel name");
+        QTest::newRow("bad third line")
+            << QByteArray("N1\nN2\nN\xff"
+                          "3\nN4\n")
+            << QStringList() << QStringLiteral("line 3 is not a channel name");
     }
     void channelCatalogue()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, error);
-        const QString path = m_dir.filePath(QStringLiteral("cat_%1").arg(QTest::currentDataTag()).replace(' ', '_'));
+        const QString path =
+            m_dir.filePath(QStringLiteral("cat_%1").arg(QTest::currentDataTag()).replace(' ', '_'));
         if (content == "FIFO")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else
@@ -544,17 +568,20 @@ private slots:
         QTest::addColumn<double>("secondTime");
         QTest::newRow("sample") << QByteArray() << true << 401 << 9028.8 << 0.3;
         QTest::newRow("semicolons, CRLF, comment")
-            << QByteArray("# rig 3\r\nTime;N2_Speed\r\n0;100.5\r\n0.1;101\r\n") << true << 2 << 100.5 << 0.1;
+            << QByteArray("# rig 3\r\nTime;N2_Speed\r\n0;100.5\r\n0.1;101\r\n") << true << 2
+            << 100.5 << 0.1;
         QTest::newRow("stops at a ragged line")
             << QByteArray("Time\tN2_Speed\n0\t1\n1\t2\n2\n3\t4\n") << true << 2 << 1.0 << 1.0;
         QTest::newRow("metadata, units, decimal comma")
-            << QByteArray("\"Pr\xFC""fstand 3\"\nTime;N2_Speed\ns;1/min\n0;1,5\n0,5;2\n") << true << 2
-            << 1.5 << 0.5;
+            << QByteArray("\"Pr\xFC"
+                          "fstand 3\"\nTime;N2_Speed\ns;1/min\n0;1,5\n0,5;2\n")
+            << true << 2 << 1.5 << 0.5;
         QTest::newRow("ISO time stamps: seconds from the first")
             << QByteArray("Time,N2_Speed\n2026-03-12T23:59:59.5+01:00,7\n2026-03-12T23:00:01Z,8\n")
             << true << 2 << 7.0 << 1.5;
         QTest::newRow("clock times past midnight")
-            << QByteArray("Time\tN2_Speed\n23:59:59\t3\n00:00:02,5\t4\n") << true << 2 << 3.0 << 3.5;
+            << QByteArray("Time\tN2_Speed\n23:59:59\t3\n00:00:02,5\t4\n") << true << 2 << 3.0
+            << 3.5;
         QTest::newRow("header only") << QByteArray("Time,N2_Speed\n") << false << 0 << 0.0 << 0.0;
         QTest::newRow("binary") << QByteArray("\x01\x02\x00\x03", 4) << false << 0 << 0.0 << 0.0;
     }
@@ -564,10 +591,12 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(int, rows);
 
-        QString path = QFileInfo(PlotHostWindow::sampleScreenPath()).dir().filePath(
-            QStringLiteral("engine_run_overlay.dat"));
+        QString path = QFileInfo(PlotHostWindow::sampleScreenPath())
+                           .dir()
+                           .filePath(QStringLiteral("engine_run_overlay.dat"));
         if (!content.isEmpty()) {
-            path = m_dir.filePath(QStringLiteral("log_%1.dat").arg(QTest::currentDataTag()).replace(' ', '_'));
+            path = m_dir.filePath(
+                QStringLiteral("log_%1.dat").arg(QTest::currentDataTag()).replace(' ', '_'));
             QVERIFY(writeFile(path, content));
         }
         LoggerSeries series;
@@ -591,7 +620,9 @@ private slots:
         std::unique_ptr<PlotHostWindow> w = sampleWindow();
         QVERIFY(w);
         const QString path = m_dir.filePath(QStringLiteral("cell3_de.csv"));
-        QVERIFY(writeFile(path, "\"Pr\xFC""fstand 3\"\r\nZeit;N2_Speed;\xD6l\r\ns;1/min;\xB0""C\r\n"
+        QVERIFY(writeFile(path, "\"Pr\xFC"
+                                "fstand 3\"\r\nZeit;N2_Speed;\xD6l\r\ns;1/min;\xB0"
+                                "C\r\n"
                                 "0,0;9028,8;80\r\n0,5;9100,25;81\r\n1,0;;82\r\n"
                                 "1,5;9300;83\r\n2,0;9350,5;84\r\n"));
         auto *screen = new Plot_Screen_Info;
@@ -606,13 +637,17 @@ private slots:
         QCOMPARE(w->graph(0)->overlayCurveCount(), 1);
         auto *curve = dynamic_cast<OverlayCurve *>(w->graph(0)->overlayCurve(0));
         QVERIFY(curve);
-        const QVector<QPointF> expected{{0.0, 9028.8}, {0.5, 9100.25}, {1.0, qQNaN()},
-                                        {1.5, 9300.0}, {2.0, 9350.5}};
+        const QVector<QPointF> expected{{0.0, 9028.8},
+                                        {0.5, 9100.25},
+                                        {1.0, qQNaN()},
+                                        {1.5, 9300.0},
+                                        {2.0, 9350.5}};
         QCOMPARE(int(curve->dataSize()), expected.size());
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(curve->sample(i).x(), expected.at(i).x());
             if (qIsNaN(expected.at(i).y()))
-                QVERIFY2(qIsNaN(curve->sample(i).y()), qPrintable(QString::number(curve->sample(i).y())));
+                QVERIFY2(qIsNaN(curve->sample(i).y()),
+                         qPrintable(QString::number(curve->sample(i).y())));
             else
                 QCOMPARE(curve->sample(i).y(), expected.at(i).y());
         }
@@ -624,7 +659,7 @@ private slots:
     void sampleHistory_data()
     {
         QTest::addColumn<int>("capacity");
-        QTest::addColumn<int>("appended");  // samples at t = 1, 2, ...
+        QTest::addColumn<int>("appended"); // samples at t = 1, 2, ...
         QTest::addColumn<double>("dropBefore");
         QTest::addColumn<int>("newCapacity"); // 0: unchanged
         QTest::addColumn<int>("size");
@@ -669,8 +704,10 @@ private slots:
         QTest::addColumn<int>("penStyle");
         QTest::newRow("solid") << 0xFFFF << QVector<qreal>() << int(Qt::SolidLine);
         QTest::newRow("dash") << 0xF0F0 << QVector<qreal>{4, 4, 4, 4} << int(Qt::CustomDashLine);
-        QTest::newRow("dot") << 0x1111 << QVector<qreal>{1, 3, 1, 3, 1, 3, 1, 3} << int(Qt::CustomDashLine);
-        QTest::newRow("dash dot") << 0xF33C << QVector<qreal>{4, 2, 2, 2, 4, 2} << int(Qt::CustomDashLine);
+        QTest::newRow("dot") << 0x1111 << QVector<qreal>{1, 3, 1, 3, 1, 3, 1, 3}
+                             << int(Qt::CustomDashLine);
+        QTest::newRow("dash dot") << 0xF33C << QVector<qreal>{4, 2, 2, 2, 4, 2}
+                                  << int(Qt::CustomDashLine);
         QTest::newRow("starts off") << 0x00FF << QVector<qreal>{8, 8} << int(Qt::CustomDashLine);
         QTest::newRow("one bit") << 0x0001 << QVector<qreal>{1, 15} << int(Qt::CustomDashLine);
         QTest::newRow("nothing") << 0x0000 << QVector<qreal>() << int(Qt::NoPen);

@@ -32,13 +32,16 @@ private slots:
         QTest::newRow("longer") << QByteArray("SLOW") << QByteArray() << int(Untouched);
         QTest::newRow("shorter") << QByteArray("FA") << QByteArray() << int(Untouched);
         QTest::newRow("empty") << QByteArray("") << QByteArray() << int(Untouched);
-        QTest::newRow("SLO, switch SLO") << QByteArray("SLO") << QByteArray("SLO") << int(Untouched);
+        QTest::newRow("SLO, switch SLO")
+            << QByteArray("SLO") << QByteArray("SLO") << int(Untouched);
         QTest::newRow("FAS, switch SLO") << QByteArray("FAS") << QByteArray("SLO") << 10;
-        QTest::newRow("FAS, switch FAS") << QByteArray("FAS") << QByteArray("FAS") << int(Untouched);
+        QTest::newRow("FAS, switch FAS")
+            << QByteArray("FAS") << QByteArray("FAS") << int(Untouched);
         QTest::newRow("SLO, switch FAS") << QByteArray("SLO") << QByteArray("FAS") << 1000;
         QTest::newRow("SLO, switch slo") << QByteArray("SLO") << QByteArray("slo") << 1000;
         QTest::newRow("SLO, switch empty") << QByteArray("SLO") << QByteArray("") << 1000;
-        QTest::newRow("other, switch other") << QByteArray("MED") << QByteArray("MED") << int(Untouched);
+        QTest::newRow("other, switch other")
+            << QByteArray("MED") << QByteArray("MED") << int(Untouched);
     }
 
     void intervals()
@@ -79,20 +82,21 @@ private slots:
         QTest::addColumn<bool>("reset");            // back to the built-in intervals
         QTest::addColumn<QByteArray>("failSwitch"); // null: not set
         QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<int>("interval");          // Untouched: the call fails
+        QTest::addColumn<int>("interval"); // Untouched: the call fails
         const Table host{{"SLO", 250}, {"FAS", 5}, {"MED", 100}};
         QTest::newRow("host SLO") << host << false << QByteArray() << QByteArray("SLO") << 250;
         QTest::newRow("host FAS") << host << false << QByteArray() << QByteArray("FAS") << 5;
-        QTest::newRow("host's own name") << host << false << QByteArray() << QByteArray("MED") << 100;
-        QTest::newRow("name the host lacks") << Table{{"FAS", 5}} << false << QByteArray()
-                                             << QByteArray("SLO") << int(Untouched);
+        QTest::newRow("host's own name")
+            << host << false << QByteArray() << QByteArray("MED") << 100;
+        QTest::newRow("name the host lacks")
+            << Table{{"FAS", 5}} << false << QByteArray() << QByteArray("SLO") << int(Untouched);
         QTest::newRow("name the host fails") << Table{{"SLO", -1}, {"FAS", 5}} << false
                                              << QByteArray() << QByteArray("SLO") << int(Untouched);
-        QTest::newRow("switch beats host") << host << false << QByteArray("FAS")
-                                           << QByteArray("FAS") << int(Untouched);
+        QTest::newRow("switch beats host")
+            << host << false << QByteArray("FAS") << QByteArray("FAS") << int(Untouched);
         QTest::newRow("reset, SLO") << host << true << QByteArray() << QByteArray("SLO") << 1000;
-        QTest::newRow("reset, host's own name") << host << true << QByteArray()
-                                                << QByteArray("MED") << int(Untouched);
+        QTest::newRow("reset, host's own name")
+            << host << true << QByteArray() << QByteArray("MED") << int(Untouched);
     }
 
     void hostSource()

@@ -56,16 +56,27 @@ std::unique_ptr<Plot_Screen_Info> validDescription()
 // Where a hostile text goes. Cells are in graph 2 (slot 1), so that graph 1
 // shows that nothing else moved.
 enum Field {
-    RefreshRate, RefreshInterval, SampleRate, SampleInterval, Storage,
-    YRangeMin, YRangeMax, YMajorTicks, YMinorTicks,
-    XRangeMin, XRangeMax, XMajorTicks, XMinorTicks,
+    RefreshRate,
+    RefreshInterval,
+    SampleRate,
+    SampleInterval,
+    Storage,
+    YRangeMin,
+    YRangeMax,
+    YMajorTicks,
+    YMinorTicks,
+    XRangeMin,
+    XRangeMax,
+    XMajorTicks,
+    XMinorTicks,
     FieldCount
 };
 
-const char *const FieldNames[FieldCount] = {
-    "refresh rate", "refresh interval", "sample rate", "sample interval", "storage",
-    "Y range min", "Y range max", "Y major ticks", "Y minor ticks",
-    "X range min", "X range max", "X major ticks", "X minor ticks"};
+const char *const FieldNames[FieldCount] = {"refresh rate",    "refresh interval", "sample rate",
+                                            "sample interval", "storage",          "Y range min",
+                                            "Y range max",     "Y major ticks",    "Y minor ticks",
+                                            "X range min",     "X range max",      "X major ticks",
+                                            "X minor ticks"};
 
 const int Slot = 1;
 
@@ -73,12 +84,18 @@ QLineEdit *lineEditOf(XY_Plot_Config_Dialog &d, Field field)
 {
     Ui_Plot_Config_Dialog *ui = A::ui(d);
     switch (field) {
-    case RefreshRate: return ui->lineEditScreenRefreshRate;
-    case RefreshInterval: return ui->lineEditScreenRefreshInterval;
-    case SampleRate: return ui->lineEditDataSampleRate;
-    case SampleInterval: return ui->lineEditDataSampleInterval;
-    case Storage: return ui->lineEditDataStorage;
-    default: break;
+    case RefreshRate:
+        return ui->lineEditScreenRefreshRate;
+    case RefreshInterval:
+        return ui->lineEditScreenRefreshInterval;
+    case SampleRate:
+        return ui->lineEditDataSampleRate;
+    case SampleInterval:
+        return ui->lineEditDataSampleInterval;
+    case Storage:
+        return ui->lineEditDataStorage;
+    default:
+        break;
     }
     const bool yAxis = field <= YMinorTicks;
     Spreadsheet *table = yAxis ? A::yAxes(d).at(Slot) : A::xAxis(d).at(Slot);
@@ -99,9 +116,14 @@ QMap<QString, QLineEdit *> allNumericFields(XY_Plot_Config_Dialog &d)
         for (int row = 0; row < 3; ++row)
             for (int column = 0; column < 2; ++column) {
                 Spreadsheet *table = row < 2 ? A::yAxes(d).at(g) : A::xAxis(d).at(g);
-                auto *pair = qobject_cast<LineEdit_LineEditWidget *>(table->cellWidget(row % 2, (row < 2 ? 3 : 1) + column));
+                auto *pair = qobject_cast<LineEdit_LineEditWidget *>(
+                    table->cellWidget(row % 2, (row < 2 ? 3 : 1) + column));
                 for (int f = 0; pair && f < 2; ++f)
-                    fields.insert(QStringLiteral("graph %1 row %2 column %3 field %4").arg(g).arg(row).arg(column).arg(f),
+                    fields.insert(QStringLiteral("graph %1 row %2 column %3 field %4")
+                                      .arg(g)
+                                      .arg(row)
+                                      .arg(column)
+                                      .arg(f),
                                   pair->lineEdit(f));
             }
     return fields;
@@ -168,8 +190,8 @@ private slots:
     {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("warning");  // first line; empty: accepted
-        QTest::addColumn<QString>("partner");  // partner text after the edit
+        QTest::addColumn<QString>("warning"); // first line; empty: accepted
+        QTest::addColumn<QString>("partner"); // partner text after the edit
         // The interval of the edited pair as written back: whole milliseconds of
         // the interval text, 0 for text that gives none.
         QTest::addColumn<qulonglong>("interval");
@@ -183,33 +205,48 @@ private slots:
         const QStringList partners = {QStringLiteral("100"), QStringLiteral("10"),
                                       QStringLiteral("20"), QStringLiteral("50")};
         // No number, or a number outside every one of the four ranges.
-        const QStringList refused = {
-            QString(), QStringLiteral(" "), QStringLiteral("nan"), QStringLiteral("inf"),
-            QStringLiteral("-inf"), QStringLiteral("1e309"), QStringLiteral("-1e309"),
-            QStringLiteral("-0"), QStringLiteral("0"), QStringLiteral("-1"),
-            QStringLiteral("4294967296"), QStringLiteral("1e-320"), QStringLiteral("0x10"),
-            QStringLiteral("1,5"), tenThousand(QLatin1Char('9')), tenThousand(QLatin1Char('x')),
-            QStringLiteral("\u00d6l \u6e29\u5ea6"), QStringLiteral("\t\x01\x1b"),
-            QString(QChar(0)) + QStringLiteral("25")};
+        const QStringList refused = {QString(),
+                                     QStringLiteral(" "),
+                                     QStringLiteral("nan"),
+                                     QStringLiteral("inf"),
+                                     QStringLiteral("-inf"),
+                                     QStringLiteral("1e309"),
+                                     QStringLiteral("-1e309"),
+                                     QStringLiteral("-0"),
+                                     QStringLiteral("0"),
+                                     QStringLiteral("-1"),
+                                     QStringLiteral("4294967296"),
+                                     QStringLiteral("1e-320"),
+                                     QStringLiteral("0x10"),
+                                     QStringLiteral("1,5"),
+                                     tenThousand(QLatin1Char('9')),
+                                     tenThousand(QLatin1Char('x')),
+                                     QStringLiteral("\u00d6l \u6e29\u5ea6"),
+                                     QStringLiteral("\t\x01\x1b"),
+                                     QString(QChar(0)) + QStringLiteral("25")};
         for (int f = RefreshRate; f <= SampleInterval; ++f) {
             for (const QString &text : refused) {
-                const qulonglong interval = f == RefreshRate ? 100 : f == SampleRate ? 20
-                                          : text == QLatin1String("4294967296") ? 4294967296ull : 0;
+                const qulonglong interval = f == RefreshRate                      ? 100
+                                            : f == SampleRate                     ? 20
+                                            : text == QLatin1String("4294967296") ? 4294967296ull
+                                                                                  : 0;
                 QTest::addRow("%s: \"%s\"", FieldNames[f], qPrintable(text.left(12)))
-                        << f << text << warnings.at(f) << partners.at(f) << interval;
+                    << f << text << warnings.at(f) << partners.at(f) << interval;
             }
         }
         // Blanks around a number in range are accepted; the partner shows six
         // significant digits.
-        auto row = [](const char *name, Field f, const char *text, const QString &warning, const char *partner,
-                      qulonglong interval) {
-            QTest::newRow(name) << int(f) << QString::fromLatin1(text) << warning << QString::fromLatin1(partner) << interval;
+        auto row = [](const char *name, Field f, const char *text, const QString &warning,
+                      const char *partner, qulonglong interval) {
+            QTest::newRow(name) << int(f) << QString::fromLatin1(text) << warning
+                                << QString::fromLatin1(partner) << interval;
         };
         row("refresh rate: \" 30 \"", RefreshRate, " 30 ", QString(), "33.3333", 33);
         row("refresh rate: 50", RefreshRate, "50", QString(), "20", 20);
         row("refresh rate: 50.0001", RefreshRate, "50.0001", warnings.at(0), "100", 100);
         row("refresh interval: 3e3", RefreshInterval, "3e3", QString(), "0.333333", 3000);
-        row("refresh interval: 10000.0001", RefreshInterval, "10000.0001", warnings.at(1), "10", 10000);
+        row("refresh interval: 10000.0001", RefreshInterval, "10000.0001", warnings.at(1), "10",
+            10000);
         row("sample rate: 1e2", SampleRate, "1e2", QString(), "10", 10);
         row("sample rate: 0.1", SampleRate, "0.1", QString(), "10000", 10000);
         row("sample interval: 9.999", SampleInterval, "9.999", warnings.at(3), "50", 10);
@@ -230,7 +267,8 @@ private slots:
         emit edit->editingFinished();
         QCOMPARE(m_answerer->count(), warning.isEmpty() ? 0 : 1);
         if (!warning.isEmpty()) {
-            QCOMPARE(m_answerer->last().text.section(QLatin1Char('\n'), 0, 0), warning); // enough to tell the rules apart
+            QCOMPARE(m_answerer->last().text.section(QLatin1Char('\n'), 0, 0),
+                     warning); // enough to tell the rules apart
             QCOMPARE(m_answerer->last().title, QStringLiteral("Warning"));
         }
         QVERIFY(!A::rateWarningShowing(d));
@@ -259,7 +297,8 @@ private slots:
         A::writeScreenInfoToDataStructure(d);
         const Plot_Screen_Info *written = A::psi(d);
         QVERIFY(written);
-        QCOMPARE(qulonglong(field <= RefreshInterval ? written->screenRefreshInterval : written->dataSampleInterval),
+        QCOMPARE(qulonglong(field <= RefreshInterval ? written->screenRefreshInterval
+                                                     : written->dataSampleInterval),
                  interval);
         // The untouched pair keeps what was loaded.
         if (field <= RefreshInterval)
@@ -275,8 +314,10 @@ private slots:
         QTest::addColumn<int>("unit");
         QTest::addColumn<QString>("message"); // empty: passes
         QTest::addColumn<qulonglong>("stored");
-        const QString tooShort = QStringLiteral("The Data Storage value must be 30 seconds or more.");
-        const QString tooLong = QStringLiteral("The Data Storage value must be between 30 and 7200 seconds.");
+        const QString tooShort =
+            QStringLiteral("The Data Storage value must be 30 seconds or more.");
+        const QString tooLong =
+            QStringLiteral("The Data Storage value must be between 30 and 7200 seconds.");
         QTest::newRow("empty") << QString() << 0 << tooShort << 0ull;
         QTest::newRow("-0") << QStringLiteral("-0") << 0 << tooShort << 0ull;
         QTest::newRow("29.999") << QStringLiteral("29.999") << 0 << tooShort << 0ull;
@@ -334,17 +375,17 @@ private slots:
     {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("verdict");  // title of the refusal; empty: passes
-        QTest::addColumn<QString>("stored");   // numberText of the stored member
+        QTest::addColumn<QString>("verdict");    // title of the refusal; empty: passes
+        QTest::addColumn<QString>("stored");     // numberText of the stored member
         QTest::addColumn<QString>("fieldAfter"); // text the field shows after validation
         struct Row
         {
             const char *name;
             QString text;
-            const char *range;     // stored range value
-            const char *ticks;     // stored tick count
-            const char *major;     // "" passes, "low", "high"
-            const char *minor;     // "" passes, "low", "high"
+            const char *range; // stored range value
+            const char *ticks; // stored tick count
+            const char *major; // "" passes, "low", "high"
+            const char *minor; // "" passes, "low", "high"
         };
         const Row rows[] = {
             {"empty", QString(), "0", "0", "", ""},
@@ -369,7 +410,8 @@ private slots:
         const QString lowMajor = QStringLiteral("Invalid Number for Y Major Ticks");
         const QString lowMinor = QStringLiteral("Invalid Number for Y Minor Ticks");
         for (int f = YRangeMin; f <= XMinorTicks; ++f) {
-            const bool ticks = f == YMajorTicks || f == YMinorTicks || f == XMajorTicks || f == XMinorTicks;
+            const bool ticks =
+                f == YMajorTicks || f == YMinorTicks || f == XMajorTicks || f == XMinorTicks;
             for (const Row &row : rows) {
                 QString verdict;
                 QString after = row.text;
@@ -385,8 +427,8 @@ private slots:
                     verdict = QStringLiteral("Missing Range Min or Max Values");
                 }
                 QTest::addRow("%s: %s", FieldNames[f], row.name)
-                        << f << row.text << verdict
-                        << QString::fromLatin1(ticks ? row.ticks : row.range) << after;
+                    << f << row.text << verdict
+                    << QString::fromLatin1(ticks ? row.ticks : row.range) << after;
             }
         }
     }
@@ -419,15 +461,23 @@ private slots:
         const Plot_Screen_Info *written = A::psi(d);
         QCOMPARE(written->plotAxisInfo.size(), Graphs);
         const bool yAxis = field <= YMinorTicks;
-        const Single_Axis_Info &axis = yAxis ? written->plotAxisInfo.at(Slot).leftYAxis
-                                             : written->plotAxisInfo.at(Slot).xAxis;
+        const Single_Axis_Info &axis =
+            yAxis ? written->plotAxisInfo.at(Slot).leftYAxis : written->plotAxisInfo.at(Slot).xAxis;
         const int offset = yAxis ? field - YRangeMin : field - XRangeMin;
         double value = 0;
         switch (offset) {
-        case 0: value = axis.rangeMin; break;
-        case 1: value = axis.rangeMax; break;
-        case 2: value = double(axis.numMajorTicks); break;
-        default: value = double(axis.numMinorTicks); break;
+        case 0:
+            value = axis.rangeMin;
+            break;
+        case 1:
+            value = axis.rangeMax;
+            break;
+        case 2:
+            value = double(axis.numMajorTicks);
+            break;
+        default:
+            value = double(axis.numMinorTicks);
+            break;
         }
         QTEST(numberText(value), "stored");
 
@@ -438,7 +488,8 @@ private slots:
         QVERIFY(offset == 1 || sameDouble(axis.rangeMax, loadedAxis.rangeMax));
         QVERIFY(offset == 2 || axis.numMajorTicks == loadedAxis.numMajorTicks);
         QVERIFY(offset == 3 || axis.numMinorTicks == loadedAxis.numMinorTicks);
-        const Plot_Axis_Info &first = written->plotAxisInfo.at(0), &firstLoaded = m_info->plotAxisInfo.at(0);
+        const Plot_Axis_Info &first = written->plotAxisInfo.at(0),
+                             &firstLoaded = m_info->plotAxisInfo.at(0);
         QCOMPARE(first.leftYAxis.rangeMin, firstLoaded.leftYAxis.rangeMin);
         QCOMPARE(first.leftYAxis.numMajorTicks, firstLoaded.leftYAxis.numMajorTicks);
         QCOMPARE(first.xAxis.rangeMax, firstLoaded.xAxis.rangeMax);
@@ -458,9 +509,10 @@ private slots:
     // The box keeps only what its range allows; the write-back stores its value.
     void spinBoxes_data()
     {
-        QTest::addColumn<int>("spin");      // 0 comet, 1 Y grid width, 2 X grid width, 3 variable line width
+        QTest::addColumn<int>(
+            "spin"); // 0 comet, 1 Y grid width, 2 X grid width, 3 variable line width
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("value");     // -1: unchanged
+        QTest::addColumn<int>("value"); // -1: unchanged
         const char *const names[] = {"comet length", "Y grid width", "X grid width", "line width"};
         for (int s = 0; s < 4; ++s) {
             QTest::addRow("%s: 7", names[s]) << s << QStringLiteral("7") << 7;
@@ -494,10 +546,18 @@ private slots:
         A::displayTypeCombos(d).at(Slot)->setCurrentIndex(DisplayComet);
         QSpinBox *box = nullptr;
         switch (spin) {
-        case 0: box = A::cometLengthSpins(d).at(Slot); break;
-        case 1: box = styleSpin(A::yAxes(d).at(Slot), 0, 7); break;
-        case 2: box = styleSpin(A::xAxis(d).at(Slot), 0, 6); break;
-        default: box = styleSpin(A::xyVar(d).at(Slot), 0, 4); break;
+        case 0:
+            box = A::cometLengthSpins(d).at(Slot);
+            break;
+        case 1:
+            box = styleSpin(A::yAxes(d).at(Slot), 0, 7);
+            break;
+        case 2:
+            box = styleSpin(A::xAxis(d).at(Slot), 0, 6);
+            break;
+        default:
+            box = styleSpin(A::xyVar(d).at(Slot), 0, 4);
+            break;
         }
         QVERIFY(box);
         QVERIFY(box->isEnabled());

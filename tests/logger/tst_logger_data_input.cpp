@@ -112,10 +112,16 @@ private slots:
         good("quoted text holds the separator", "a;b;c\n1;\"x;y\";3\n", {"a", "b", "c"}, ';');
         good("UTF-8 names", "Drehzahl \xC2\xB5;\xE6\xB8\xA9\xE5\xBA\xA6\n1;2\n",
              {"Drehzahl \u00B5", "\u6E29\u5EA6"}, ';');
-        good("Latin-1 names", "Drehzahl;Temp \xB0""C;\xD6ldruck\n1;2;3\n",
+        good("Latin-1 names",
+             "Drehzahl;Temp \xB0"
+             "C;\xD6ldruck\n1;2;3\n",
              {"Drehzahl", "Temp \u00B0C", "\u00D6ldruck"}, ';');
         good("UTF-8 names, a stray byte after the first data line",
-             "Gr\xC3\xB6\xC3\x9F""e\n1\n\xB0\n", {"Gr\u00F6\u00DF""e"}, QChar());
+             "Gr\xC3\xB6\xC3\x9F"
+             "e\n1\n\xB0\n",
+             {"Gr\u00F6\u00DF"
+              "e"},
+             QChar());
         good("first separator by position: ;", "a;b,c\n1;2\n", {"a", "b,c"}, ';');
         good("first separator by position: ,", "a,b;c\tz\n1,2\n", {"a", "b;c\tz"}, ',');
         good("first separator by position: tab", "a\tb,c;d\n1\t2\n", {"a", "b,c;d"}, '\t');
@@ -124,8 +130,8 @@ private slots:
         good("empty cells", "Time,Speed,Temp,Oil\n0.0,,21.5,\n", {"Time", "Speed", "Temp", "Oil"},
              ',', {}, 0);
         good("more than half are values", "a,b,c\n1,2,x\n", {"a", "b", "c"}, ',');
-        good("hex status column", "Time,Status,Speed\n0.0,0x1F,800\n",
-             {"Time", "Status", "Speed"}, ',', {}, 0);
+        good("hex status column", "Time,Status,Speed\n0.0,0x1F,800\n", {"Time", "Status", "Speed"},
+             ',', {}, 0);
         good("units line", "Time;Speed;Flag\ns;\"1/min\";\n0;800;1\n", {"Time", "Speed", "Flag"},
              ';', {"s", "1/min", ""}, 0);
         good("tab log: metadata, units",
@@ -133,7 +139,8 @@ private slots:
              "s\trpm\tdegC\n0,0\t800\t20,5\n",
              {"Time", "Speed", "Temp"}, '\t', {"s", "rpm", "degC"}, 0, 0, 2);
         good("German spreadsheet export",
-             "Zeit;Drehzahl;\xD6ltemperatur\r\ns;1/min;\xB0""C\r\n0,0;800;85,5\r\n0,1;;85,6\r\n",
+             "Zeit;Drehzahl;\xD6ltemperatur\r\ns;1/min;\xB0"
+             "C\r\n0,0;800;85,5\r\n0,1;;85,6\r\n",
              {"Zeit", "Drehzahl", "\u00D6ltemperatur"}, ';', {"s", "1/min", "\u00B0C"}, 0);
         good("ISO time stamp first", "Stamp,Speed\n2024-03-01T10:00:00.250Z,800\n",
              {"Stamp", "Speed"}, ',', {}, 0);
@@ -141,22 +148,23 @@ private slots:
              "Record;When;Speed\n1;2024-02-29 23:59:59,5+01:00;800\n", {"Record", "When", "Speed"},
              ';', {}, 1);
         good("clock time", "Uhr\tWert\n9:05:30\t1,5\n", {"Uhr", "Wert"}, '\t', {}, 0);
-        good("time named with a unit", "Nr;Zeit [s];v\n1;0;2\n", {"Nr", "Zeit [s]", "v"}, ';',
-             {}, 1);
+        good("time named with a unit", "Nr;Zeit [s];v\n1;0;2\n", {"Nr", "Zeit [s]", "v"}, ';', {},
+             1);
         good("time named t/s", "Index,t/s\n1,0\n", {"Index", "t/s"}, ',', {}, 1);
         good("the first time column counts", "Timestamp,TIME\n0,1\n", {"Timestamp", "TIME"}, ',',
              {}, 0);
         good("everything at once",
-             "\xEF\xBB\xBF# run 7\r\n\"Pr\xC3\xBC""fstand 3\"\r\n# ok\r\n"
+             "\xEF\xBB\xBF# run 7\r\n\"Pr\xC3\xBC"
+             "fstand 3\"\r\n# ok\r\n"
              "Uhrzeit\t\"Druck\tabs\"\tT\tStatus\r\nhh:mm:ss\tbar\t\t\r\n"
              "10:00:00,5\t1,25\t\t0x01\r\n10:00:01\t\t\t0x00\r\n",
              {"Uhrzeit", "Druck\tabs", "T", "Status"}, '\t', {"hh:mm:ss", "bar", "", ""}, 0, 2, 1);
         good("header of 64 KiB", QByteArray(DarlenDataInput::MaxHeaderBytes, 'h') + "\n1\n",
              {QString(DarlenDataInput::MaxHeaderBytes, 'h')}, QChar());
-        good("many lines after the first", "t;v\n" + numberedLines(3 * DarlenDataInput::MaxPrefixBytes),
-             {"t", "v"}, ';', {}, 0);
-        good("2 GiB after 300 KiB of lines", "t;v\n" + numberedLines(300 * 1024), {"t", "v"}, ';', {},
-             0, 0, 0, Sparse2GiB);
+        good("many lines after the first",
+             "t;v\n" + numberedLines(3 * DarlenDataInput::MaxPrefixBytes), {"t", "v"}, ';', {}, 0);
+        good("2 GiB after 300 KiB of lines", "t;v\n" + numberedLines(300 * 1024), {"t", "v"}, ';',
+             {}, 0, 0, 0, Sparse2GiB);
     }
 
     void accepted()
@@ -182,7 +190,7 @@ private slots:
         QCOMPARE(info->metadataLines, metadata);
         QCOMPARE(info->firstDataLine, comments + metadata + 1 + (units.isEmpty() ? 0 : 1));
         QCOMPARE(info->latin1, QByteArray(QTest::currentDataTag()).contains("Latin-1")
-                                       || QByteArray(QTest::currentDataTag()).contains("German"));
+                                   || QByteArray(QTest::currentDataTag()).contains("German"));
     }
 
     void refused_data()
@@ -214,7 +222,8 @@ private slots:
         bad("CR line ends only", "a,b\r1,2\r");
         bad("NUL byte", QByteArray("a,b\n1,2\n3,4\0\n", 13));
         bad("control character", "a,b\n1,2\x1b\n");
-        bad("control character after the first lines", "a,b\n1,2\n" + QByteArray(100, ' ') + "\x07" + QByteArray(100, ' ') + "\n");
+        bad("control character after the first lines",
+            "a,b\n1,2\n" + QByteArray(100, ' ') + "\x07" + QByteArray(100, ' ') + "\n");
         bad("binary", QByteArray::fromHex("89504e470d0a1a0a0000000d49484452"));
         bad("header above 64 KiB", QByteArray(DarlenDataInput::MaxHeaderBytes + 1, 'h') + "\n1\n");
         bad("1 MiB without line break", QByteArray(1024 * 1024, '7'));
@@ -306,8 +315,10 @@ private slots:
         QTest::newRow("whole: last line complete") << QByteArray("a,b\n1,2") << true << true;
         QTest::newRow("cut: data line maybe partial") << QByteArray("a,b\n1,2") << false << false;
         QTest::newRow("cut: after the data line") << QByteArray("a,b\n1,2\n3,") << false << true;
-        QTest::newRow("cut: inside a character") << QByteArray("a,b\n1,2\n\xE6\xB8") << false << true;
-        QTest::newRow("whole: inside a character") << QByteArray("a,b\n1,2\n\xE6\xB8") << true << true;
+        QTest::newRow("cut: inside a character")
+            << QByteArray("a,b\n1,2\n\xE6\xB8") << false << true;
+        QTest::newRow("whole: inside a character")
+            << QByteArray("a,b\n1,2\n\xE6\xB8") << true << true;
         QTest::newRow("cut: inside the units line") << QByteArray("a,b\ns,m\n1,") << false << false;
         QTest::newRow("cut: inside the header") << QByteArray("a,b") << false << false;
         QTest::newRow("cut: inside a comment") << QByteArray("# run") << false << false;

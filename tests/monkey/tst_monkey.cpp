@@ -50,7 +50,11 @@ struct Rng
     int below(int n) { return n <= 0 ? 0 : int(next() % quint64(n)); }
     int between(int lo, int hi) { return lo + below(hi - lo + 1); }
     bool chance(int percent) { return below(100) < percent; }
-    template <class T> T pick(const QList<T> &list) { return list.at(below(list.size())); }
+    template<class T>
+    T pick(const QList<T> &list)
+    {
+        return list.at(below(list.size()));
+    }
 };
 
 // What users and hosts put into numeric and text fields.
@@ -58,19 +62,46 @@ QString randomText(Rng &rng)
 {
     static const QStringList hostile = [] {
         QStringList t;
-        for (const char *s : {"", " ", "   ", "nan", "NaN", "inf", "-inf", "1e309", "-1e309", "-0", "0",
-                              "4294967296", "18446744073709551616", "-1", "2147483648", "11", "10", "3",
-                              "0.5", "1,5", "0x10", "33.3333", "1e-320", "50", "20", "100", "30"})
+        for (const char *s : {"",
+                              " ",
+                              "   ",
+                              "nan",
+                              "NaN",
+                              "inf",
+                              "-inf",
+                              "1e309",
+                              "-1e309",
+                              "-0",
+                              "0",
+                              "4294967296",
+                              "18446744073709551616",
+                              "-1",
+                              "2147483648",
+                              "11",
+                              "10",
+                              "3",
+                              "0.5",
+                              "1,5",
+                              "0x10",
+                              "33.3333",
+                              "1e-320",
+                              "50",
+                              "20",
+                              "100",
+                              "30"})
             t << QString::fromLatin1(s);
         return t << QString(10000, QLatin1Char('9')) << QString(10000, QLatin1Char('x'))
-                 << QStringLiteral("\u00d6ltemp \u00b0C \u2206p \u6e29\u5ea6") << QString::fromUcs4(U"\U0001F600\U0001F4C8")
-                 << QStringLiteral("\t\r\n\x01\x1b\x7f") << QStringLiteral("%1%2%n") << QStringLiteral("<b>bold</b>")
-                 << QStringLiteral("'\";--") << QString(QChar(0)) + QStringLiteral("1")
+                 << QStringLiteral("\u00d6ltemp \u00b0C \u2206p \u6e29\u5ea6")
+                 << QString::fromUcs4(U"\U0001F600\U0001F4C8")
+                 << QStringLiteral("\t\r\n\x01\x1b\x7f") << QStringLiteral("%1%2%n")
+                 << QStringLiteral("<b>bold</b>") << QStringLiteral("'\";--")
+                 << QString(QChar(0)) + QStringLiteral("1")
                  << QString(QChar(0xD800)) /* lone surrogate */ << QStringLiteral("\u202e12");
     }();
     if (rng.chance(60))
         return rng.pick(hostile);
-    static const QString alphabet = QStringLiteral("0123456789.,-+eE xyzAB#;\t\u00e4\u00df\u20ac\u6e29");
+    static const QString alphabet =
+        QStringLiteral("0123456789.,-+eE xyzAB#;\t\u00e4\u00df\u20ac\u6e29");
     QString text;
     for (int i = 0, n = rng.below(24); i < n; ++i)
         text.append(alphabet.at(rng.below(alphabet.size())));
@@ -87,24 +118,35 @@ QString typeable(const QString &text)
     return keys;
 }
 
-QStringList catalogue() { return {"AIR", "TEMP_1", "TEMP", "OIL", "N_ENG", "P_RAIL"}; }
+QStringList catalogue()
+{
+    return {"AIR", "TEMP_1", "TEMP", "OIL", "N_ENG", "P_RAIL"};
+}
 QStringList overlayNames(int slot)
 {
-    return {QString(), QStringLiteral("G%1_X").arg(slot + 1), QStringLiteral("G%1_Y").arg(slot + 1), "TIME"};
+    return {QString(), QStringLiteral("G%1_X").arg(slot + 1), QStringLiteral("G%1_Y").arg(slot + 1),
+            "TIME"};
 }
 const char *const ColourNames[] = {"#000000", "#ffffff", "#ff0000", "#12ab9f", "#00FF00"};
-QString colour(Rng &rng) { return QLatin1String(ColourNames[rng.below(5)]); }
+QString colour(Rng &rng)
+{
+    return QLatin1String(ColourNames[rng.below(5)]);
+}
 
 Single_Axis_Info randomAxis(Rng &rng)
 {
     Single_Axis_Info a;
-    a.axisColorName = colour(rng); a.gridColorName = colour(rng);
-    a.rangeMin = rng.between(-1000, 1000) / 4.0; a.rangeMax = a.rangeMin + rng.between(0, 4000);
+    a.axisColorName = colour(rng);
+    a.gridColorName = colour(rng);
+    a.rangeMin = rng.between(-1000, 1000) / 4.0;
+    a.rangeMax = a.rangeMin + rng.between(0, 4000);
     a.autoRange = rng.chance(50);
     a.numMajorTicks = static_cast<unsigned long>(rng.between(1, 10));
     a.numMinorTicks = static_cast<unsigned long>(rng.between(0, 10));
     a.label = rng.chance(80) ? QStringLiteral("Axis %1").arg(rng.below(100)) : randomText(rng);
-    a.gridLineStyle = indexToLineStyle(rng.below(4)); a.gridLineWidth = rng.between(0, 5); a.gridVisible = rng.chance(50);
+    a.gridLineStyle = indexToLineStyle(rng.below(4));
+    a.gridLineWidth = rng.between(0, 5);
+    a.gridVisible = rng.chance(50);
     return a;
 }
 
@@ -113,8 +155,10 @@ Plot_Channel_Info randomChannel(Rng &rng, const QStringList &names)
     Plot_Channel_Info c;
     c.xVarName = rng.chance(90) ? rng.pick(names) : QStringLiteral("UNKNOWN");
     c.yVarName = rng.chance(90) ? rng.pick(names) : QStringLiteral("UNKNOWN");
-    c.useLeftAxis = rng.chance(50); c.lineColor = QColor(colour(rng));
-    c.lineStyle = indexToLineStyle(rng.below(4)); c.lineWidth = rng.between(0, 10);
+    c.useLeftAxis = rng.chance(50);
+    c.lineColor = QColor(colour(rng));
+    c.lineStyle = indexToLineStyle(rng.below(4));
+    c.lineWidth = rng.between(0, 10);
     return c;
 }
 
@@ -132,19 +176,25 @@ std::unique_ptr<Plot_Screen_Info> randomDescription(Rng &rng)
     info->dataStorage = static_cast<unsigned long>(rng.between(30, 3600));
     info->dataUnits = static_cast<UnitType>(rng.below(3));
     info->title = randomText(rng);
-    info->configFileName = rng.chance(50) ? QStringLiteral("screen%1.cfg").arg(rng.below(9)) : QString();
+    info->configFileName =
+        rng.chance(50) ? QStringLiteral("screen%1.cfg").arg(rng.below(9)) : QString();
     for (int g = 0; g < records; ++g) {
         Plot_Axis_Info &r = info->plotAxisInfo[g];
-        r.leftYAxis = randomAxis(rng); r.rightYAxis = randomAxis(rng); r.xAxis = randomAxis(rng);
+        r.leftYAxis = randomAxis(rng);
+        r.rightYAxis = randomAxis(rng);
+        r.xAxis = randomAxis(rng);
         r.numVarChannels = static_cast<unsigned long>(rng.between(0, 8));
         for (unsigned long i = 0; i < r.numVarChannels; ++i)
             r.varChannels[i] = randomChannel(rng, catalogue());
         r.numOverlayChannels = static_cast<unsigned long>(rng.between(0, 8));
         for (unsigned long i = 0; i < r.numOverlayChannels; ++i)
             r.overlayChannels[i] = randomChannel(rng, overlayNames(g));
-        r.displayType = rng.below(3); r.cometLength = rng.between(0, 99);
-        r.showDatapoints = rng.chance(50); r.showXYValues = rng.chance(50);
-        r.overlayFileName = rng.chance(30) ? QStringLiteral("/data/PC_format/run%1.log").arg(g) : QString();
+        r.displayType = rng.below(3);
+        r.cometLength = rng.between(0, 99);
+        r.showDatapoints = rng.chance(50);
+        r.showXYValues = rng.chance(50);
+        r.overlayFileName =
+            rng.chance(30) ? QStringLiteral("/data/PC_format/run%1.log").arg(g) : QString();
     }
     return info;
 }
@@ -157,25 +207,39 @@ QString cellProblem(const Spreadsheet *table, bool allVariables = false)
     QStringList classes;
     switch (table->spreadsheetKind()) {
     case Spreadsheet::YAxesKind:
-        classes = QStringList{"IconButtonWidget", "LineEditColorWidget", "CheckBoxWidget", "LineEdit_LineEditWidget",
-                   "LineEdit_LineEditWidget", "LineEditWidget", "LineEditColorWidget", "Combo_SpinBoxWidget"};
+        classes =
+            QStringList{"IconButtonWidget",        "LineEditColorWidget",     "CheckBoxWidget",
+                        "LineEdit_LineEditWidget", "LineEdit_LineEditWidget", "LineEditWidget",
+                        "LineEditColorWidget",     "Combo_SpinBoxWidget"};
         break;
     case Spreadsheet::XAxisKind:
-        classes = QStringList{"CheckBoxWidget", "LineEdit_LineEditWidget", "LineEdit_LineEditWidget", "LineEditColorWidget",
-                   "LineEditWidget", "LineEditColorWidget", "Combo_SpinBoxWidget"};
+        classes =
+            QStringList{"CheckBoxWidget",      "LineEdit_LineEditWidget", "LineEdit_LineEditWidget",
+                        "LineEditColorWidget", "LineEditWidget",          "LineEditColorWidget",
+                        "Combo_SpinBoxWidget"};
         break;
-    case Spreadsheet::XYVarKind: classes = QStringList{"ZelVariable", "ZelVariable"} + style; break;
-    case Spreadsheet::XYOverlayKind: classes = QStringList{"ComboBoxWidget", "ComboBoxWidget"} + style; break;
-    case Spreadsheet::AllGraphsKind: classes = QStringList{"LineEditWidget", channel, channel} + style; break;
-    default: break;
+    case Spreadsheet::XYVarKind:
+        classes = QStringList{"ZelVariable", "ZelVariable"} + style;
+        break;
+    case Spreadsheet::XYOverlayKind:
+        classes = QStringList{"ComboBoxWidget", "ComboBoxWidget"} + style;
+        break;
+    case Spreadsheet::AllGraphsKind:
+        classes = QStringList{"LineEditWidget", channel, channel} + style;
+        break;
+    default:
+        break;
     }
     for (int row = 0; row < table->rowCount(); ++row)
         for (int column = 0; column < classes.size(); ++column) {
             const QWidget *w = table->cellWidget(row, column);
             if (!w || !w->inherits(classes.at(column).toLatin1().constData()))
-                return QStringLiteral("%1 row %2 column %3: %4 instead of %5").arg(table->objectName()).arg(row)
-                        .arg(column).arg(w ? QLatin1String(w->metaObject()->className()) : QLatin1String("no cell"))
-                        .arg(classes.at(column));
+                return QStringLiteral("%1 row %2 column %3: %4 instead of %5")
+                    .arg(table->objectName())
+                    .arg(row)
+                    .arg(column)
+                    .arg(w ? QLatin1String(w->metaObject()->className()) : QLatin1String("no cell"))
+                    .arg(classes.at(column));
         }
     return QString();
 }
@@ -185,11 +249,13 @@ void addSeedRows(const QList<quint64> &defaults, int defaultSteps)
     QTest::addColumn<quint64>("seed");
     QTest::addColumn<int>("steps");
     QList<quint64> seeds;
-    for (const QString &part : qEnvironmentVariable("XY_PLOT_MONKEY_SEED").split(',', Qt::SkipEmptyParts))
+    for (const QString &part :
+         qEnvironmentVariable("XY_PLOT_MONKEY_SEED").split(',', Qt::SkipEmptyParts))
         seeds.append(part.trimmed().toULongLong());
     const int steps = qEnvironmentVariableIntValue("XY_PLOT_MONKEY_STEPS");
     for (quint64 seed : seeds.isEmpty() ? defaults : seeds)
-        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed << (steps > 0 ? steps : defaultSteps);
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed)))
+            << seed << (steps > 0 ? steps : defaultSteps);
 }
 
 // Adds or deletes a row through the table's menu, when the menu offers it.
@@ -217,7 +283,10 @@ struct OverlayFiles
             file.write(content);
         return file.fileName();
     }
-    QString byChoice(int choice) const { return choice == 0 ? good : choice == 1 ? bad : QString(); }
+    QString byChoice(int choice) const
+    {
+        return choice == 0 ? good : choice == 1 ? bad : QString();
+    }
 };
 
 QString bitText(const QBitArray &bits)
@@ -232,7 +301,12 @@ class DialogWalk
 {
 public:
     DialogWalk(quint64 seed, ModalAnswerer *answerer, const OverlayFiles *files)
-        : m_rng{seed}, m_answerer(answerer), m_files(files) { rebuild(); }
+        : m_rng{seed}
+        , m_answerer(answerer)
+        , m_files(files)
+    {
+        rebuild();
+    }
     ~DialogWalk()
     {
         // Descriptions the host received outlive the dialog and stay readable.
@@ -247,15 +321,36 @@ public:
     void step()
     {
         // Weights: mostly editing, regularly the graph, show and Apply paths.
-        enum { Type, Combo, Toggle, Spin, Row, Tab, AddGraph, DeleteGraph, Show, WriteBack, Apply, Ok, Cancel,
-               Close, Escape, OverlayFile, Rebuild, Events, Repair };
+        enum {
+            Type,
+            Combo,
+            Toggle,
+            Spin,
+            Row,
+            Tab,
+            AddGraph,
+            DeleteGraph,
+            Show,
+            WriteBack,
+            Apply,
+            Ok,
+            Cancel,
+            Close,
+            Escape,
+            OverlayFile,
+            Rebuild,
+            Events,
+            Repair
+        };
         static const int weights[] = {23, 11, 8, 5, 6, 8, 5, 5, 4, 5, 3, 1, 1, 1, 1, 1, 1, 8, 3};
         int r = m_rng.below(100), kind = 0;
         while (r >= weights[kind])
             r -= weights[kind++];
         XY_Plot_Config_Dialog &d = *m_dialog;
         switch (kind) {
-        case Type: typeIntoLineEdit(); break;
+        case Type:
+            typeIntoLineEdit();
+            break;
         case Combo: {
             QComboBox *combo = randomWidget<QComboBox>();
             if (!combo) {
@@ -263,7 +358,8 @@ public:
                 break;
             }
             // A variable selector can be emptied; other combos always hold a choice.
-            const bool selector = combo->parentWidget() && combo->parentWidget()->inherits("ZelVariable");
+            const bool selector =
+                combo->parentWidget() && combo->parentWidget()->inherits("ZelVariable");
             const int index = selector && m_rng.chance(15) ? -1 : m_rng.below(combo->count());
             action = QStringLiteral("combo %1 -> %2").arg(path(combo)).arg(index);
             combo->setCurrentIndex(index);
@@ -273,14 +369,17 @@ public:
             // Check and radio buttons, and the axis side buttons of the tables.
             QAbstractButton *button = randomWidget<QAbstractButton>([](QAbstractButton *b) {
                 return qobject_cast<QCheckBox *>(b) || qobject_cast<QRadioButton *>(b)
-                        || (qobject_cast<QToolButton *>(b) && b->parentWidget() && b->parentWidget()->inherits("IconButtonWidget"));
+                       || (qobject_cast<QToolButton *>(b) && b->parentWidget()
+                           && b->parentWidget()->inherits("IconButtonWidget"));
             });
             action = "toggle " + (button ? button->objectName() : QStringLiteral("none"));
             if (button)
                 button->click();
             break;
         }
-        case Spin: changeSpin(); break;
+        case Spin:
+            changeSpin();
+            break;
         case Row: {
             const int slot = m_rng.below(GraphSlots);
             Spreadsheet *table = (m_rng.chance(60) ? A::xyVar(d) : A::xyOverlay(d)).at(slot);
@@ -300,7 +399,9 @@ public:
         case DeleteGraph: {
             QTabWidget *tabs = ui()->plotConfigTabs;
             tabs->setCurrentIndex(m_rng.between(m_rng.chance(15) ? 0 : 1, tabs->count() - 1));
-            action = QStringLiteral("%1 graph at tab %2").arg(kind == AddGraph ? "add" : "delete").arg(tabs->currentIndex());
+            action = QStringLiteral("%1 graph at tab %2")
+                         .arg(kind == AddGraph ? "add" : "delete")
+                         .arg(tabs->currentIndex());
             const QBitArray before = A::plotVisible(d);
             kind == AddGraph ? A::addNewTab(d) : A::delOldTab(d);
             if (kind == AddGraph) {
@@ -309,7 +410,9 @@ public:
             }
             break;
         }
-        case Show: showDescription(); break;
+        case Show:
+            showDescription();
+            break;
         case WriteBack: // Apply without the double-click window
             action = "validate and write back";
             if (A::checkIfDataIsValid(d))
@@ -318,13 +421,22 @@ public:
         case Apply:
         case Ok:
         case Cancel: {
-            QPushButton *button = kind == Apply ? ui()->btnApply : kind == Ok ? ui()->btnOk : ui()->btnCancel;
-            action = QStringLiteral("press %1 (%2)").arg(button->text(), button->isEnabled() ? "enabled" : "disabled");
+            QPushButton *button = kind == Apply ? ui()->btnApply
+                                  : kind == Ok  ? ui()->btnOk
+                                                : ui()->btnCancel;
+            action = QStringLiteral("press %1 (%2)")
+                         .arg(button->text(), button->isEnabled() ? "enabled" : "disabled");
             button->click();
             break;
         }
-        case Close: action = "close"; m_dialog->close(); break;
-        case Escape: action = "Escape"; QTest::keyClick(m_dialog.get(), Qt::Key_Escape); break;
+        case Close:
+            action = "close";
+            m_dialog->close();
+            break;
+        case Escape:
+            action = "Escape";
+            QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+            break;
         case OverlayFile: {
             const int slot = m_rng.below(GraphSlots), choice = m_rng.below(3);
             m_answerer->queueFile(m_files->byChoice(choice));
@@ -339,8 +451,13 @@ public:
                 break;
             }
             Q_FALLTHROUGH();
-        case Events: action = "process events"; QCoreApplication::processEvents(); break;
-        case Repair: repair(); break;
+        case Events:
+            action = "process events";
+            QCoreApplication::processEvents();
+            break;
+        case Repair:
+            repair();
+            break;
         }
         checkInvariants();
     }
@@ -360,7 +477,11 @@ private:
     // "Full Trace", and a load that keeps the index announces nothing.
     QBitArray m_typeHandled{GraphSlots};
     Ui_Plot_Config_Dialog *ui() { return A::ui(*m_dialog); }
-    void fail(const QString &what) { if (failure.isEmpty()) failure = what; }
+    void fail(const QString &what)
+    {
+        if (failure.isEmpty())
+            failure = what;
+    }
 
     void rebuild()
     {
@@ -372,25 +493,29 @@ private:
         m_graphOneTabWithoutBit = m_hostInfo->numPlots == 0;
         m_typeHandled.fill(false);
         for (int g = 0; g < GraphSlots; ++g)
-            QObject::connect(A::displayTypeCombos(*m_dialog).at(g), QOverload<int>::of(&QComboBox::currentIndexChanged),
+            QObject::connect(A::displayTypeCombos(*m_dialog).at(g),
+                             QOverload<int>::of(&QComboBox::currentIndexChanged),
                              [this, g](int) { m_typeHandled.setBit(g); });
         showDescription();
     }
 
     // Mostly what a user can reach (enabled, and shown when the dialog is);
     // sometimes anything, as a host or script may.
-    template <class W> W *randomWidget(bool (*usable)(W *) = nullptr)
+    template<class W>
+    W *randomWidget(bool (*usable)(W *) = nullptr)
     {
         QList<W *> candidates;
         const bool userOnly = m_rng.chance(85);
         for (W *w : m_dialog->findChildren<W *>())
-            if ((!usable || usable(w)) && !(userOnly && (!w->isEnabled() || (m_dialog->isVisible() && !w->isVisible()))))
+            if ((!usable || usable(w))
+                && !(userOnly && (!w->isEnabled() || (m_dialog->isVisible() && !w->isVisible()))))
                 candidates.append(w);
         return candidates.isEmpty() ? nullptr : m_rng.pick(candidates);
     }
     static QString path(QWidget *w)
     {
-        return (w->parentWidget() ? w->parentWidget()->objectName() : QString()) + '/' + w->objectName();
+        return (w->parentWidget() ? w->parentWidget()->objectName() : QString()) + '/'
+               + w->objectName();
     }
 
     void typeIntoLineEdit()
@@ -435,7 +560,13 @@ private:
         }
     }
 
-    QBitArray randomLockBits() { QBitArray b(GraphSlots); if (m_rng.chance(12)) b.setBit(m_rng.below(GraphSlots)); return b; }
+    QBitArray randomLockBits()
+    {
+        QBitArray b(GraphSlots);
+        if (m_rng.chance(12))
+            b.setBit(m_rng.below(GraphSlots));
+        return b;
+    }
     void showDescription()
     {
         m_hostInfo = randomDescription(m_rng);
@@ -444,8 +575,12 @@ private:
         const auto area = static_cast<XY_Plot_Config_Dialog::DialogOpenArea>(m_rng.below(3));
         const int plotIndex = m_rng.below(qMax(1, int(m_hostInfo->numPlots)));
         action = QStringLiteral("show %1 graphs (%2 records), pan %3 zoom %4, area %5 graph %6")
-                         .arg(m_hostInfo->numPlots).arg(m_hostInfo->plotAxisInfo.size()).arg(pan.count(true))
-                         .arg(zoom.count(true)).arg(int(area)).arg(plotIndex);
+                     .arg(m_hostInfo->numPlots)
+                     .arg(m_hostInfo->plotAxisInfo.size())
+                     .arg(pan.count(true))
+                     .arg(zoom.count(true))
+                     .arg(int(area))
+                     .arg(plotIndex);
         m_dialog->show(m_hostInfo.get(), pan, zoom, area, plotIndex);
         m_graphOneTabWithoutBit = m_hostInfo->numPlots == 0;
     }
@@ -465,7 +600,8 @@ private:
                         selector->comboBox()->setCurrentIndex(m_rng.below(catalogue().size()));
             for (int row = 0; row < 2; ++row) {
                 Spreadsheet *yAxes = A::yAxes(d).at(g);
-                if (auto *ticks = qobject_cast<LineEdit_LineEditWidget *>(yAxes->cellWidget(row, 4))) {
+                if (auto *ticks =
+                        qobject_cast<LineEdit_LineEditWidget *>(yAxes->cellWidget(row, 4))) {
                     ticks->setLineEditText(0, QString::number(m_rng.between(1, 10)));
                     ticks->setLineEditText(1, QString::number(m_rng.between(0, 10)));
                 }
@@ -473,8 +609,10 @@ private:
                     range->setLineEditText(0, "-10"), range->setLineEditText(1, "250.5");
             }
         }
-        ui()->lineEditScreenRefreshInterval->setText("100"); ui()->lineEditScreenRefreshRate->setText("10");
-        ui()->lineEditDataSampleInterval->setText("20"); ui()->lineEditDataSampleRate->setText("50");
+        ui()->lineEditScreenRefreshInterval->setText("100");
+        ui()->lineEditScreenRefreshRate->setText("10");
+        ui()->lineEditDataSampleInterval->setText("20");
+        ui()->lineEditDataSampleRate->setText("50");
         ui()->lineEditDataStorage->setText(QString::number(m_rng.between(30, 7200)));
         ui()->cmbDataStorageUnits->setCurrentIndex(0);
     }
@@ -494,8 +632,10 @@ private:
     // each is excused only when the field behind it holds such text.
     bool excuse(const QString &error)
     {
-        static const QRegularExpression axisRange(QStringLiteral(
-            "^Graph (\\d) \\(plotAxisInfo\\[(\\d)\\]\\)\\.(leftYAxis|rightYAxis|xAxis)\\.range(Min|Max): not a finite number$"));
+        static const QRegularExpression axisRange(
+            QStringLiteral("^Graph (\\d) "
+                           "\\(plotAxisInfo\\[(\\d)\\]\\)\\.(leftYAxis|rightYAxis|xAxis)\\.range("
+                           "Min|Max): not a finite number$"));
         const QRegularExpressionMatch m = axisRange.match(error);
         if (m.hasMatch()) {
             // A range text that converts to a non-finite number, in the
@@ -510,27 +650,38 @@ private:
             Spreadsheet *table = (x ? A::xAxis(*m_dialog) : A::yAxes(*m_dialog)).at(slot);
             auto *range = qobject_cast<LineEdit_LineEditWidget *>(
                 table->cellWidget(m.captured(3) == "rightYAxis" ? 1 : 0, x ? 1 : 3));
-            return range && !std::isfinite(range->getLineEditText(m.captured(4) == "Min" ? 0 : 1).toDouble());
+            return range
+                   && !std::isfinite(
+                       range->getLineEditText(m.captured(4) == "Min" ? 0 : 1).toDouble());
         }
         const bool refresh = error.startsWith("screenRefreshInterval:");
         if (refresh || error.startsWith("dataSampleInterval:")) {
             // Apply does not re-check the interval fields: text that gives
             // no whole millisecond reaches the description as 0.
             bool ok = false;
-            const double value = (refresh ? ui()->lineEditScreenRefreshInterval : ui()->lineEditDataSampleInterval)
-                                         ->text().toDouble(&ok);
+            const double value =
+                (refresh ? ui()->lineEditScreenRefreshInterval : ui()->lineEditDataSampleInterval)
+                    ->text()
+                    .toDouble(&ok);
             return !(ok && std::isfinite(value) && value >= 0.5 && value < 1.8e19);
         }
-        return error.startsWith("numPlots: ") && error.contains("but plotAxisInfo") && m_graphOneTabWithoutBit;
+        return error.startsWith("numPlots: ") && error.contains("but plotAxisInfo")
+               && m_graphOneTabWithoutBit;
     }
 
     void checkDescription(const Plot_Screen_Info &info, const QString &how)
     {
         const int shown = A::plotVisible(*m_dialog).count(true);
         if (info.plotAxisInfo.size() != shown)
-            fail(QStringLiteral("%1 description has %2 records for %3 shown graphs").arg(how).arg(info.plotAxisInfo.size()).arg(shown));
+            fail(QStringLiteral("%1 description has %2 records for %3 shown graphs")
+                     .arg(how)
+                     .arg(info.plotAxisInfo.size())
+                     .arg(shown));
         if (info.numPlots != static_cast<unsigned long>(ui()->plotConfigTabs->count() - 1))
-            fail(QStringLiteral("%1 numPlots %2 for %3 graph tabs").arg(how).arg(info.numPlots).arg(ui()->plotConfigTabs->count() - 1));
+            fail(QStringLiteral("%1 numPlots %2 for %3 graph tabs")
+                     .arg(how)
+                     .arg(info.numPlots)
+                     .arg(ui()->plotConfigTabs->count() - 1));
         for (const QString &error : info.consistencyErrors())
             if (!excuse(error))
                 fail(QStringLiteral("%1 description is inconsistent: %2").arg(how, error));
@@ -559,60 +710,78 @@ private:
         QTabWidget *plotTabs = ui()->plotConfigTabs, *axesTabs = ui()->axesConfigTabs;
         if (plotTabs->count() != expected.size() + 1 || axesTabs->count() != expected.size())
             return fail(QStringLiteral("%1 graph tabs and %2 axes tabs for bits %3")
-                                .arg(plotTabs->count() - 1).arg(axesTabs->count()).arg(bitText(visible)));
+                            .arg(plotTabs->count() - 1)
+                            .arg(axesTabs->count())
+                            .arg(bitText(visible)));
         if (plotTabs->tabText(0) != "All")
             return fail(QStringLiteral("first graph tab is \"%1\"").arg(plotTabs->tabText(0)));
         for (int i = 0; i < expected.size(); ++i) {
             const int n = expected.at(i) + 1;
             const QString label = QStringLiteral("Graph %1").arg(n);
-            if (plotTabs->tabText(i + 1) != label || plotTabs->widget(i + 1)->objectName() != QStringLiteral("plot%1Tab").arg(n)
-                || axesTabs->tabText(i) != label || axesTabs->widget(i)->objectName() != QStringLiteral("graphAxes%1").arg(n))
+            if (plotTabs->tabText(i + 1) != label
+                || plotTabs->widget(i + 1)->objectName() != QStringLiteral("plot%1Tab").arg(n)
+                || axesTabs->tabText(i) != label
+                || axesTabs->widget(i)->objectName() != QStringLiteral("graphAxes%1").arg(n))
                 return fail(QStringLiteral("tab %1 is \"%2\"/\"%3\", expected %4 for bits %5")
-                                    .arg(i + 1).arg(plotTabs->tabText(i + 1), axesTabs->tabText(i), label, bitText(visible)));
+                                .arg(i + 1)
+                                .arg(plotTabs->tabText(i + 1), axesTabs->tabText(i), label,
+                                     bitText(visible)));
         }
 
         for (int g = 0; g < GraphSlots; ++g) {
             // Every table, shown or not, has the cells of its kind in every
             // row; axes tables keep their rows, channel tables their limit.
-            Spreadsheet *tables[] = {A::yAxes(d).at(g), A::xAxis(d).at(g), A::xyVar(d).at(g), A::xyOverlay(d).at(g)};
+            Spreadsheet *tables[] = {A::yAxes(d).at(g), A::xAxis(d).at(g), A::xyVar(d).at(g),
+                                     A::xyOverlay(d).at(g)};
             for (int t = 0; t < 4; ++t) {
                 const QString problem = cellProblem(tables[t]);
                 if (!problem.isEmpty())
                     return fail(problem);
                 const int rows = tables[t]->rowCount();
                 if (t < 2 ? rows != 2 - t : rows > Spreadsheet::MaxChannelRows)
-                    return fail(QStringLiteral("%1 has %2 rows").arg(tables[t]->objectName()).arg(rows));
+                    return fail(
+                        QStringLiteral("%1 has %2 rows").arg(tables[t]->objectName()).arg(rows));
             }
             // Only a comet has a length to edit.
             const int type = A::displayTypeCombos(d).at(g)->currentIndex();
             const bool spinOn = !A::cometLengthSpins(d).at(g)->testAttribute(Qt::WA_Disabled);
-            if (m_typeHandled.testBit(g) && (type == DisplayFullTrace || type == DisplayMarkerOnly) && spinOn)
-                return fail(QStringLiteral("graph %1: comet length editable for type %2").arg(g + 1).arg(type));
+            if (m_typeHandled.testBit(g) && (type == DisplayFullTrace || type == DisplayMarkerOnly)
+                && spinOn)
+                return fail(QStringLiteral("graph %1: comet length editable for type %2")
+                                .arg(g + 1)
+                                .arg(type));
             if (type == DisplayComet && !spinOn)
                 return fail(QStringLiteral("graph %1: comet length locked for a comet").arg(g + 1));
             // Never both switches of a pair; exactly one for a shown graph.
-            const bool dp[] = {A::datapointShowRadios(d).at(g)->isChecked(), A::datapointHideRadios(d).at(g)->isChecked()};
-            const bool xy[] = {A::xyValuesShowRadios(d).at(g)->isChecked(), A::xyValuesHideRadios(d).at(g)->isChecked()};
+            const bool dp[] = {A::datapointShowRadios(d).at(g)->isChecked(),
+                               A::datapointHideRadios(d).at(g)->isChecked()};
+            const bool xy[] = {A::xyValuesShowRadios(d).at(g)->isChecked(),
+                               A::xyValuesHideRadios(d).at(g)->isChecked()};
             if ((dp[0] && dp[1]) || (xy[0] && xy[1]))
                 return fail(QStringLiteral("graph %1: show and hide both on").arg(g + 1));
             if (visible.testBit(g) && (dp[0] == dp[1] || xy[0] == xy[1]))
-                return fail(QStringLiteral("graph %1: shown with a show/hide pair unset").arg(g + 1));
+                return fail(
+                    QStringLiteral("graph %1: shown with a show/hide pair unset").arg(g + 1));
         }
-        if (const QString problem = cellProblem(ui()->plotAllVarSpreadsheet, true) + cellProblem(ui()->plotAllOverlaySpreadsheet);
+        if (const QString problem = cellProblem(ui()->plotAllVarSpreadsheet, true)
+                                    + cellProblem(ui()->plotAllOverlaySpreadsheet);
             !problem.isEmpty())
             return fail(problem);
 
         // A pan or zoom bit locks OK and Apply; nothing locks them otherwise.
         const bool locked = A::panStatus(d).count(true) > 0 || A::zoomStatus(d).count(true) > 0;
         if (ui()->btnOk->isEnabled() == locked || ui()->btnApply->isEnabled() == locked)
-            return fail(QStringLiteral("OK/Apply enabled %1 while locked %2").arg(ui()->btnOk->isEnabled()).arg(locked));
+            return fail(QStringLiteral("OK/Apply enabled %1 while locked %2")
+                            .arg(ui()->btnOk->isEnabled())
+                            .arg(locked));
 
         // Between steps no message box is open or thought open.
         if (A::rateWarningShowing(d))
             return fail("a rate warning is still marked as showing");
         if (QWidget *modal = QApplication::activeModalWidget())
-            return fail(QStringLiteral("a modal %1 \"%2\" is still open")
-                                .arg(QLatin1String(modal->metaObject()->className()), modal->windowTitle()));
+            return fail(
+                QStringLiteral("a modal %1 \"%2\" is still open")
+                    .arg(QLatin1String(modal->metaObject()->className()), modal->windowTitle()));
     }
 };
 
@@ -638,11 +807,16 @@ private slots:
         QFETCH(quint64, seed);
         QFETCH(int, steps);
         DialogWalk walk(seed, m_answerer, m_files.get());
-        QVERIFY2(walk.failure.isEmpty(), qPrintable(QStringLiteral("seed %1, construction: %2").arg(seed).arg(walk.failure)));
+        QVERIFY2(walk.failure.isEmpty(),
+                 qPrintable(
+                     QStringLiteral("seed %1, construction: %2").arg(seed).arg(walk.failure)));
         for (int step = 0; step < steps; ++step) {
             walk.step();
             if (!walk.failure.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1 step %2 (%3): %4").arg(seed).arg(step).arg(walk.action, walk.failure)));
+                QFAIL(qPrintable(QStringLiteral("seed %1 step %2 (%3): %4")
+                                     .arg(seed)
+                                     .arg(step)
+                                     .arg(walk.action, walk.failure)));
         }
     }
     void tabWalk_data() { addSeedRows({7, 8}, 1500); }
@@ -664,7 +838,11 @@ private slots:
         for (int step = 0; step < steps; ++step) {
             QString action;
             const auto where = [&](const QString &what = QString()) {
-                return QStringLiteral("seed %1 step %2 (%3)%4").arg(seed).arg(step).arg(action, what).toLocal8Bit();
+                return QStringLiteral("seed %1 step %2 (%3)%4")
+                    .arg(seed)
+                    .arg(step)
+                    .arg(action, what)
+                    .toLocal8Bit();
             };
             const int before = dirty;
             int expectedDirty = 0;
@@ -680,8 +858,10 @@ private slots:
                 break;
             }
             case 2:
-                QVERIFY2(addOrDeleteRowIn(rng.chance(50) ? tab.plotXYVarSpreadsheet : tab.plotXYOverlaySpreadsheet, rng, &action),
-                     where().constData());
+                QVERIFY2(addOrDeleteRowIn(rng.chance(50) ? tab.plotXYVarSpreadsheet
+                                                         : tab.plotXYOverlaySpreadsheet,
+                                          rng, &action),
+                         where().constData());
                 break;
             case 3: {
                 const QList<QLineEdit *> edits = tab.findChildren<QLineEdit *>();
@@ -723,10 +903,13 @@ private slots:
                 const int seenBefore = m_answerer->count();
                 tab.handleOverlayButtonSelection(rng.between(-1, 9));
                 // The file dialog, plus the refusal for a file that is no log.
-                QVERIFY2(m_answerer->count() - seenBefore == (choice == 1 ? 2 : 1), where().constData());
+                QVERIFY2(m_answerer->count() - seenBefore == (choice == 1 ? 2 : 1),
+                         where().constData());
                 if (choice == 0) {
-                    if (auto *x = qobject_cast<ComboBoxWidget *>(tab.plotXYOverlaySpreadsheet->cellWidget(0, 0)))
-                        QVERIFY2(x->findIndex("P_RAIL") > 0 && x->getComboBoxCurrentIndex() == 0, where().constData());
+                    if (auto *x = qobject_cast<ComboBoxWidget *>(
+                            tab.plotXYOverlaySpreadsheet->cellWidget(0, 0)))
+                        QVERIFY2(x->findIndex("P_RAIL") > 0 && x->getComboBoxCurrentIndex() == 0,
+                                 where().constData());
                     QVERIFY2(tab.lblOverlayFilePlot->text() == "run.log", where().constData());
                 }
                 break;
@@ -736,7 +919,8 @@ private slots:
                 // of the pair whose state changes (the form starts with neither checked).
                 const int p = rng.below(2), b = rng.below(2);
                 QRadioButton *button = pairs[p][b];
-                action = QString::fromLatin1(kind == 1 ? "click %1" : "toggle %1 by key").arg(button->objectName());
+                action = QString::fromLatin1(kind == 1 ? "click %1" : "toggle %1 by key")
+                             .arg(button->objectName());
                 expectedDirty = button->isChecked() ? 0 : pairs[p][1 - b]->isChecked() ? 2 : 1;
                 kind == 1 ? button->click() : button->setChecked(true);
                 break;

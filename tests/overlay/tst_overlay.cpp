@@ -22,8 +22,8 @@ using Access = XY_Plot_Config_Dialog_TestAccess;
 
 namespace {
 
-const char *const kInvalidText =
-    "The selected Overlay file - %1 - is not in the expected file format - a logger file is required";
+const char *const kInvalidText = "The selected Overlay file - %1 - is not in the expected file "
+                                 "format - a logger file is required";
 
 QStringList withEmptyFront(QStringList names)
 {
@@ -52,13 +52,17 @@ QString everyCellProblem(Spreadsheet *table, const QStringList &names, int curre
         for (int column = 0; column < 2; ++column) {
             ComboBoxWidget *combo = cell(table, row, column);
             if (!combo || items(combo) != names || combo->getComboBoxCurrentIndex() != current)
-                return QStringLiteral("row %1 column %2: %3 at %4").arg(row).arg(column)
-                        .arg(combo ? items(combo).join('|') : "no cell").arg(combo ? combo->getComboBoxCurrentIndex() : -2);
+                return QStringLiteral("row %1 column %2: %3 at %4")
+                    .arg(row)
+                    .arg(column)
+                    .arg(combo ? items(combo).join('|') : "no cell")
+                    .arg(combo ? combo->getComboBoxCurrentIndex() : -2);
         }
     return table->rowCount() > 0 ? QString() : QStringLiteral("no rows");
 }
 #define VERIFY_EVERY_CELL(table, names, current) \
-    QVERIFY2(everyCellProblem(table, names, current).isEmpty(), qPrintable(everyCellProblem(table, names, current)))
+    QVERIFY2(everyCellProblem(table, names, current).isEmpty(), \
+             qPrintable(everyCellProblem(table, names, current)))
 
 std::unique_ptr<Plot_Screen_Info> eightGraphs()
 {
@@ -83,10 +87,7 @@ private slots:
         writeFile("names_only.txt", "coolant;oil\n"); // no data line: refused
     }
 
-    void init()
-    {
-        m_answerer.reset(new ModalAnswerer);
-    }
+    void init() { m_answerer.reset(new ModalAnswerer); }
 
     // A second file chosen for a graph that shows the speed file's channels,
     // with a channel selected in its second row: cancelled, refused, or taken.
@@ -98,10 +99,13 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("refused");
         QTest::newRow("cancelled, graph 8") << 7 << QString() << QByteArray() << false;
-        QTest::newRow("refused, header only") << 6 << "names_only.txt" << QByteArray("coolant;oil\n") << true;
+        QTest::newRow("refused, header only")
+            << 6 << "names_only.txt" << QByteArray("coolant;oil\n") << true;
         QTest::newRow("refused, empty") << 6 << "empty.log" << QByteArray() << true;
-        QTest::newRow("refused, text in the data line") << 6 << "words.dat" << QByteArray("a,b\nx,y\n") << true;
-        QTest::newRow("taken, graph 2") << 1 << "coolant.csv" << QByteArray("coolant,oil\n81.5,92\n") << false;
+        QTest::newRow("refused, text in the data line")
+            << 6 << "words.dat" << QByteArray("a,b\nx,y\n") << true;
+        QTest::newRow("taken, graph 2")
+            << 1 << "coolant.csv" << QByteArray("coolant,oil\n81.5,92\n") << false;
     }
     void secondChoice()
     {
@@ -119,7 +123,8 @@ private slots:
         cell(table, 1, 0)->setComboBoxCurrentIndex(3);
         m_answerer->clear();
         const bool taken = !path.isEmpty() && !refused;
-        QCOMPARE(chooseFor(dialog, slot, path), taken ? QStringLiteral("coolant.csv") : QStringLiteral("speed.log"));
+        QCOMPARE(chooseFor(dialog, slot, path),
+                 taken ? QStringLiteral("coolant.csv") : QStringLiteral("speed.log"));
         QCOMPARE(m_answerer->count(), refused ? 2 : 1);
         const ModalAnswerer::Seen seen = m_answerer->seen().first();
         QCOMPARE(seen.className, QStringLiteral("QFileDialog"));
@@ -163,16 +168,17 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("channels");
         QTest::addColumn<QString>("label");
-        QTest::newRow("graph 1, one row") << 0 << 1 << "speed.log"
-            << QByteArray("time\tspeed\ttorque\n0\t1\t2\n")
+        QTest::newRow("graph 1, one row")
+            << 0 << 1 << "speed.log" << QByteArray("time\tspeed\ttorque\n0\t1\t2\n")
             << QStringList{"time", "speed", "torque"} << "speed.log";
-        QTest::newRow("graph 4, eight rows, file order kept") << 3 << 8 << "order.csv"
-            << QByteArray("zeta;alpha;mid\n1;2;3\n")
+        QTest::newRow("graph 4, eight rows, file order kept")
+            << 3 << 8 << "order.csv" << QByteArray("zeta;alpha;mid\n1;2;3\n")
             << QStringList{"zeta", "alpha", "mid"} << "order.csv";
-        QTest::newRow("name with two dots") << 5 << 2 << "engine.run1.dat"
-            << QByteArray("a,b\n1,2\n") << QStringList{"a", "b"} << "engine.dat";
-        QTest::newRow("name without a dot") << 7 << 3 << "data"
-            << QByteArray("rpm\n900\n") << QStringList{"rpm"} << "data.";
+        QTest::newRow("name with two dots")
+            << 5 << 2 << "engine.run1.dat" << QByteArray("a,b\n1,2\n") << QStringList{"a", "b"}
+            << "engine.dat";
+        QTest::newRow("name without a dot")
+            << 7 << 3 << "data" << QByteArray("rpm\n900\n") << QStringList{"rpm"} << "data.";
     }
     void validFileFillsEveryRow()
     {
@@ -205,14 +211,16 @@ private slots:
         QFETCH(int, graph);
         auto info = eightGraphs();
         XY_Plot_Config_Dialog dialog(info.get(), nullptr, false);
-        auto *button = dialog.findChild<QPushButton *>(QStringLiteral("btnOverlayFile%1").arg(graph));
+        auto *button =
+            dialog.findChild<QPushButton *>(QStringLiteral("btnOverlayFile%1").arg(graph));
         QVERIFY(button);
         m_answerer->queueFile(m_coolantFile);
         button->click();
         for (int g = 0; g < 8; ++g) {
             const bool chosen = g == graph - 1;
             QCOMPARE(Access::overlayFilenames(dialog)[g].isEmpty(), !chosen);
-            QCOMPARE(Access::overlayFileLabels(dialog)[g]->text() == QLatin1String("coolant.csv"), chosen);
+            QCOMPARE(Access::overlayFileLabels(dialog)[g]->text() == QLatin1String("coolant.csv"),
+                     chosen);
         }
     }
 
@@ -323,8 +331,8 @@ private slots:
             QCOMPARE(m_answerer->last().text, QString::fromLatin1(kInvalidText).arg(second));
         QCOMPARE(tab.lblOverlayFilePlot->text(),
                  changed ? QStringLiteral("engine.dat") : QStringLiteral("speed.log"));
-        QCOMPARE(items(cell(table, 2, 1)),
-                 changed ? withEmptyFront({"rpm", "torque"}) : withEmptyFront({"time", "speed", "torque"}));
+        QCOMPARE(items(cell(table, 2, 1)), changed ? withEmptyFront({"rpm", "torque"})
+                                                   : withEmptyFront({"time", "speed", "torque"}));
         QCOMPARE(cell(table, 2, 1)->getComboBoxCurrentIndex(), changed ? 0 : 1);
         QCOMPARE(singleton(), singletonBefore);
     }

@@ -57,16 +57,31 @@ struct Diff
 
 void compareAxis(Diff &d, const QString &p, const Single_Axis_Info &a, const Single_Axis_Info &b)
 {
-    SAME(axisColorName); SAME(rangeMin); SAME(rangeMax); SAME(autoRange);
-    SAME(numMajorTicks); SAME(numMinorTicks); SAME(label); SAME(gridColorName);
-    SAME(gridLineStyle); SAME(gridLineWidth); SAME(gridVisible); SAME(rangeUnits);
+    SAME(axisColorName);
+    SAME(rangeMin);
+    SAME(rangeMax);
+    SAME(autoRange);
+    SAME(numMajorTicks);
+    SAME(numMinorTicks);
+    SAME(label);
+    SAME(gridColorName);
+    SAME(gridLineStyle);
+    SAME(gridLineWidth);
+    SAME(gridVisible);
+    SAME(rangeUnits);
 }
 
 void compareChannel(Diff &d, const QString &p, const Plot_Channel_Info &a,
                     const Plot_Channel_Info &b)
 {
-    SAME(yVarName); SAME(useLeftAxis); SAME(visible); SAME(lineColor);
-    SAME(lineStyle); SAME(lineWidth); SAME(markerSize); SAME(xVarName);
+    SAME(yVarName);
+    SAME(useLeftAxis);
+    SAME(visible);
+    SAME(lineColor);
+    SAME(lineStyle);
+    SAME(lineWidth);
+    SAME(markerSize);
+    SAME(xVarName);
 }
 
 void compareGraph(Diff &d, const QString &p, const Plot_Axis_Info &a, const Plot_Axis_Info &b)
@@ -75,15 +90,32 @@ void compareGraph(Diff &d, const QString &p, const Plot_Axis_Info &a, const Plot
     compareAxis(d, p + ".rightYAxis", a.rightYAxis, b.rightYAxis);
     compareAxis(d, p + ".xAxis", a.xAxis, b.xAxis);
     for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) {
-        compareChannel(d, p + QString(".varChannels[%1]").arg(r), a.varChannels[r], b.varChannels[r]);
+        compareChannel(d, p + QString(".varChannels[%1]").arg(r), a.varChannels[r],
+                       b.varChannels[r]);
         compareChannel(d, p + QString(".overlayChannels[%1]").arg(r), a.overlayChannels[r],
                        b.overlayChannels[r]);
     }
-    SAME(numVarChannels); SAME(numOverlayChannels); SAME(traceMode); SAME(showDatapoints);
-    SAME(showXYValues); SAME(overlayFileName); SAME(engineState); SAME(firstSampleTime);
-    SAME(lastSampleTime); SAME(overlayState); SAME(overlayFirstTime); SAME(overlayLastTime);
-    SAME(panState); SAME(zoomState); SAME(panOffset); SAME(zoomOffset); SAME(engineDirty);
-    SAME(displayType); SAME(cometLength); SAME(timeScaleNumerator); SAME(timeScaleDenominator);
+    SAME(numVarChannels);
+    SAME(numOverlayChannels);
+    SAME(traceMode);
+    SAME(showDatapoints);
+    SAME(showXYValues);
+    SAME(overlayFileName);
+    SAME(engineState);
+    SAME(firstSampleTime);
+    SAME(lastSampleTime);
+    SAME(overlayState);
+    SAME(overlayFirstTime);
+    SAME(overlayLastTime);
+    SAME(panState);
+    SAME(zoomState);
+    SAME(panOffset);
+    SAME(zoomOffset);
+    SAME(engineDirty);
+    SAME(displayType);
+    SAME(cometLength);
+    SAME(timeScaleNumerator);
+    SAME(timeScaleDenominator);
     SAME(autoScroll);
 }
 
@@ -94,10 +126,24 @@ QStringList differences(const Plot_Screen_Info &a, const Plot_Screen_Info &b)
     d.check("plotAxisInfo.size", a.plotAxisInfo.size(), b.plotAxisInfo.size());
     for (int g = 0; g < qMin(a.plotAxisInfo.size(), b.plotAxisInfo.size()); ++g)
         compareGraph(d, QString("plotAxisInfo[%1]").arg(g), a.plotAxisInfo[g], b.plotAxisInfo[g]);
-    SAME(numPlots); SAME(screenRefreshInterval); SAME(dataSampleInterval); SAME(dataStorage);
-    SAME(dataUnits); SAME(screenId); SAME(lastSavedTime); SAME(plotBgColorName);
-    SAME(title); SAME(titleFont); SAME(subtitle); SAME(subtitleFont); SAME(note); SAME(noteFont);
-    SAME(showTitleSubtitle); SAME(showNote); SAME(condenseControls); SAME(legend);
+    SAME(numPlots);
+    SAME(screenRefreshInterval);
+    SAME(dataSampleInterval);
+    SAME(dataStorage);
+    SAME(dataUnits);
+    SAME(screenId);
+    SAME(lastSavedTime);
+    SAME(plotBgColorName);
+    SAME(title);
+    SAME(titleFont);
+    SAME(subtitle);
+    SAME(subtitleFont);
+    SAME(note);
+    SAME(noteFont);
+    SAME(showTitleSubtitle);
+    SAME(showNote);
+    SAME(condenseControls);
+    SAME(legend);
     SAME(configFileName);
     return d.paths;
 }
@@ -108,23 +154,33 @@ QStringList differences(const Plot_Screen_Info &a, const Plot_Screen_Info &b)
 class Randomiser
 {
 public:
-    explicit Randomiser(quint32 seed) : rng(seed) {}
+    explicit Randomiser(quint32 seed)
+        : rng(seed)
+    {}
 
     bool flag() { return rng.bounded(2) == 1; }
     int smallInt(int lo, int hi) { return lo + int(rng.bounded(quint32(hi - lo + 1))); }
     int anyInt() { return int(rng.generate()); }
     qint64 anyInt64() { return qint64(rng.generate64()); }
-    unsigned long anyULong() { return flag() ? (unsigned long)rng.generate64() : (unsigned long)rng.bounded(20); }
+    unsigned long anyULong()
+    {
+        return flag() ? (unsigned long)rng.generate64() : (unsigned long)rng.bounded(20);
+    }
 
     // Finite doubles from raw bit patterns plus the values JSON cannot hold.
     double anyDouble()
     {
         switch (rng.bounded(8)) {
-        case 0: return std::numeric_limits<double>::quiet_NaN();
-        case 1: return flag() ? qInf() : -qInf();
-        case 2: return -0.0;
-        case 3: return std::numeric_limits<double>::denorm_min() * smallInt(1, 1000);
-        case 4: return smallInt(-1000, 1000) / 7.0;
+        case 0:
+            return std::numeric_limits<double>::quiet_NaN();
+        case 1:
+            return flag() ? qInf() : -qInf();
+        case 2:
+            return -0.0;
+        case 3:
+            return std::numeric_limits<double>::denorm_min() * smallInt(1, 1000);
+        case 4:
+            return smallInt(-1000, 1000) / 7.0;
         }
         double d;
         do {
@@ -150,8 +206,8 @@ public:
     // the Basic Multilingual Plane.
     QString text()
     {
-        static const uint pool[] = {'a', 'Z', '0', ' ', '"', '\\', '/', '\n', '\t', 0x01, 0x7f,
-                                    0xe4, 0x3bc, 0x6e29, 0xfeff, 0x1f600, 0x10ffff};
+        static const uint pool[] = {'a',  'Z',  '0',  ' ',   '"',    '\\',   '/',     '\n',    '\t',
+                                    0x01, 0x7f, 0xe4, 0x3bc, 0x6e29, 0xfeff, 0x1f600, 0x10ffff};
         QString s;
         const int n = smallInt(0, 12);
         for (int i = 0; i < n; ++i) {
@@ -166,7 +222,10 @@ public:
         static const char *families[] = {"Sans Serif", "DejaVu Serif", "Mono, with comma", ""};
         QFont f(QString::fromLatin1(families[rng.bounded(4)]));
         flag() ? f.setPixelSize(smallInt(1, 200)) : f.setPointSizeF(smallInt(1, 960) / 8.0);
-        f.setWeight(smallInt(0, 99)); f.setItalic(flag()); f.setUnderline(flag()); f.setStrikeOut(flag());
+        f.setWeight(smallInt(0, 99));
+        f.setItalic(flag());
+        f.setUnderline(flag());
+        f.setStrikeOut(flag());
         return f;
     }
 
@@ -178,35 +237,64 @@ public:
 
     void axis(Single_Axis_Info *a)
     {
-        a->axisColorName = text(); a->rangeMin = anyDouble(); a->rangeMax = anyDouble();
-        a->autoRange = flag(); a->numMajorTicks = anyULong(); a->numMinorTicks = anyULong();
-        a->label = text(); a->gridColorName = text(); a->gridLineStyle = anyInt();
-        a->gridLineWidth = anyInt(); a->gridVisible = flag(); a->rangeUnits = anyInt();
+        a->axisColorName = text();
+        a->rangeMin = anyDouble();
+        a->rangeMax = anyDouble();
+        a->autoRange = flag();
+        a->numMajorTicks = anyULong();
+        a->numMinorTicks = anyULong();
+        a->label = text();
+        a->gridColorName = text();
+        a->gridLineStyle = anyInt();
+        a->gridLineWidth = anyInt();
+        a->gridVisible = flag();
+        a->rangeUnits = anyInt();
     }
 
     void channel(Plot_Channel_Info *c)
     {
-        c->yVarName = text(); c->useLeftAxis = flag(); c->visible = flag();
-        c->lineColor = colour(); c->lineStyle = anyInt(); c->lineWidth = anyInt();
-        c->markerSize = anyFloat(); c->xVarName = text();
+        c->yVarName = text();
+        c->useLeftAxis = flag();
+        c->visible = flag();
+        c->lineColor = colour();
+        c->lineStyle = anyInt();
+        c->lineWidth = anyInt();
+        c->markerSize = anyFloat();
+        c->xVarName = text();
     }
 
     Plot_Axis_Info graph()
     {
         Plot_Axis_Info g;
-        axis(&g.leftYAxis); axis(&g.rightYAxis); axis(&g.xAxis);
+        axis(&g.leftYAxis);
+        axis(&g.rightYAxis);
+        axis(&g.xAxis);
         for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) {
             channel(&g.varChannels[r]);
             channel(&g.overlayChannels[r]);
         }
-        g.numVarChannels = ulong(smallInt(0, 8)); g.numOverlayChannels = ulong(smallInt(0, 8));
-        g.traceMode = anyInt(); g.showDatapoints = flag(); g.showXYValues = flag();
-        g.overlayFileName = text(); g.engineState = anyInt(); g.firstSampleTime = anyInt64();
-        g.lastSampleTime = anyInt64(); g.overlayState = anyInt(); g.overlayFirstTime = anyInt64();
-        g.overlayLastTime = anyInt64(); g.panState = anyInt(); g.zoomState = anyInt();
-        g.panOffset = anyInt64(); g.zoomOffset = anyInt64(); g.engineDirty = flag();
-        g.displayType = anyInt(); g.cometLength = anyInt64(); g.timeScaleNumerator = anyInt64();
-        g.timeScaleDenominator = anyInt64(); g.autoScroll = flag();
+        g.numVarChannels = ulong(smallInt(0, 8));
+        g.numOverlayChannels = ulong(smallInt(0, 8));
+        g.traceMode = anyInt();
+        g.showDatapoints = flag();
+        g.showXYValues = flag();
+        g.overlayFileName = text();
+        g.engineState = anyInt();
+        g.firstSampleTime = anyInt64();
+        g.lastSampleTime = anyInt64();
+        g.overlayState = anyInt();
+        g.overlayFirstTime = anyInt64();
+        g.overlayLastTime = anyInt64();
+        g.panState = anyInt();
+        g.zoomState = anyInt();
+        g.panOffset = anyInt64();
+        g.zoomOffset = anyInt64();
+        g.engineDirty = flag();
+        g.displayType = anyInt();
+        g.cometLength = anyInt64();
+        g.timeScaleNumerator = anyInt64();
+        g.timeScaleDenominator = anyInt64();
+        g.autoScroll = flag();
         return g;
     }
 
@@ -214,13 +302,25 @@ public:
     {
         for (int g = smallInt(0, 8); g > 0; --g)
             s->plotAxisInfo.append(graph());
-        s->numPlots = ulong(smallInt(0, 8)); s->screenRefreshInterval = anyULong();
-        s->dataSampleInterval = anyULong(); s->dataStorage = anyULong();
-        s->dataUnits = UnitType(anyInt()); s->screenId = anyInt(); s->lastSavedTime = anyInt64();
-        s->plotBgColorName = text(); s->title = text(); s->titleFont = font();
-        s->subtitle = text(); s->subtitleFont = font(); s->note = text(); s->noteFont = font();
-        s->showTitleSubtitle = flag(); s->showNote = flag(); s->condenseControls = flag();
-        s->legend = flag(); s->configFileName = text();
+        s->numPlots = ulong(smallInt(0, 8));
+        s->screenRefreshInterval = anyULong();
+        s->dataSampleInterval = anyULong();
+        s->dataStorage = anyULong();
+        s->dataUnits = UnitType(anyInt());
+        s->screenId = anyInt();
+        s->lastSavedTime = anyInt64();
+        s->plotBgColorName = text();
+        s->title = text();
+        s->titleFont = font();
+        s->subtitle = text();
+        s->subtitleFont = font();
+        s->note = text();
+        s->noteFont = font();
+        s->showTitleSubtitle = flag();
+        s->showNote = flag();
+        s->condenseControls = flag();
+        s->legend = flag();
+        s->configFileName = text();
     }
 
 private:
@@ -250,7 +350,10 @@ void fillWithinDialogLimits(Plot_Screen_Info *s)
     }
 }
 
-QJsonObject jsonOf(const Plot_Screen_Info &s) { return QJsonDocument::fromJson(s.toJson()).object(); }
+QJsonObject jsonOf(const Plot_Screen_Info &s)
+{
+    return QJsonDocument::fromJson(s.toJson()).object();
+}
 
 // Applies edit to the object at a path of keys and array indexes.
 QJsonObject edited(const QJsonValue &v, const QStringList &path, const JsonEdit &edit)
@@ -267,8 +370,14 @@ QJsonObject edited(const QJsonValue &v, const QStringList &path, const JsonEdit 
     return o;
 }
 
-JsonEdit setMember(const QString &key, const QJsonValue &value) { return [=](QJsonObject *o) { o->insert(key, value); }; }
-JsonEdit removeMember(const QString &key) { return [=](QJsonObject *o) { o->remove(key); }; }
+JsonEdit setMember(const QString &key, const QJsonValue &value)
+{
+    return [=](QJsonObject *o) { o->insert(key, value); };
+}
+JsonEdit removeMember(const QString &key)
+{
+    return [=](QJsonObject *o) { o->remove(key); };
+}
 JsonEdit appendRecords(const QString &key, int count)
 {
     return [=](QJsonObject *o) {
@@ -298,7 +407,6 @@ bool sameVariant(const QVariant &a, const QVariant &b)
     return a == b;
 }
 
-
 // Every leaf of a JSON value with its path of keys and array indexes.
 void collectLeaves(const QJsonValue &v, const QStringList &path, QList<QStringList> *out)
 {
@@ -326,8 +434,8 @@ QList<QJsonValue> otherValues(const QJsonValue &v)
     }
     const QString t = v.toString();
     const qint64 n = t.toLongLong();
-    return {t + "x", "#123456", "#80123456", QString::number(n / 2), QString::number(n - 1),
-            "nan", "-0", "1", QString()};
+    return {t + "x", "#123456", "#80123456", QString::number(n / 2), QString::number(n - 1), "nan",
+            "-0",    "1",       QString()};
 }
 
 // The one graph g of s alone in a screen, so two graphs compare as "Graph 1".
@@ -462,10 +570,12 @@ private slots:
         QTest::addColumn<Getter>("get");
         QTest::addColumn<QVariant>("value");
         const QFont font("DejaVu Serif", 17, QFont::Bold, true);
-#define ROW(member, Member, Type, v)                                                      \
-    QTest::newRow(#member) << QByteArray(SIGNAL(member##Changed(Type)))                    \
-                           << Setter([=](Plot_Screen_Info *s) { s->set##Member(v); })      \
-                           << Getter([](const Plot_Screen_Info *s) { return QVariant::fromValue(s->member); }) \
+#define ROW(member, Member, Type, v) \
+    QTest::newRow(#member) << QByteArray(SIGNAL(member##Changed(Type))) \
+                           << Setter([=](Plot_Screen_Info *s) { s->set##Member(v); }) \
+                           << Getter([](const Plot_Screen_Info *s) { \
+                                  return QVariant::fromValue(s->member); \
+                              }) \
                            << QVariant::fromValue(v)
         ROW(numPlots, NumPlots, unsigned long, 3ul);
         ROW(screenRefreshInterval, ScreenRefreshInterval, unsigned long, 250ul);
@@ -544,7 +654,9 @@ private slots:
     {
         QTest::addColumn<Setter>("fill");
         QTest::addColumn<bool>("json"); // else copyFrom
-        auto random = [](quint32 seed) { return Setter([seed](Plot_Screen_Info *s) { Randomiser(seed).screen(s); }); };
+        auto random = [](quint32 seed) {
+            return Setter([seed](Plot_Screen_Info *s) { Randomiser(seed).screen(s); });
+        };
         QTest::newRow("defaults") << Setter([](Plot_Screen_Info *) {}) << true;
         for (quint32 seed : {1u, 42u, 0xC0FFEEu})
             QTest::newRow(qPrintable(QString("random, seed %1").arg(seed))) << random(seed) << true;
@@ -584,10 +696,12 @@ private slots:
         }
         const QByteArray text = original.toJson();
         QString error;
-        QVERIFY2(copy.fromJson(text, &error), qPrintable(QString("%1: %2").arg(QTest::currentDataTag(), error)));
+        QVERIFY2(copy.fromJson(text, &error),
+                 qPrintable(QString("%1: %2").arg(QTest::currentDataTag(), error)));
         const QStringList diff = differences(original, copy);
-        QVERIFY2(diff.isEmpty(), qPrintable(QString("%1 differs in %2")
-                                                   .arg(QTest::currentDataTag(), diff.join(", "))));
+        QVERIFY2(diff.isEmpty(),
+                 qPrintable(
+                     QString("%1 differs in %2").arg(QTest::currentDataTag(), diff.join(", "))));
         QCOMPARE(copy.toJson(), text);
     }
 
@@ -598,11 +712,20 @@ private slots:
         QJsonObject o = jsonOf(s);
         o.remove("screenId");
         o.remove("formatVersion");
-        const QStringList engineState{"engineState", "firstSampleTime", "lastSampleTime",
-                                      "overlayState", "overlayFirstTime", "overlayLastTime",
-                                      "panState", "zoomState", "panOffset", "zoomOffset",
-                                      "engineDirty", "timeScaleNumerator",
-                                      "timeScaleDenominator", "autoScroll"};
+        const QStringList engineState{"engineState",
+                                      "firstSampleTime",
+                                      "lastSampleTime",
+                                      "overlayState",
+                                      "overlayFirstTime",
+                                      "overlayLastTime",
+                                      "panState",
+                                      "zoomState",
+                                      "panOffset",
+                                      "zoomOffset",
+                                      "engineDirty",
+                                      "timeScaleNumerator",
+                                      "timeScaleDenominator",
+                                      "autoScroll"};
         o = edited(o, {"plotAxisInfo", "1"}, [&](QJsonObject *g) {
             for (const QString &key : engineState)
                 g->remove(key);
@@ -629,45 +752,54 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         const Setter none = [](Plot_Screen_Info *) {};
         QTest::newRow("equal") << none << none << QStringList();
-        QTest::newRow("range max") << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo[1].leftYAxis.rangeMax = 6000;
-        }) << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo[1].leftYAxis.rangeMax = 8000; })
-           << QStringList{"Graph 2 / Y axis (left) / range max: 6000 -> 8000"};
-        QTest::newRow("right axis, -0 and a fine step") << none << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo[0].rightYAxis.rangeMin = -0.0;
-            s->plotAxisInfo[0].rightYAxis.rangeMax = 250.00000000000003;
-        }) << QStringList{"Graph 1 / Y axis (right) / range min: -50 -> -0",
-                          "Graph 1 / Y axis (right) / range max: 250 -> 250.00000000000003"};
+        QTest::newRow("range max")
+            << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo[1].leftYAxis.rangeMax = 6000; })
+            << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo[1].leftYAxis.rangeMax = 8000; })
+            << QStringList{"Graph 2 / Y axis (left) / range max: 6000 -> 8000"};
+        QTest::newRow("right axis, -0 and a fine step")
+            << none << Setter([](Plot_Screen_Info *s) {
+                   s->plotAxisInfo[0].rightYAxis.rangeMin = -0.0;
+                   s->plotAxisInfo[0].rightYAxis.rangeMax = 250.00000000000003;
+               })
+            << QStringList{"Graph 1 / Y axis (right) / range min: -50 -> -0",
+                           "Graph 1 / Y axis (right) / range max: 250 -> 250.00000000000003"};
         QTest::newRow("variable name") << Setter([](Plot_Screen_Info *s) {
             s->plotAxisInfo[2].varChannels[0].yVarName = "EGT";
-        }) << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo[2].varChannels[0].yVarName = "T3"; })
-           << QStringList{"Graph 3 / channel 1 / Y variable: EGT -> T3"};
-        QTest::newRow("overlay row past the count") << none << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo[0].overlayChannels[7].xVarName = "Time";
-            s->plotAxisInfo[0].overlayChannels[7].lineStyle = LineStyleDot;
-        }) << QStringList{"Graph 1 / overlay channel 8 / line style: solid -> dot",
-                          "Graph 1 / overlay channel 8 / X variable: (empty) -> Time"};
-        QTest::newRow("display and colour") << none << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo[1].displayType = DisplayComet;
-            s->plotAxisInfo[1].varChannels[1].lineColor = QColor(0, 255, 0, 128);
-        }) << QStringList{"Graph 2 / channel 2 / colour: #ffe1ff -> #8000ff00",
-                          "Graph 2 / display type: Full Trace -> Comet"};
-        QTest::newRow("screen") << none << Setter([](Plot_Screen_Info *s) {
-            s->screenRefreshInterval = 50;
-            s->dataUnits = UnitMinutes;
-            s->titleFont.setBold(true);
-            s->legend = false;
-        }) << QStringList{"Refresh interval: 100 ms -> 50 ms",
-                          "Data storage units: seconds -> minutes",
-                          "Title font: Sans Serif, 12 pt -> Sans Serif, 12 pt, weight 75",
-                          "Legend: shown -> hidden"};
+        }) << Setter([](Plot_Screen_Info *s) {
+            s->plotAxisInfo[2].varChannels[0].yVarName = "T3";
+        }) << QStringList{"Graph 3 / channel 1 / Y variable: EGT -> T3"};
+        QTest::newRow("overlay row past the count")
+            << none << Setter([](Plot_Screen_Info *s) {
+                   s->plotAxisInfo[0].overlayChannels[7].xVarName = "Time";
+                   s->plotAxisInfo[0].overlayChannels[7].lineStyle = LineStyleDot;
+               })
+            << QStringList{"Graph 1 / overlay channel 8 / line style: solid -> dot",
+                           "Graph 1 / overlay channel 8 / X variable: (empty) -> Time"};
+        QTest::newRow("display and colour")
+            << none << Setter([](Plot_Screen_Info *s) {
+                   s->plotAxisInfo[1].displayType = DisplayComet;
+                   s->plotAxisInfo[1].varChannels[1].lineColor = QColor(0, 255, 0, 128);
+               })
+            << QStringList{"Graph 2 / channel 2 / colour: #ffe1ff -> #8000ff00",
+                           "Graph 2 / display type: Full Trace -> Comet"};
+        QTest::newRow("screen")
+            << none << Setter([](Plot_Screen_Info *s) {
+                   s->screenRefreshInterval = 50;
+                   s->dataUnits = UnitMinutes;
+                   s->titleFont.setBold(true);
+                   s->legend = false;
+               })
+            << QStringList{"Refresh interval: 100 ms -> 50 ms",
+                           "Data storage units: seconds -> minutes",
+                           "Title font: Sans Serif, 12 pt -> Sans Serif, 12 pt, weight 75",
+                           "Legend: shown -> hidden"};
         QTest::newRow("graph added") << none << Setter([](Plot_Screen_Info *s) {
             s->plotAxisInfo.append(Plot_Axis_Info());
             s->numPlots = 4;
         }) << QStringList{"Graph 4 added", "Graphs shown: 3 -> 4"};
-        QTest::newRow("graphs removed") << none << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo.resize(1);
-        }) << QStringList{"Graph 2 removed", "Graph 3 removed"};
+        QTest::newRow("graphs removed")
+            << none << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo.resize(1); })
+            << QStringList{"Graph 2 removed", "Graph 3 removed"};
     }
 
     void differenceLines()
@@ -700,23 +832,28 @@ private slots:
         for (const QStringList &leaf : leaves) {
             // A font is one member, whichever attribute changed.
             const bool inFont = leaf.size() > 1 && leaf.at(leaf.size() - 2).endsWith("Font");
-            const QString member = (inFont ? QStringList(leaf.mid(0, leaf.size() - 1)) : leaf).join('.');
+            const QString member =
+                (inFont ? QStringList(leaf.mid(0, leaf.size() - 1)) : leaf).join('.');
             QJsonValue value = top;
             for (const QString &key : leaf)
-                value = value.isArray() ? value.toArray().at(key.toInt()) : value.toObject().value(key);
+                value =
+                    value.isArray() ? value.toArray().at(key.toInt()) : value.toObject().value(key);
             bool done = false;
             for (const QJsonValue &other : otherValues(value)) {
                 Plot_Screen_Info read;
-                const QJsonObject o = edited(top, leaf.mid(0, leaf.size() - 1),
-                                             setMember(leaf.last(), other));
+                const QJsonObject o =
+                    edited(top, leaf.mid(0, leaf.size() - 1), setMember(leaf.last(), other));
                 if (!read.fromJson(QJsonDocument(o).toJson()) || read.toJson() == json)
                     continue;
                 const QVector<PlotScreenDifference> d = plotScreenDifferences(original, read);
-                QVERIFY2(d.size() == 1, qPrintable(QString("%1: %2 differences").arg(member).arg(d.size())));
+                QVERIFY2(d.size() == 1,
+                         qPrintable(QString("%1: %2 differences").arg(member).arg(d.size())));
                 const QString path = d.first().path;
-                QVERIFY2(!path.isEmpty() && d.first().oldValue != d.first().newValue, qPrintable(member));
+                QVERIFY2(!path.isEmpty() && d.first().oldValue != d.first().newValue,
+                         qPrintable(member));
                 QVERIFY2(leafOfPath.value(path, member) == member,
-                         qPrintable(QString("%1 and %2 both read %3").arg(leafOfPath[path], member, path)));
+                         qPrintable(
+                             QString("%1 and %2 both read %3").arg(leafOfPath[path], member, path)));
                 leafOfPath.insert(path, member);
                 done = true;
                 break;
@@ -736,7 +873,7 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("mayChange"); // every difference it makes matches this
         QTest::addColumn<QList<int>>("targets");
-        QTest::addColumn<int>("reference");    // graph the targets now match; -1: defaults
+        QTest::addColumn<int>("reference");     // graph the targets now match; -1: defaults
         QTest::addColumn<QString>("mayDiffer"); // differences left between target and reference
         QTest::addColumn<QString>("screenMayDiffer"); // from a new screen; empty: not checked
         const QString engine = "(engine state|first sample time|last sample time|overlay state|"
@@ -745,22 +882,46 @@ private slots:
         const QString axes = "(Y axis \\(left\\)|Y axis \\(right\\)|X axis)";
         const QString styles = "(overlay )?channel \\d / (colour|line style|line width)";
         const QString display = "(display type|comet length|Datapoints|XY Values)";
-        QTest::newRow("axes to two") << Operation([](Plot_Screen_Info &s) { return copyGraphAxes(s, 0, {2, 1, 0}); })
-            << true << "^Graph [23] / " + axes << QList<int>{1, 2} << 0 << "^Graph 1 / (?!" + axes + ")" << "";
-        QTest::newRow("channel styles") << Operation([](Plot_Screen_Info &s) { return copyChannelStyles(s, 2, {0}); })
-            << true << "^Graph 1 / " + styles << QList<int>{0} << 2 << "^Graph 1 / (?!" + styles + ")" << "";
-        QTest::newRow("display") << Operation([](Plot_Screen_Info &s) { return copyDisplaySettings(s, 1, {2}); })
-            << true << "^Graph 3 / " + display << QList<int>{2} << 1 << "^Graph 1 / (?!" + display + ")" << "";
-        QTest::newRow("bad target") << Operation([](Plot_Screen_Info &s) { return copyGraphAxes(s, 0, {1, 3}); })
-            << false << "^$" << QList<int>() << 0 << "" << "";
-        QTest::newRow("bad source") << Operation([](Plot_Screen_Info &s) { return copyDisplaySettings(s, -1, {1}); })
-            << false << "^$" << QList<int>() << 0 << "" << "";
-        QTest::newRow("graph defaults") << Operation([](Plot_Screen_Info &s) { return restoreGraphDefaults(s, 1); })
-            << true << "^Graph 2 / (?!" + engine + ")" << QList<int>{1} << -1 << "^Graph 1 / " + engine + ":" << "";
-        QTest::newRow("graph 4 of 3") << Operation([](Plot_Screen_Info &s) { return restoreGraphDefaults(s, 3); })
-            << false << "^$" << QList<int>() << 0 << "" << "";
-        QTest::newRow("screen defaults") << Operation([](Plot_Screen_Info &s) { restoreScreenDefaults(s); return true; })
-            << true << "^(Graph \\d / (?!" + engine + ")|(?!Graph|Graphs shown|Configuration file|Screen id|Last saved))"
+        QTest::newRow("axes to two") << Operation([](Plot_Screen_Info &s) {
+            return copyGraphAxes(s, 0, {2, 1, 0});
+        }) << true << "^Graph [23] / " + axes
+                                     << QList<int>{1, 2} << 0 << "^Graph 1 / (?!" + axes + ")"
+                                     << "";
+        QTest::newRow("channel styles")
+            << Operation([](Plot_Screen_Info &s) { return copyChannelStyles(s, 2, {0}); }) << true
+            << "^Graph 1 / " + styles << QList<int>{0} << 2 << "^Graph 1 / (?!" + styles + ")"
+            << "";
+        QTest::newRow("display") << Operation([](Plot_Screen_Info &s) {
+            return copyDisplaySettings(s, 1, {2});
+        }) << true << "^Graph 3 / " + display
+                                 << QList<int>{2} << 1 << "^Graph 1 / (?!" + display + ")"
+                                 << "";
+        QTest::newRow("bad target") << Operation([](Plot_Screen_Info &s) {
+            return copyGraphAxes(s, 0, {1, 3});
+        }) << false << "^$" << QList<int>()
+                                    << 0 << ""
+                                    << "";
+        QTest::newRow("bad source")
+            << Operation([](Plot_Screen_Info &s) { return copyDisplaySettings(s, -1, {1}); })
+            << false << "^$" << QList<int>() << 0 << ""
+            << "";
+        QTest::newRow("graph defaults")
+            << Operation([](Plot_Screen_Info &s) { return restoreGraphDefaults(s, 1); }) << true
+            << "^Graph 2 / (?!" + engine + ")" << QList<int>{1} << -1
+            << "^Graph 1 / " + engine + ":"
+            << "";
+        QTest::newRow("graph 4 of 3")
+            << Operation([](Plot_Screen_Info &s) { return restoreGraphDefaults(s, 3); }) << false
+            << "^$" << QList<int>() << 0 << ""
+            << "";
+        QTest::newRow("screen defaults")
+            << Operation([](Plot_Screen_Info &s) {
+                   restoreScreenDefaults(s);
+                   return true;
+               })
+            << true
+            << "^(Graph \\d / (?!" + engine
+                   + ")|(?!Graph|Graphs shown|Configuration file|Screen id|Last saved))"
             << QList<int>{0, 1, 2} << -1 << "^Graph 1 / " + engine + ":"
             << "^(Graphs shown|Configuration file|Screen id|Last saved time):";
     }
@@ -789,7 +950,8 @@ private slots:
             QVERIFY2(QRegularExpression(mayChange).match(line).hasMatch(), qPrintable(line));
 
         QFETCH(QString, mayDiffer);
-        const Plot_Axis_Info expected = reference < 0 ? Plot_Axis_Info() : after.plotAxisInfo.at(reference);
+        const Plot_Axis_Info expected =
+            reference < 0 ? Plot_Axis_Info() : after.plotAxisInfo.at(reference);
         for (int t : targets)
             for (const QString &line : graphDifferences(after.plotAxisInfo.at(t), expected))
                 QVERIFY2(QRegularExpression(mayDiffer).match(line).hasMatch(),
@@ -816,13 +978,13 @@ private slots:
             QTest::newRow(name) << QJsonDocument(edited(valid, path, edit)).toJson() << message;
         };
 
-        QTest::newRow("cut short") << QByteArray("{\"numPlots\": 1,")
-                                   << "not valid JSON at offset";
+        QTest::newRow("cut short") << QByteArray("{\"numPlots\": 1,") << "not valid JSON at offset";
         QTest::newRow("empty") << QByteArray() << "not valid JSON at offset 0";
         QTest::newRow("array at top") << QByteArray("[1, 2]") << "expected a JSON object";
         row("missing numPlots", {}, removeMember("numPlots"), "numPlots: missing");
         row("width is true", {"plotAxisInfo", "2", "varChannels", "3"},
-            setMember("lineWidth", true), "plotAxisInfo[2].varChannels[3].lineWidth: expected a number");
+            setMember("lineWidth", true),
+            "plotAxisInfo[2].varChannels[3].lineWidth: expected a number");
         row("width is text", {"plotAxisInfo", "2", "varChannels", "3"},
             setMember("lineWidth", "wide"),
             "plotAxisInfo[2].varChannels[3].lineWidth: \"wide\" is not a whole number");
@@ -832,26 +994,30 @@ private slots:
         row("int beyond 32 bits", {"plotAxisInfo", "1", "leftYAxis"},
             setMember("gridLineWidth", 3e9),
             "plotAxisInfo[1].leftYAxis.gridLineWidth: 3000000000 is out of range");
-        row("negative ticks", {"plotAxisInfo", "0", "leftYAxis"},
-            setMember("numMajorTicks", -1),
+        row("negative ticks", {"plotAxisInfo", "0", "leftYAxis"}, setMember("numMajorTicks", -1),
             "plotAxisInfo[0].leftYAxis.numMajorTicks: -1 is negative");
         row("nine plots", {}, setMember("numPlots", 9), "numPlots: 9 is more than 8");
         row("nine channels in use", {"plotAxisInfo", "1"}, setMember("numVarChannels", 9),
             "plotAxisInfo[1].numVarChannels: 9 is more than 8");
-        row("nine graphs", {}, appendRecords("plotAxisInfo", 9), "plotAxisInfo: 9 records, at most 8");
-        row("graph is a number", {}, [](QJsonObject *o) {
-            QJsonArray a = o->value("plotAxisInfo").toArray();
-            a[1] = 5;
-            o->insert("plotAxisInfo", a);
-        }, "plotAxisInfo[1]: expected an object");
+        row("nine graphs", {}, appendRecords("plotAxisInfo", 9),
+            "plotAxisInfo: 9 records, at most 8");
+        row(
+            "graph is a number", {},
+            [](QJsonObject *o) {
+                QJsonArray a = o->value("plotAxisInfo").toArray();
+                a[1] = 5;
+                o->insert("plotAxisInfo", a);
+            },
+            "plotAxisInfo[1]: expected an object");
         row("big number not as text", {"plotAxisInfo", "0"}, setMember("cometLength", 1e17),
             "plotAxisInfo[0].cometLength: 1e+17 is too large");
-        row("64-bit overflow", {"plotAxisInfo", "0"},
-            setMember("panOffset", "9223372036854775808"), "plotAxisInfo[0].panOffset: 9223372036854775808 is out of range");
+        row("64-bit overflow", {"plotAxisInfo", "0"}, setMember("panOffset", "9223372036854775808"),
+            "plotAxisInfo[0].panOffset: 9223372036854775808 is out of range");
         row("marker beyond float", {"plotAxisInfo", "0", "varChannels", "0"},
             setMember("markerSize", 1e300), "markerSize: 1e+300 is out of range for a float");
         row("named colour", {"plotAxisInfo", "1", "varChannels", "1"},
-            setMember("lineColor", "red"), "plotAxisInfo[1].varChannels[1].lineColor: \"red\" is not");
+            setMember("lineColor", "red"),
+            "plotAxisInfo[1].varChannels[1].lineColor: \"red\" is not");
         row("title is a number", {}, setMember("title", 5), "title: expected a string");
         row("legend is 1", {}, setMember("legend", 1), "legend: expected true or false");
         row("font without family", {"noteFont"}, removeMember("family"), "noteFont.family: missing");
@@ -885,38 +1051,64 @@ private slots:
         auto row = [](const char *name, const Setter &edit, const QString &message, int count = 1) {
             QTest::newRow(name) << edit << message << (message.isEmpty() ? 0 : count);
         };
-        row("consistent", [](Plot_Screen_Info *) {}, QString());
+        row(
+            "consistent", [](Plot_Screen_Info *) {}, QString());
         // What the dialog writes for a screen of 0 graphs still draws.
-        row("one graph without records", [](Plot_Screen_Info *s) {
-            s->numPlots = 1;
-            s->plotAxisInfo.clear();
-        }, QString());
-        row("nine graphs", [](Plot_Screen_Info *s) {
-            s->plotAxisInfo.resize(9);
-            s->numPlots = 9;
-        }, "numPlots: 9 is more than the 8 graphs", 2);
-        row("channels above 8", [](Plot_Screen_Info *s) { s->plotAxisInfo[1].numOverlayChannels = 9; },
+        row(
+            "one graph without records",
+            [](Plot_Screen_Info *s) {
+                s->numPlots = 1;
+                s->plotAxisInfo.clear();
+            },
+            QString());
+        row(
+            "nine graphs",
+            [](Plot_Screen_Info *s) {
+                s->plotAxisInfo.resize(9);
+                s->numPlots = 9;
+            },
+            "numPlots: 9 is more than the 8 graphs", 2);
+        row(
+            "channels above 8",
+            [](Plot_Screen_Info *s) { s->plotAxisInfo[1].numOverlayChannels = 9; },
             "Graph 2 (plotAxisInfo[1]).numOverlayChannels: 9 is more than 8");
-        row("display type", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].displayType = 3; },
+        row(
+            "display type", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].displayType = 3; },
             "Graph 3 (plotAxisInfo[2]).displayType: 3");
-        row("unit code", [](Plot_Screen_Info *s) { s->dataUnits = UnitType(4); }, "dataUnits: 4");
-        row("axis unit code", [](Plot_Screen_Info *s) { s->plotAxisInfo[0].xAxis.rangeUnits = -1; },
+        row(
+            "unit code", [](Plot_Screen_Info *s) { s->dataUnits = UnitType(4); }, "dataUnits: 4");
+        row(
+            "axis unit code", [](Plot_Screen_Info *s) { s->plotAxisInfo[0].xAxis.rangeUnits = -1; },
             "Graph 1 (plotAxisInfo[0]).xAxis.rangeUnits: -1");
-        row("short colour", [](Plot_Screen_Info *s) { s->plotBgColorName = "#12345"; },
+        row(
+            "short colour", [](Plot_Screen_Info *s) { s->plotBgColorName = "#12345"; },
             "plotBgColorName: \"#12345\"");
-        row("grid style", [](Plot_Screen_Info *s) { s->plotAxisInfo[0].rightYAxis.gridLineStyle = 0x00FF; },
+        row(
+            "grid style",
+            [](Plot_Screen_Info *s) { s->plotAxisInfo[0].rightYAxis.gridLineStyle = 0x00FF; },
             "rightYAxis.gridLineStyle: 0xff");
-        row("unused channel", [](Plot_Screen_Info *s) { s->plotAxisInfo[1].varChannels[2].lineStyle = 0x00FF; },
+        row(
+            "unused channel",
+            [](Plot_Screen_Info *s) { s->plotAxisInfo[1].varChannels[2].lineStyle = 0x00FF; },
             QString());
-        row("invalid channel colour", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].overlayChannels[0].lineColor = QColor(); },
+        row(
+            "invalid channel colour",
+            [](Plot_Screen_Info *s) { s->plotAxisInfo[2].overlayChannels[0].lineColor = QColor(); },
             "Graph 3 (plotAxisInfo[2]).overlayChannels[0].lineColor");
-        row("eleven ticks", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].leftYAxis.numMinorTicks = 11; },
+        row(
+            "eleven ticks",
+            [](Plot_Screen_Info *s) { s->plotAxisInfo[2].leftYAxis.numMinorTicks = 11; },
             "leftYAxis.numMinorTicks: 11");
-        row("ten ticks", [](Plot_Screen_Info *s) { s->plotAxisInfo[2].leftYAxis.numMajorTicks = 10; },
+        row(
+            "ten ticks",
+            [](Plot_Screen_Info *s) { s->plotAxisInfo[2].leftYAxis.numMajorTicks = 10; },
             QString());
-        row("infinite range", [](Plot_Screen_Info *s) { s->plotAxisInfo[1].xAxis.rangeMax = qInf(); },
+        row(
+            "infinite range",
+            [](Plot_Screen_Info *s) { s->plotAxisInfo[1].xAxis.rangeMax = qInf(); },
             "xAxis.rangeMax: not a finite number");
-        row("zero interval", [](Plot_Screen_Info *s) { s->dataSampleInterval = 0; },
+        row(
+            "zero interval", [](Plot_Screen_Info *s) { s->dataSampleInterval = 0; },
             "dataSampleInterval");
     }
 
@@ -928,41 +1120,75 @@ private slots:
             QTest::newRow(name) << edit << message;
         };
         using S = Plot_Screen_Info;
-        row("within limits", [](S *) {}, QString());
-        row("note of 67 characters", [](S *s) { s->note = QString(67, 'n'); },
+        row(
+            "within limits", [](S *) {}, QString());
+        row(
+            "note of 67 characters", [](S *s) { s->note = QString(67, 'n'); },
             "note: 67 characters; the dialog keeps the first 50");
-        row("title of 50 characters", [](S *s) { s->title = QString(50, 't'); }, QString());
-        row("bold title", [](S *s) { s->titleFont.setBold(true); }, "titleFont.weight: 75; the dialog stores 50");
-        row("italic note", [](S *s) { s->noteFont.setItalic(true); }, "noteFont.italic: true");
-        row("30-point subtitle", [](S *s) { s->subtitleFont.setPointSize(30); },
+        row(
+            "title of 50 characters", [](S *s) { s->title = QString(50, 't'); }, QString());
+        row(
+            "bold title", [](S *s) { s->titleFont.setBold(true); },
+            "titleFont.weight: 75; the dialog stores 50");
+        row(
+            "italic note", [](S *s) { s->noteFont.setItalic(true); }, "noteFont.italic: true");
+        row(
+            "30-point subtitle", [](S *s) { s->subtitleFont.setPointSize(30); },
             "subtitleFont.pointSize: 30 is more than 24");
-        row("24-point title", [](S *s) { s->titleFont.setPointSize(24); }, QString());
-        row("font in pixels", [](S *s) { s->noteFont.setPixelSize(20); }, "noteFont: sized in pixels (20 px)");
-        row("range under auto range", [](S *s) {
-            s->plotAxisInfo[1].rightYAxis.rangeMin = -50.0;
-            s->plotAxisInfo[1].rightYAxis.rangeMax = 250.0;
-        }, "Graph 2 (plotAxisInfo[1]).rightYAxis.rangeMin..rangeMax: -50..250 with autoRange on; the dialog stores 0..0");
-        row("range of seven digits", [](S *s) {
-            s->plotAxisInfo[0].leftYAxis.autoRange = false;
-            s->plotAxisInfo[0].leftYAxis.rangeMax = 1234567.0;
-        }, "leftYAxis.rangeMax: 1234567 has more than the 6 significant digits");
-        row("comet of 120 s", [](S *s) { s->plotAxisInfo[2].cometLength = 120; },
+        row(
+            "24-point title", [](S *s) { s->titleFont.setPointSize(24); }, QString());
+        row(
+            "font in pixels", [](S *s) { s->noteFont.setPixelSize(20); },
+            "noteFont: sized in pixels (20 px)");
+        row(
+            "range under auto range",
+            [](S *s) {
+                s->plotAxisInfo[1].rightYAxis.rangeMin = -50.0;
+                s->plotAxisInfo[1].rightYAxis.rangeMax = 250.0;
+            },
+            "Graph 2 (plotAxisInfo[1]).rightYAxis.rangeMin..rangeMax: -50..250 with autoRange on; "
+            "the dialog stores 0..0");
+        row(
+            "range of seven digits",
+            [](S *s) {
+                s->plotAxisInfo[0].leftYAxis.autoRange = false;
+                s->plotAxisInfo[0].leftYAxis.rangeMax = 1234567.0;
+            },
+            "leftYAxis.rangeMax: 1234567 has more than the 6 significant digits");
+        row(
+            "comet of 120 s", [](S *s) { s->plotAxisInfo[2].cometLength = 120; },
             "Graph 3 (plotAxisInfo[2]).cometLength: 120 is outside the comet length field's 0..99");
-        row("comet of 1e15 s", [](S *s) { s->plotAxisInfo[0].cometLength = Q_INT64_C(1000000000000000); },
+        row(
+            "comet of 1e15 s",
+            [](S *s) { s->plotAxisInfo[0].cometLength = Q_INT64_C(1000000000000000); },
             "cometLength: 1000000000000000 is outside");
-        row("comet of 99 s", [](S *s) { s->plotAxisInfo[0].cometLength = 99; }, QString());
-        row("line width 100000", [](S *s) { s->plotAxisInfo[1].varChannels[1].lineWidth = 100000; },
+        row(
+            "comet of 99 s", [](S *s) { s->plotAxisInfo[0].cometLength = 99; }, QString());
+        row(
+            "line width 100000", [](S *s) { s->plotAxisInfo[1].varChannels[1].lineWidth = 100000; },
             "varChannels[1].lineWidth: 100000 is outside the line width field's 0..50");
-        row("grid width 51", [](S *s) { s->plotAxisInfo[0].xAxis.gridLineWidth = 51; }, "xAxis.gridLineWidth: 51");
-        row("storage in days", [](S *s) { s->dataUnits = UnitDays; }, "dataUnits: 3 is not in the storage unit list");
-        row("storage of eight digits", [](S *s) { s->dataStorage = 12345678; },
-            "dataStorage: 12345678 s is shown with 6 significant digits; the dialog stores 12345700 s");
-        row("no graphs", [](S *s) {
-            s->numPlots = 0;
-            s->plotAxisInfo.clear();
-        }, "numPlots: 0 is outside the dialog's 1..8 graphs");
-        row("records beyond numPlots", [](S *s) { s->numPlots = 2; }, "plotAxisInfo: 3 records for numPlots 2");
-        row("empty variable", [](S *s) { s->plotAxisInfo[1].varChannels[0].yVarName.clear(); },
+        row(
+            "grid width 51", [](S *s) { s->plotAxisInfo[0].xAxis.gridLineWidth = 51; },
+            "xAxis.gridLineWidth: 51");
+        row(
+            "storage in days", [](S *s) { s->dataUnits = UnitDays; },
+            "dataUnits: 3 is not in the storage unit list");
+        row(
+            "storage of eight digits", [](S *s) { s->dataStorage = 12345678; },
+            "dataStorage: 12345678 s is shown with 6 significant digits; the dialog stores "
+            "12345700 s");
+        row(
+            "no graphs",
+            [](S *s) {
+                s->numPlots = 0;
+                s->plotAxisInfo.clear();
+            },
+            "numPlots: 0 is outside the dialog's 1..8 graphs");
+        row(
+            "records beyond numPlots", [](S *s) { s->numPlots = 2; },
+            "plotAxisInfo: 3 records for numPlots 2");
+        row(
+            "empty variable", [](S *s) { s->plotAxisInfo[1].varChannels[0].yVarName.clear(); },
             "varChannels[0].yVarName: empty");
     }
 

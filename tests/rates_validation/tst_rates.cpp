@@ -54,7 +54,8 @@ qint16 get_ms_interval(const char *name, char *buffer, qint32 *intervalMs)
         reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "_Z15get_ms_intervalPKcPcPi"));
     if (!hostFunction)
         qFatal("get_ms_interval of the host environment library not found");
-    SchedulerCall call{name, buffer, std::all_of(buffer, buffer + 32, [](char c) { return c == 0; })};
+    SchedulerCall call{name, buffer,
+                       std::all_of(buffer, buffer + 32, [](char c) { return c == 0; })};
     call.status = hostFunction(name, buffer, intervalMs);
     call.intervalMs = *intervalMs;
     schedulerCalls().append(call);
@@ -80,8 +81,8 @@ void reportChild()
     if (childAnswerer) {
         for (const ModalAnswerer::Seen &s : childAnswerer->seen()) {
             std::printf("BOX %s %s %d %d %d %d\n", s.title.toUtf8().toBase64().constData(),
-                        s.text.toUtf8().toBase64().constData(), int(s.flags),
-                        int(s.buttons), int(s.icon), int(s.hasParent));
+                        s.text.toUtf8().toBase64().constData(), int(s.flags), int(s.buttons),
+                        int(s.icon), int(s.hasParent));
         }
     }
     std::fflush(stdout);
@@ -107,8 +108,7 @@ int runFatalChild()
 
 enum RateField { RefreshRate, RefreshInterval, SampleRate, SampleInterval };
 
-const Qt::WindowFlags kNoCloseBoxFlags =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+const Qt::WindowFlags kNoCloseBoxFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
 
 QLineEdit *fieldOf(XY_Plot_Config_Dialog &d, int field)
 {
@@ -119,16 +119,22 @@ QLineEdit *fieldOf(XY_Plot_Config_Dialog &d, int field)
 }
 
 // A rate and its interval are neighbours in RateField.
-QLineEdit *partnerOf(XY_Plot_Config_Dialog &d, int field) { return fieldOf(d, field ^ 1); }
+QLineEdit *partnerOf(XY_Plot_Config_Dialog &d, int field)
+{
+    return fieldOf(d, field ^ 1);
+}
 
 QString warningOf(int field)
 {
-    const char *const warnings[] = {
-        "Please reenter the Screen Refresh Rate.\n\nThe Screen Refresh Rate must be between 0.1 and 50\n",
-        "Please reenter the Screen Refresh Rate Interval.\n"
-        "The Screen Refresh Rate Interval must be between 20 and 10000\n",
-        "Please reenter the Data Sample Rate.\n\nThe Data Sample Rate value must be between 0.1 and 100\n",
-        "Please reenter the Data Sample Interval.\n\nThe Data Sample Interval must be between 10 and 10000 \n"};
+    const char *const warnings[] =
+        {"Please reenter the Screen Refresh Rate.\n\nThe Screen Refresh Rate must be between 0.1 "
+         "and 50\n",
+         "Please reenter the Screen Refresh Rate Interval.\n"
+         "The Screen Refresh Rate Interval must be between 20 and 10000\n",
+         "Please reenter the Data Sample Rate.\n\nThe Data Sample Rate value must be between 0.1 "
+         "and 100\n",
+         "Please reenter the Data Sample Interval.\n\nThe Data Sample Interval must be between 10 "
+         "and 10000 \n"};
     return QString::fromLatin1(warnings[field]);
 }
 
@@ -151,7 +157,10 @@ bool showActive(QWidget *w)
 // The offscreen platform does not hand activation back to the dialog when a
 // message box closes; a window that becomes active again focuses the field
 // that setFocus chose while it was inactive.
-QWidget *focusOnReturn(QWidget *window) { return showActive(window) ? QApplication::focusWidget() : nullptr; }
+QWidget *focusOnReturn(QWidget *window)
+{
+    return showActive(window) ? QApplication::focusWidget() : nullptr;
+}
 
 } // namespace
 
@@ -168,23 +177,40 @@ private slots:
         // Zero, negative, empty and non-numeric text for every field, 50 Hz
         // refresh and 0.1 Hz sampling are rows of the hostile value suite.
         QTest::addColumn<QString>("partnerText");
-        QTest::newRow("refresh rate lower bound") << int(RefreshRate) << "0.1" << "10000";
-        QTest::newRow("refresh rate inside upper") << int(RefreshRate) << "49.9999" << "20";
-        QTest::newRow("refresh rate exponent") << int(RefreshRate) << "5e1" << "20";
-        QTest::newRow("refresh rate just below") << int(RefreshRate) << "0.0999" << "";
-        QTest::newRow("refresh interval lower bound") << int(RefreshInterval) << "20" << "50";
-        QTest::newRow("refresh interval upper bound") << int(RefreshInterval) << "10000" << "0.1";
-        QTest::newRow("refresh interval 30") << int(RefreshInterval) << "30" << "33.3333";
-        QTest::newRow("refresh interval just below") << int(RefreshInterval) << "19.9999" << "";
-        QTest::newRow("refresh interval above") << int(RefreshInterval) << "10000.1" << "";
-        QTest::newRow("sample rate upper bound") << int(SampleRate) << "100" << "10";
-        QTest::newRow("sample rate just above") << int(SampleRate) << "100.0001" << "";
-        QTest::newRow("sample rate below") << int(SampleRate) << "0.0999" << "";
-        QTest::newRow("sample interval lower bound") << int(SampleInterval) << "10" << "100";
-        QTest::newRow("sample interval upper bound") << int(SampleInterval) << "10000" << "0.1";
-        QTest::newRow("sample interval inside lower") << int(SampleInterval) << "10.0001" << "99.999";
-        QTest::newRow("sample interval 9.5") << int(SampleInterval) << "9.5" << "";
-        QTest::newRow("sample interval above") << int(SampleInterval) << "10001" << "";
+        QTest::newRow("refresh rate lower bound") << int(RefreshRate) << "0.1"
+                                                  << "10000";
+        QTest::newRow("refresh rate inside upper") << int(RefreshRate) << "49.9999"
+                                                   << "20";
+        QTest::newRow("refresh rate exponent") << int(RefreshRate) << "5e1"
+                                               << "20";
+        QTest::newRow("refresh rate just below") << int(RefreshRate) << "0.0999"
+                                                 << "";
+        QTest::newRow("refresh interval lower bound") << int(RefreshInterval) << "20"
+                                                      << "50";
+        QTest::newRow("refresh interval upper bound") << int(RefreshInterval) << "10000"
+                                                      << "0.1";
+        QTest::newRow("refresh interval 30") << int(RefreshInterval) << "30"
+                                             << "33.3333";
+        QTest::newRow("refresh interval just below") << int(RefreshInterval) << "19.9999"
+                                                     << "";
+        QTest::newRow("refresh interval above") << int(RefreshInterval) << "10000.1"
+                                                << "";
+        QTest::newRow("sample rate upper bound") << int(SampleRate) << "100"
+                                                 << "10";
+        QTest::newRow("sample rate just above") << int(SampleRate) << "100.0001"
+                                                << "";
+        QTest::newRow("sample rate below") << int(SampleRate) << "0.0999"
+                                           << "";
+        QTest::newRow("sample interval lower bound") << int(SampleInterval) << "10"
+                                                     << "100";
+        QTest::newRow("sample interval upper bound") << int(SampleInterval) << "10000"
+                                                     << "0.1";
+        QTest::newRow("sample interval inside lower") << int(SampleInterval) << "10.0001"
+                                                      << "99.999";
+        QTest::newRow("sample interval 9.5") << int(SampleInterval) << "9.5"
+                                             << "";
+        QTest::newRow("sample interval above") << int(SampleInterval) << "10001"
+                                               << "";
     }
     void rateFields()
     {
@@ -233,14 +259,17 @@ private slots:
         QTest::addColumn<QString>("secondPartnerText");
         QTest::newRow("same field again") << int(RefreshRate) << "60" << int(RefreshRate) << "70"
                                           << "777";
-        QTest::newRow("other field refused") << int(RefreshRate) << "60" << int(SampleInterval)
-                                             << "5" << "777";
-        QTest::newRow("interval then rate") << int(RefreshInterval) << "5" << int(SampleRate)
-                                            << "0" << "777";
-        QTest::newRow("in range still rewrites") << int(SampleInterval) << "1" << int(SampleRate)
-                                                 << "25" << "40";
-        QTest::newRow("in range same pair") << int(RefreshRate) << "0" << int(RefreshInterval)
-                                            << "25" << "40";
+        QTest::newRow("other field refused")
+            << int(RefreshRate) << "60" << int(SampleInterval) << "5"
+            << "777";
+        QTest::newRow("interval then rate") << int(RefreshInterval) << "5" << int(SampleRate) << "0"
+                                            << "777";
+        QTest::newRow("in range still rewrites")
+            << int(SampleInterval) << "1" << int(SampleRate) << "25"
+            << "40";
+        QTest::newRow("in range same pair")
+            << int(RefreshRate) << "0" << int(RefreshInterval) << "25"
+            << "40";
     }
     void oneWarningAtATime()
     {
@@ -303,11 +332,19 @@ private slots:
         QTest::addColumn<QString>("partnerText");
         QTest::addColumn<qulonglong>("appliedMs");
         for (const char *locale : {"C", "en_US", "de_DE"}) {
-            QTest::addRow("%s, 2.5 Hz", locale) << locale << int(RefreshRate) << "2.5" << "2.5" << "400" << 400ull;
-            QTest::addRow("%s, 0.3 Hz", locale) << locale << int(SampleRate) << "0.3" << "0.3" << "3333.33" << 3333ull;
+            QTest::addRow("%s, 2.5 Hz", locale) << locale << int(RefreshRate) << "2.5"
+                                                << "2.5"
+                                                << "400" << 400ull;
+            QTest::addRow("%s, 0.3 Hz", locale) << locale << int(SampleRate) << "0.3"
+                                                << "0.3"
+                                                << "3333.33" << 3333ull;
             // The comma cannot be typed: no group separators, no decimal comma.
-            QTest::addRow("%s, 2,5 Hz", locale) << locale << int(RefreshRate) << "2,5" << "25" << "40" << 40ull;
-            QTest::addRow("%s, 33.5 ms", locale) << locale << int(RefreshInterval) << "33.5" << "33.5" << "29.8507" << 34ull;
+            QTest::addRow("%s, 2,5 Hz", locale) << locale << int(RefreshRate) << "2,5"
+                                                << "25"
+                                                << "40" << 40ull;
+            QTest::addRow("%s, 33.5 ms", locale) << locale << int(RefreshInterval) << "33.5"
+                                                 << "33.5"
+                                                 << "29.8507" << 34ull;
         }
     }
     void numbersInAnyLocale()
@@ -317,7 +354,11 @@ private slots:
         QFETCH(QString, typed);
         const QLocale before;
         QLocale::setDefault(QLocale(locale));
-        struct Restore { QLocale l; ~Restore() { QLocale::setDefault(l); } } restore{before};
+        struct Restore
+        {
+            QLocale l;
+            ~Restore() { QLocale::setDefault(l); }
+        } restore{before};
         Plot_Screen_Info info;
         auto d = makeDialog(info, 1);
         QVERIFY(showActive(d.get()));
@@ -334,8 +375,9 @@ private slots:
         QTEST(partnerOf(*d, field)->text(), "partnerText");
         Access::writeScreenInfoToDataStructure(*d);
         const Plot_Screen_Info *written = Access::psi(*d);
-        QTEST(qulonglong(field == SampleRate || field == SampleInterval ? written->dataSampleInterval
-                                                                         : written->screenRefreshInterval),
+        QTEST(qulonglong(field == SampleRate || field == SampleInterval
+                             ? written->dataSampleInterval
+                             : written->screenRefreshInterval),
               "appliedMs");
     }
 
@@ -404,10 +446,12 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<QString>("text");
-        QTest::newRow("SLO") << "SLO" << 4 << QStringList{"SLO"}
-                             << "The SLO master scheduler interval was unable to be retrieved - Exiting\n";
-        QTest::newRow("FAS") << "FAS" << 4 << QStringList{"SLO", "FAS"}
-                             << "The FAS master scheduler interval was unable to be retrieved - Exiting\n";
+        QTest::newRow("SLO")
+            << "SLO" << 4 << QStringList{"SLO"}
+            << "The SLO master scheduler interval was unable to be retrieved - Exiting\n";
+        QTest::newRow("FAS")
+            << "FAS" << 4 << QStringList{"SLO", "FAS"}
+            << "The FAS master scheduler interval was unable to be retrieved - Exiting\n";
         QTest::newRow("neither") << "" << 0 << QStringList{"SLO", "FAS"} << "";
     }
     void fatalSchedulerFailure()
@@ -507,16 +551,36 @@ private slots:
         QTest::addColumn<QString>("minText");
         QTest::addColumn<QString>("maxText");
         QTest::addColumn<double>("expected");
-        QTest::newRow("graph 8") << false << 7 << "range" << "10" << "70" << 60.0;
-        QTest::newRow("reversed range") << false << 0 << "range" << "100" << "40" << -60.0;
-        QTest::newRow("minimum not a number") << false << 3 << "range" << "abc" << "30" << 30.0;
-        QTest::newRow("both empty") << false << 0 << "range" << "" << "" << 0.0;
-        QTest::newRow("foreign cell") << false << 0 << "foreign" << "0" << "120" << 0.0;
-        QTest::newRow("no cell") << false << 0 << "none" << "0" << "120" << 0.0;
-        QTest::newRow("graph 9") << false << 8 << "range" << "0" << "120" << 0.0;
-        QTest::newRow("negative graph") << false << -1 << "range" << "0" << "120" << 0.0;
-        QTest::newRow("plugin graph 1") << true << 0 << "range" << "0" << "60" << 60.0;
-        QTest::newRow("plugin graph 2") << true << 1 << "range" << "0" << "60" << 0.0;
+        QTest::newRow("graph 8") << false << 7 << "range"
+                                 << "10"
+                                 << "70" << 60.0;
+        QTest::newRow("reversed range") << false << 0 << "range"
+                                        << "100"
+                                        << "40" << -60.0;
+        QTest::newRow("minimum not a number") << false << 3 << "range"
+                                              << "abc"
+                                              << "30" << 30.0;
+        QTest::newRow("both empty") << false << 0 << "range"
+                                    << ""
+                                    << "" << 0.0;
+        QTest::newRow("foreign cell") << false << 0 << "foreign"
+                                      << "0"
+                                      << "120" << 0.0;
+        QTest::newRow("no cell") << false << 0 << "none"
+                                 << "0"
+                                 << "120" << 0.0;
+        QTest::newRow("graph 9") << false << 8 << "range"
+                                 << "0"
+                                 << "120" << 0.0;
+        QTest::newRow("negative graph") << false << -1 << "range"
+                                        << "0"
+                                        << "120" << 0.0;
+        QTest::newRow("plugin graph 1") << true << 0 << "range"
+                                        << "0"
+                                        << "60" << 60.0;
+        QTest::newRow("plugin graph 2") << true << 1 << "range"
+                                        << "0"
+                                        << "60" << 0.0;
     }
     void xRangeToSeconds()
     {

@@ -24,7 +24,8 @@ ZelVariable *selector(XY_Plot_Config_Dialog &d, int g, int row, int column)
     return qobject_cast<ZelVariable *>(Access::xyVar(d)[g]->cellWidget(row, column));
 }
 
-template <class T> T *yCell(XY_Plot_Config_Dialog &d, int g, int axis, int column)
+template<class T>
+T *yCell(XY_Plot_Config_Dialog &d, int g, int axis, int column)
 {
     return qobject_cast<T *>(Access::yAxes(d)[g]->cellWidget(axis, column));
 }
@@ -86,7 +87,8 @@ QWidget *fieldOf(XY_Plot_Config_Dialog &d, const QString &field)
     if (p[0] == "x" || p[0] == "y")
         return selector(d, g, n, p[0] == "x" ? 0 : 1);
     if (p[0] == "major" || p[0] == "minor" || p[0] == "min" || p[0] == "max")
-        return yCell<LineEdit_LineEditWidget>(d, g, n, p[0] == "min" || p[0] == "max" ? 3 : 4)->lineEdit(second);
+        return yCell<LineEdit_LineEditWidget>(d, g, n, p[0] == "min" || p[0] == "max" ? 3 : 4)
+            ->lineEdit(second);
     return nullptr;
 }
 
@@ -127,13 +129,17 @@ bool applyEdit(XY_Plot_Config_Dialog &d, const QString &edit)
 QString xMessage(int graph, int row)
 {
     return QStringLiteral("For Graph: %1 Row: %2\n\nA X variable name must be selected.\n\n"
-                          "Please select a X Variable Name to be plotted.\n").arg(graph).arg(row);
+                          "Please select a X Variable Name to be plotted.\n")
+        .arg(graph)
+        .arg(row);
 }
 
 QString yMessage(int graph, int row)
 {
     return QStringLiteral("For Graph: %1 Row: %2\n\nA Y variable name must be selected.\n\n"
-                          "Please select a Y Variable Name to be plotted.\n").arg(graph).arg(row);
+                          "Please select a Y Variable Name to be plotted.\n")
+        .arg(graph)
+        .arg(row);
 }
 
 QString axisPrefix(int graph, const char *side)
@@ -141,22 +147,28 @@ QString axisPrefix(int graph, const char *side)
     return QStringLiteral("For Graph: %1 - Axes: %2\n\n").arg(graph).arg(QLatin1String(side));
 }
 
-const QString kMajorLow = QStringLiteral("The entered value of Number of Major Tick\nMarks must be greater than 0.\n\n"
-                                         "Please enter in a value for Number of Major Tick Marks\n");
-const QString kMajorHigh = QStringLiteral("The entered value for Number of Major Tick\nMarks must be less than 10.\n");
-const QString kMinorLow = QStringLiteral("The entered Number of Minor Tick Marks must\nbe greater than or equal to 0.\n\n"
-                                         "Please enter in the value for Number of Minor Ticks.\n");
-const QString kMinorHigh = QStringLiteral("The entered value for Number of Minor Tick\nMarks must be less than 10.\n");
-const QString kRangeMissing = QStringLiteral("The Y Axes Auto Range is off, a value must be specified\n"
-                                             "for the Y Axes Range Min and Y Axes Range Max Values.\n\n"
-                                             "Please enter in a Y Axes Range Min or Range Max value\n");
-const QString kStorageLow =
-    QStringLiteral("Please reenter the Data Storage value.\n\nThe Data Storage value must be 30 seconds or more.");
+const QString kMajorLow =
+    QStringLiteral("The entered value of Number of Major Tick\nMarks must be greater than 0.\n\n"
+                   "Please enter in a value for Number of Major Tick Marks\n");
+const QString kMajorHigh =
+    QStringLiteral("The entered value for Number of Major Tick\nMarks must be less than 10.\n");
+const QString kMinorLow =
+    QStringLiteral("The entered Number of Minor Tick Marks must\nbe greater than or equal to 0.\n\n"
+                   "Please enter in the value for Number of Minor Ticks.\n");
+const QString kMinorHigh =
+    QStringLiteral("The entered value for Number of Minor Tick\nMarks must be less than 10.\n");
+const QString kRangeMissing =
+    QStringLiteral("The Y Axes Auto Range is off, a value must be specified\n"
+                   "for the Y Axes Range Min and Y Axes Range Max Values.\n\n"
+                   "Please enter in a Y Axes Range Min or Range Max value\n");
+const QString kStorageLow = QStringLiteral(
+    "Please reenter the Data Storage value.\n\nThe Data Storage value must be 30 seconds or more.");
 
 QString storageHigh(const char *limit)
 {
     return QStringLiteral("Please reenter the Data Storage value.\n\n"
-                          "The Data Storage value must be between 30 and %1 seconds.").arg(QLatin1String(limit));
+                          "The Data Storage value must be between 30 and %1 seconds.")
+        .arg(QLatin1String(limit));
 }
 
 const QString kMajorTitle = QStringLiteral("Invalid Number for Y Major Ticks");
@@ -180,20 +192,24 @@ private slots:
         QTest::addColumn<QString>("title"); // empty: every check passes
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<QStringList>("after"); // fields to look at afterwards, as "<field> <expected text>"
+        QTest::addColumn<QStringList>(
+            "after"); // fields to look at afterwards, as "<field> <expected text>"
         using L = QStringList;
         auto pass = [](const char *name, const L &edits, const L &after = {}) {
             QTest::newRow(name) << edits << QString() << QString() << QString() << after;
         };
-        auto fail = [](const char *name, const L &edits, const QString &title, const QString &text, const char *focus,
-                       const L &after = {}) { QTest::newRow(name) << edits << title << text << QString(focus) << after; };
+        auto fail = [](const char *name, const L &edits, const QString &title, const QString &text,
+                       const char *focus, const L &after = {}) {
+            QTest::newRow(name) << edits << title << text << QString(focus) << after;
+        };
         pass("all valid", {});
         pass("empty variable table", {"rows 1 0"});
         pass("overlay rows not checked", {"overlay 0 3"});
 
         // Variable rows.
         fail("X empty in row 2", {"rows 0 3", "x 0 1"}, kXTitle, xMessage(1, 2), "x 0 1");
-        fail("graph 1 before graph 2", {"rows 0 3", "x 0 1", "y 1 0"}, kXTitle, xMessage(1, 2), "x 0 1");
+        fail("graph 1 before graph 2", {"rows 0 3", "x 0 1", "y 1 0"}, kXTitle, xMessage(1, 2),
+             "x 0 1");
         fail("both empty reports X", {"x 0 0", "y 0 0"}, kXTitle, xMessage(1, 1), "x 0 0");
         fail("Y empty", {"y 0 0"}, kYTitle, yMessage(1, 1), "y 0 0");
         fail("graph 2 row 3", {"rows 1 3", "x 1 2"}, kXTitle, xMessage(2, 3), "x 1 2");
@@ -206,28 +222,37 @@ private slots:
         // Tick marks: messages, order and focus. Which texts pass or fail each
         // tick check is the hostile value suite's table. A count above 10 is
         // put back to 10.
-        fail("major 0", {"major 0 0 0"}, kMajorTitle, axisPrefix(1, "Left") + kMajorLow, "major 0 0", {"major 0 0 0"});
-        fail("major 11", {"major 0 0 11"}, kMajorTitle, axisPrefix(1, "Left") + kMajorHigh, "major 0 0", {"major 0 0 10"});
-        fail("minor -1", {"minor 0 0 -1"}, kMinorTitle, axisPrefix(1, "Left") + kMinorLow, "minor 0 0", {"minor 0 0 -1"});
-        fail("minor 11", {"minor 2 1 11"}, kMinorTitle, axisPrefix(3, "Right") + kMinorHigh, "minor 2 1", {"minor 2 1 10"});
-        fail("major before minor", {"major 0 0 0", "minor 0 0 -1"}, kMajorTitle, axisPrefix(1, "Left") + kMajorLow,
-             "major 0 0", {"minor 0 0 -1"});
-        fail("left before right", {"minor 0 1 11", "major 0 0 11"}, kMajorTitle, axisPrefix(1, "Left") + kMajorHigh,
-             "major 0 0", {"major 0 0 10", "minor 0 1 11"});
-        fail("right axis of graph 3", {"major 2 1 0"}, kMajorTitle, axisPrefix(3, "Right") + kMajorLow, "major 2 1");
+        fail("major 0", {"major 0 0 0"}, kMajorTitle, axisPrefix(1, "Left") + kMajorLow,
+             "major 0 0", {"major 0 0 0"});
+        fail("major 11", {"major 0 0 11"}, kMajorTitle, axisPrefix(1, "Left") + kMajorHigh,
+             "major 0 0", {"major 0 0 10"});
+        fail("minor -1", {"minor 0 0 -1"}, kMinorTitle, axisPrefix(1, "Left") + kMinorLow,
+             "minor 0 0", {"minor 0 0 -1"});
+        fail("minor 11", {"minor 2 1 11"}, kMinorTitle, axisPrefix(3, "Right") + kMinorHigh,
+             "minor 2 1", {"minor 2 1 10"});
+        fail("major before minor", {"major 0 0 0", "minor 0 0 -1"}, kMajorTitle,
+             axisPrefix(1, "Left") + kMajorLow, "major 0 0", {"minor 0 0 -1"});
+        fail("left before right", {"minor 0 1 11", "major 0 0 11"}, kMajorTitle,
+             axisPrefix(1, "Left") + kMajorHigh, "major 0 0", {"major 0 0 10", "minor 0 1 11"});
+        fail("right axis of graph 3", {"major 2 1 0"}, kMajorTitle,
+             axisPrefix(3, "Right") + kMajorLow, "major 2 1");
 
         // Range of an axis without auto range.
         pass("auto range with empty range", {"min 0 0 ", "max 0 0 "});
-        fail("only maximum filled", {"manual 0 0", "min 0 0 "}, kRangeTitle, axisPrefix(1, "Left") + kRangeMissing, "min 0 0");
-        fail("only minimum filled", {"manual 1 1", "max 1 1 "}, kRangeTitle, axisPrefix(2, "Right") + kRangeMissing, "max 1 1");
+        fail("only maximum filled", {"manual 0 0", "min 0 0 "}, kRangeTitle,
+             axisPrefix(1, "Left") + kRangeMissing, "min 0 0");
+        fail("only minimum filled", {"manual 1 1", "max 1 1 "}, kRangeTitle,
+             axisPrefix(2, "Right") + kRangeMissing, "max 1 1");
         fail("both range fields empty", {"manual 0 1", "min 0 1 ", "max 0 1 "}, kRangeTitle,
              axisPrefix(1, "Right") + kRangeMissing, "min 0 1");
         pass("blank range counts as entered", {"manual 0 0", "min 0 0  ", "max 0 0  "});
-        fail("tick error before missing range", {"manual 0 0", "min 0 0 ", "max 0 0 ", "major 0 0 0"}, kMajorTitle,
+        fail("tick error before missing range",
+             {"manual 0 0", "min 0 0 ", "max 0 0 ", "major 0 0 0"}, kMajorTitle,
              axisPrefix(1, "Left") + kMajorLow, "major 0 0");
 
         // Order across the checks.
-        fail("variables before axes", {"x 0 0", "major 0 0 0"}, kXTitle, xMessage(1, 1), "x 0 0", {"major 0 0 0"});
+        fail("variables before axes", {"x 0 0", "major 0 0 0"}, kXTitle, xMessage(1, 1), "x 0 0",
+             {"major 0 0 0"});
         fail("graph 1 axes before graph 2 variables", {"major 0 1 11", "y 1 0"}, kMajorTitle,
              axisPrefix(1, "Right") + kMajorHigh, "major 0 1", {"major 0 1 10"});
         fail("graph 3 axes before storage", {"manual 2 0", "max 2 0 ", "storage 1"}, kRangeTitle,
@@ -236,17 +261,24 @@ private slots:
         // Storage period against the sample rate, in seconds after its unit
         // (empty text, 0.4 and 1 minute are rows of the hostile value suite).
         pass("s 3600 at 100 Hz", {"storage 3600", "rate 100"});
-        fail("s 3601 at 100 Hz", {"storage 3601", "rate 100"}, kWarning, storageHigh("3600"), "storage", {"storage 3601"});
-        fail("s 30 at 20000 Hz", {"storage 30", "rate 20000"}, kWarning, storageHigh("18"), "storage");
+        fail("s 3601 at 100 Hz", {"storage 3601", "rate 100"}, kWarning, storageHigh("3600"),
+             "storage", {"storage 3601"});
+        fail("s 30 at 20000 Hz", {"storage 30", "rate 20000"}, kWarning, storageHigh("18"),
+             "storage");
         pass("s 30 without rate", {"storage 30", "rate "});
         fail("s 29 without rate", {"storage 29", "rate "}, kWarning, kStorageLow, "storage");
         pass("s 100000 at 0 Hz", {"storage 100000", "rate 0"});
-        fail("six significant digits", {"storage 51429", "rate 7"}, kWarning, storageHigh("51428.6"), "storage");
+        fail("six significant digits", {"storage 51429", "rate 7"}, kWarning,
+             storageHigh("51428.6"), "storage");
         pass("min 60 at 100 Hz", {"storage 60", "unit 1", "rate 100"});
-        fail("min 61 at 100 Hz", {"storage 61", "unit 1", "rate 100"}, kWarning, storageHigh("3600"), "storage", {"storage 61"});
-        fail("h 1.01 at 100 Hz", {"storage 1.01", "unit 2", "rate 100"}, kWarning, storageHigh("3600"), "storage");
-        fail("h 0.005 is 18 s", {"storage 0.005", "unit 2", "rate "}, kWarning, kStorageLow, "storage");
-        fail("unknown unit is seconds", {"storage 29", "unit -1", "rate "}, kWarning, kStorageLow, "storage");
+        fail("min 61 at 100 Hz", {"storage 61", "unit 1", "rate 100"}, kWarning,
+             storageHigh("3600"), "storage", {"storage 61"});
+        fail("h 1.01 at 100 Hz", {"storage 1.01", "unit 2", "rate 100"}, kWarning,
+             storageHigh("3600"), "storage");
+        fail("h 0.005 is 18 s", {"storage 0.005", "unit 2", "rate "}, kWarning, kStorageLow,
+             "storage");
+        fail("unknown unit is seconds", {"storage 29", "unit -1", "rate "}, kWarning, kStorageLow,
+             "storage");
     }
     void checks()
     {
@@ -295,13 +327,15 @@ private slots:
         // The variable check keeps a message box's own window flags; the others
         // offer no close box.
         const bool variableCheck = title == kXTitle || title == kYTitle;
-        QCOMPARE(box.flags, variableCheck ? QMessageBox().windowFlags()
-                                          : Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+        QCOMPARE(box.flags, variableCheck
+                                ? QMessageBox().windowFlags()
+                                : Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
 
         // The field sits on a page that may not be shown, so the window's focus
         // child tells where the keyboard focus went.
         QWidget *expectedFocus = fieldOf(d, focus), *focused = d.focusWidget();
-        QVERIFY2(expectedFocus && focused && (focused == expectedFocus || expectedFocus->isAncestorOf(focused)),
+        QVERIFY2(expectedFocus && focused
+                     && (focused == expectedFocus || expectedFocus->isAncestorOf(focused)),
                  qPrintable(focus));
     }
 

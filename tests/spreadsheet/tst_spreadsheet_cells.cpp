@@ -21,7 +21,6 @@
 
 namespace {
 
-
 // Lengths of the painted and empty runs along the middle of an icon row.
 QVector<int> inkRuns(const QImage &image, int width)
 {
@@ -84,7 +83,8 @@ void TestSpreadsheetCells::textFields_data()
         const QByteArray f = QByteArray::number(field);
         QTest::newRow("empty " + f) << field << QString();
         QTest::newRow("number " + f) << field << QStringLiteral("-12.5e3");
-        QTest::newRow("unicode " + f) << field << QStringLiteral("Temp \u00e4\u00f6 \u03a9 \u6e29\u5ea6");
+        QTest::newRow("unicode " + f)
+            << field << QStringLiteral("Temp \u00e4\u00f6 \u03a9 \u6e29\u5ea6");
         QTest::newRow("long " + f) << field << longText;
     }
 }
@@ -129,7 +129,8 @@ void TestSpreadsheetCells::userTypingIsRead()
         pair.setLineEditText(field, QStringLiteral("12"));
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("3.5"));
-    QCOMPARE(field < 0 ? single.getLineEditText() : pair.getLineEditText(field), QStringLiteral("3.5"));
+    QCOMPARE(field < 0 ? single.getLineEditText() : pair.getLineEditText(field),
+             QStringLiteral("3.5"));
 }
 
 void TestSpreadsheetCells::fieldOutsidePairIsIgnored()
@@ -190,7 +191,7 @@ void TestSpreadsheetCells::checkBox()
     cell.setCheckBoxTrue(stored);
     QCOMPARE(cell.getCheckBoxTrue(), stored);
     QCOMPARE(toggled.count(), stored ? 1 : 2); // unchecked is where a cell starts
-    cell.checkBox()->click(); // as a user's click or space bar does
+    cell.checkBox()->click();                  // as a user's click or space bar does
     QCOMPARE(cell.getCheckBoxTrue(), !stored);
     QCOMPARE(toggled.last().at(0).toBool(), !stored);
 }
@@ -200,8 +201,12 @@ void TestSpreadsheetCells::channelCombo_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
-    const QStringList channels{QString(), QStringLiteral("TEMP"), QStringLiteral("TEMP_1"),
-                               QStringLiteral("Pressure"), QStringLiteral("\u00c4ther"), QStringLiteral("TEMP")};
+    const QStringList channels{QString(),
+                               QStringLiteral("TEMP"),
+                               QStringLiteral("TEMP_1"),
+                               QStringLiteral("Pressure"),
+                               QStringLiteral("\u00c4ther"),
+                               QStringLiteral("TEMP")};
     // Channel lists of a logger file run to hundreds of names; long lists
     // are looked up another way than short ones.
     QStringList longList = channels;
@@ -217,7 +222,8 @@ void TestSpreadsheetCells::channelCombo_data()
         QTest::newRow("non-ASCII" + size) << list << QStringLiteral("\u00c4ther") << 4;
         QTest::newRow("absent" + size) << list << QStringLiteral("Flow") << -1;
     }
-    QTest::newRow("last of a long list") << longList << QStringLiteral("CH_299") << int(longList.size() - 1);
+    QTest::newRow("last of a long list")
+        << longList << QStringLiteral("CH_299") << int(longList.size() - 1);
     QTest::newRow("no entries") << QStringList() << QStringLiteral("TEMP") << -1;
 }
 
@@ -303,7 +309,8 @@ void TestSpreadsheetCells::channelComboLists()
     cell.comboBox()->setFocus();
     QTest::keyClick(cell.comboBox(), Qt::Key_Down);
     QVERIFY(cell.getComboBoxCurrentIndex() >= 0);
-    QCOMPARE(cell.getComboBoxCurrentText(), cell.comboBox()->itemText(cell.getComboBoxCurrentIndex()));
+    QCOMPARE(cell.getComboBoxCurrentText(),
+             cell.comboBox()->itemText(cell.getComboBoxCurrentIndex()));
 }
 
 void TestSpreadsheetCells::axisSide_data()
@@ -383,7 +390,7 @@ void TestSpreadsheetCells::lineStylesAreDrawnAsLines()
     QVERIFY(!icon.isNull());
     QVERIFY(!icon.availableSizes().isEmpty());
     const QSize size = icon.availableSizes().first();
-    QVERIFY(size.width() >= 32); // one full stipple period
+    QVERIFY(size.width() >= 32);                                 // one full stipple period
     QVERIFY(cell.comboBox()->sizeHint().width() > size.width()); // the closed combo shows it whole
     const QImage image = icon.pixmap(size).toImage();
     int periodLength = 0;

@@ -31,13 +31,16 @@ QStringList numberedNames(const QString &stem, int count)
 // character outside the BMP, so that prefixes collide often.
 QString randomName(QRandomGenerator &random, int maxLength)
 {
-    static const QString alphabet = QStringLiteral("aAbBtT_1\u00e9\u00c9\u03c9\u03a9\u00df") + QString::fromUcs4(U"\U00010400\U00010428");
+    static const QString alphabet = QStringLiteral("aAbBtT_1\u00e9\u00c9\u03c9\u03a9\u00df")
+                                    + QString::fromUcs4(U"\U00010400\U00010428");
     const int length = random.bounded(maxLength + 1);
     QString name;
     for (int i = 0; i < length; ++i) {
         const int pick = random.bounded(alphabet.size() - 2 + 2); // last two units form pairs
         if (pick >= alphabet.size() - 2)
-            name += alphabet.mid(pick == alphabet.size() - 2 ? alphabet.size() - 4 : alphabet.size() - 2, 2);
+            name += alphabet.mid(pick == alphabet.size() - 2 ? alphabet.size() - 4
+                                                             : alphabet.size() - 2,
+                                 2);
         else
             name += alphabet.at(pick);
     }
@@ -71,7 +74,8 @@ public:
 private:
     static void record(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
-        if (context.category && qstrcmp(context.category, "qt.core.qabstractitemmodel.checkindex") == 0)
+        if (context.category
+            && qstrcmp(context.category, "qt.core.qabstractitemmodel.checkindex") == 0)
             s_messages << message;
         else if (s_previous)
             s_previous(type, context, message);
@@ -121,7 +125,8 @@ int runExitScene(int argc, char **argv, const QByteArray &order)
     combo->hidePopup();
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), QStringLiteral("SIG_19"));
-    if (!combo->completer() || !QTest::qWaitFor([combo]() { return combo->completer()->popup()->isVisible(); }))
+    if (!combo->completer()
+        || !QTest::qWaitFor([combo]() { return combo->completer()->popup()->isVisible(); }))
         return 3;
     // A user closes a dialog before the host winds down.
     exitSceneWindow->hide();
@@ -186,7 +191,8 @@ void TestSpreadsheetSelectors::catalogueModelIsSound()
         QCOMPARE(model->rowCount(), count);
         QCOMPARE(model->columnCount(), 1);
         if (count > 0) {
-            QCOMPARE(model->index(count - 1, 0).data().toString(), QStringLiteral("VAR_%1").arg(count - 1));
+            QCOMPARE(model->index(count - 1, 0).data().toString(),
+                     QStringLiteral("VAR_%1").arg(count - 1));
             QCOMPARE(model->index(0, 0).data(Qt::EditRole).toString(), QStringLiteral("VAR_0"));
         }
         QVERIFY(!model->index(count, 0).isValid());
@@ -228,7 +234,8 @@ void TestSpreadsheetSelectors::newCatalogueKeepsChoicesByName_data()
     QTest::addColumn<QStringList>("fresh");
     QTest::newRow("one more channel in front") << (QStringList{QStringLiteral("NEW")} + old);
     QTest::newRow("a chosen name gone") << gone;
-    QTest::newRow("every name new") << QStringList{QStringLiteral("NEW_A"), QStringLiteral("NEW_B")};
+    QTest::newRow("every name new")
+        << QStringList{QStringLiteral("NEW_A"), QStringLiteral("NEW_B")};
     QTest::newRow("emptied") << QStringList();
 }
 
@@ -278,7 +285,8 @@ void TestSpreadsheetSelectors::textFollowsChoice_data()
 void TestSpreadsheetSelectors::textFollowsChoice()
 {
     QFETCH(int, index);
-    const QStringList names{QStringLiteral("TEMP"), QStringLiteral("TEMP_1"), QStringLiteral("\u00d6L_DRUCK")};
+    const QStringList names{QStringLiteral("TEMP"), QStringLiteral("TEMP_1"),
+                            QStringLiteral("\u00d6L_DRUCK")};
     ZelVariable::setAvailableVariables(names);
     ZelVariable selector;
     selector.comboBox()->setCurrentIndex(1);
@@ -303,7 +311,8 @@ void TestSpreadsheetSelectors::typedText()
 {
     QFETCH(QString, typed);
     QFETCH(int, index);
-    const QStringList names{QStringLiteral("TEMP"), QStringLiteral("TEMP_1"), QStringLiteral("PRESSURE")};
+    const QStringList names{QStringLiteral("TEMP"), QStringLiteral("TEMP_1"),
+                            QStringLiteral("PRESSURE")};
     ZelVariable::setAvailableVariables(names);
     ZelVariable selector;
     QComboBox *combo = selector.comboBox();
@@ -384,7 +393,8 @@ void TestSpreadsheetSelectors::prefixLookupMatchesFindData()
     reference.addItems(names);
     ZelVariable selector;
 
-    QStringList prefixes{QString(), QStringLiteral(""), QStringLiteral("zz"), QString::fromUcs4(U"\U00010400")};
+    QStringList prefixes{QString(), QStringLiteral(""), QStringLiteral("zz"),
+                         QString::fromUcs4(U"\U00010400")};
     for (int i = 0; i < 400; ++i) {
         const QString name = count ? names.at(random.bounded(count)) : QString();
         const QString cut = name.left(random.bounded(name.size() + 1));
@@ -392,12 +402,16 @@ void TestSpreadsheetSelectors::prefixLookupMatchesFindData()
     }
     for (const QString &prefix : prefixes) {
         for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
-            const Qt::MatchFlags flags = Qt::MatchStartsWith | (cs == Qt::CaseSensitive ? Qt::MatchCaseSensitive : Qt::MatchFlags());
+            const Qt::MatchFlags flags =
+                Qt::MatchStartsWith
+                | (cs == Qt::CaseSensitive ? Qt::MatchCaseSensitive : Qt::MatchFlags());
             const int expected = reference.findData(prefix, Qt::DisplayRole, flags);
-            const QString why = QStringLiteral("prefix \"%1\" (%2)").arg(prefix, cs == Qt::CaseSensitive ? "case" : "no case");
+            const QString why = QStringLiteral("prefix \"%1\" (%2)")
+                                    .arg(prefix, cs == Qt::CaseSensitive ? "case" : "no case");
             QVERIFY2(ZelVariable::findFirstStartingWith(prefix, cs) == expected, qPrintable(why));
             // The selector's own findData is answered from the same index.
-            QVERIFY2(selector.comboBox()->findData(prefix, Qt::DisplayRole, flags) == expected, qPrintable(why));
+            QVERIFY2(selector.comboBox()->findData(prefix, Qt::DisplayRole, flags) == expected,
+                     qPrintable(why));
         }
     }
 }
@@ -405,7 +419,8 @@ void TestSpreadsheetSelectors::prefixLookupMatchesFindData()
 void TestSpreadsheetSelectors::nonFirstMatchesAreNotIndexed()
 {
     // Searches other than "first from the top" give what any model gives.
-    const QStringList names{QStringLiteral("ab"), QStringLiteral("AB_2"), QStringLiteral("x"), QStringLiteral("abc")};
+    const QStringList names{QStringLiteral("ab"), QStringLiteral("AB_2"), QStringLiteral("x"),
+                            QStringLiteral("abc")};
     ZelVariable::setAvailableVariables(names);
     QComboBox reference;
     reference.addItems(names);
@@ -417,9 +432,13 @@ void TestSpreadsheetSelectors::nonFirstMatchesAreNotIndexed()
         return r;
     };
     const QVariant ab(QStringLiteral("ab"));
-    QCOMPARE(rows(catalogue->match(catalogue->index(0, 0), Qt::DisplayRole, ab, -1, Qt::MatchStartsWith)),
-             rows(reference.model()->match(reference.model()->index(0, 0), Qt::DisplayRole, ab, -1, Qt::MatchStartsWith)));
-    QCOMPARE(rows(catalogue->match(catalogue->index(1, 0), Qt::DisplayRole, ab, 1, Qt::MatchStartsWith)), QList<int>{1});
+    QCOMPARE(rows(catalogue->match(catalogue->index(0, 0), Qt::DisplayRole, ab, -1,
+                                   Qt::MatchStartsWith)),
+             rows(reference.model()->match(reference.model()->index(0, 0), Qt::DisplayRole, ab, -1,
+                                           Qt::MatchStartsWith)));
+    QCOMPARE(rows(catalogue->match(catalogue->index(1, 0), Qt::DisplayRole, ab, 1,
+                                   Qt::MatchStartsWith)),
+             QList<int>{1});
     QCOMPARE(rows(catalogue->match(catalogue->index(2, 0), Qt::DisplayRole, ab, 1,
                                    Qt::MatchStartsWith | Qt::MatchCaseSensitive | Qt::MatchWrap)),
              QList<int>{3});
@@ -499,7 +518,8 @@ void TestSpreadsheetSelectors::noInvalidIndexQuestions()
         QVERIFY(!CheckIndexRecorder::messages().isEmpty());
         return;
     }
-    QVERIFY2(CheckIndexRecorder::messages().isEmpty(), qPrintable(CheckIndexRecorder::messages().join('\n')));
+    QVERIFY2(CheckIndexRecorder::messages().isEmpty(),
+             qPrintable(CheckIndexRecorder::messages().join('\n')));
 }
 
 void TestSpreadsheetSelectors::longNamesStayApart_data()
@@ -552,7 +572,8 @@ void TestSpreadsheetSelectors::pickerOpensAtChoice_data()
 void TestSpreadsheetSelectors::pickerOpensAtChoice()
 {
     QFETCH(int, choice);
-    ZelVariable::setAvailableVariables(numberedNames(QStringLiteral("CELL4.ENGINE.CHANNEL_%1"), 50000));
+    ZelVariable::setAvailableVariables(
+        numberedNames(QStringLiteral("CELL4.ENGINE.CHANNEL_%1"), 50000));
     ZelVariable selector;
     QComboBox *combo = selector.comboBox();
     combo->setCurrentIndex(choice);

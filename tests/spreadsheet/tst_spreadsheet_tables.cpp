@@ -29,24 +29,26 @@ enum Way { BySetRowCount, ByInsertRow, RowsBeforeKind, ByOwnInsert };
 const QStringList yAxesCells{"IconButtonWidget",        "LineEditColorWidget",     "CheckBoxWidget",
                              "LineEdit_LineEditWidget", "LineEdit_LineEditWidget", "LineEditWidget",
                              "LineEditColorWidget",     "Combo_SpinBoxWidget"};
-const QStringList xAxisCells{"CheckBoxWidget", "LineEdit_LineEditWidget", "LineEdit_LineEditWidget",
-                             "LineEditColorWidget", "LineEditWidget", "LineEditColorWidget",
+const QStringList xAxisCells{"CheckBoxWidget",          "LineEdit_LineEditWidget",
+                             "LineEdit_LineEditWidget", "LineEditColorWidget",
+                             "LineEditWidget",          "LineEditColorWidget",
                              "Combo_SpinBoxWidget"};
 const QStringList varCells{"ZelVariable", "ZelVariable", "IconButtonWidget", "LineEditColorWidget",
                            "Combo_SpinBoxWidget"};
-const QStringList overlayCells{"ComboBoxWidget", "ComboBoxWidget", "IconButtonWidget", "LineEditColorWidget",
-                               "Combo_SpinBoxWidget"};
-const QStringList allVarCells{"LineEditWidget", "ZelVariable", "ZelVariable", "IconButtonWidget",
-                              "LineEditColorWidget", "Combo_SpinBoxWidget"};
-const QStringList allOverlayCells{"LineEditWidget", "ComboBoxWidget", "ComboBoxWidget", "IconButtonWidget",
-                                  "LineEditColorWidget", "Combo_SpinBoxWidget"};
+const QStringList overlayCells{"ComboBoxWidget", "ComboBoxWidget", "IconButtonWidget",
+                               "LineEditColorWidget", "Combo_SpinBoxWidget"};
+const QStringList allVarCells{"LineEditWidget",   "ZelVariable",         "ZelVariable",
+                              "IconButtonWidget", "LineEditColorWidget", "Combo_SpinBoxWidget"};
+const QStringList allOverlayCells{"LineEditWidget",   "ComboBoxWidget",      "ComboBoxWidget",
+                                  "IconButtonWidget", "LineEditColorWidget", "Combo_SpinBoxWidget"};
 
 QStringList cellClasses(const Spreadsheet &table, int row)
 {
     QStringList classes;
     for (int column = 0; column < table.columnCount(); ++column) {
         QWidget *cell = table.cellWidget(row, column);
-        classes << (cell ? QString::fromLatin1(cell->metaObject()->className()) : QStringLiteral("-"));
+        classes << (cell ? QString::fromLatin1(cell->metaObject()->className())
+                         : QStringLiteral("-"));
     }
     return classes;
 }
@@ -134,7 +136,8 @@ void TestSpreadsheetTables::rowsGetCellsOfTheirKind_data()
         QTest::addRow("%s, insertRow", k.name) << k.kind << int(ByInsertRow) << k.cells;
         QTest::addRow("%s, rows before kind", k.name) << k.kind << int(RowsBeforeKind) << k.cells;
     }
-    QTest::newRow("variables, insertXYVarRow") << int(Spreadsheet::XYVarKind) << int(ByOwnInsert) << varCells;
+    QTest::newRow("variables, insertXYVarRow")
+        << int(Spreadsheet::XYVarKind) << int(ByOwnInsert) << varCells;
     QTest::newRow("overlay, insertXYOverlayRow")
         << int(Spreadsheet::XYOverlayKind) << int(ByOwnInsert) << overlayCells;
     QTest::newRow("all graphs, insertAllVarRow")
@@ -192,10 +195,14 @@ void TestSpreadsheetTables::insertOperationsChooseTheirCells_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("operation"); // 0 var, 1 overlay, 2 all var, 3 all overlay
     QTest::addColumn<QStringList>("cells");
-    QTest::newRow("all graphs overlay rows") << int(Spreadsheet::AllGraphsKind) << 3 << allOverlayCells;
-    QTest::newRow("overlay row in a variable table") << int(Spreadsheet::XYVarKind) << 1 << overlayCells;
-    QTest::newRow("variable row in an overlay table") << int(Spreadsheet::XYOverlayKind) << 0 << varCells;
-    QTest::newRow("all graphs row, table without kind") << int(Spreadsheet::NoKind) << 2 << allVarCells;
+    QTest::newRow("all graphs overlay rows")
+        << int(Spreadsheet::AllGraphsKind) << 3 << allOverlayCells;
+    QTest::newRow("overlay row in a variable table")
+        << int(Spreadsheet::XYVarKind) << 1 << overlayCells;
+    QTest::newRow("variable row in an overlay table")
+        << int(Spreadsheet::XYOverlayKind) << 0 << varCells;
+    QTest::newRow("all graphs row, table without kind")
+        << int(Spreadsheet::NoKind) << 2 << allVarCells;
 }
 
 void TestSpreadsheetTables::insertOperationsChooseTheirCells()
@@ -324,7 +331,8 @@ void TestSpreadsheetTables::rangeFollowsAutoRange()
     QVERIFY(!range->lineEdit(0)->isEnabled());
     QVERIFY(!range->lineEdit(1)->isEnabled());
     if (rows > 1) {
-        auto *otherRange = qobject_cast<LineEdit_LineEditWidget *>(table.cellWidget(0, rangeColumn));
+        auto *otherRange =
+            qobject_cast<LineEdit_LineEditWidget *>(table.cellWidget(0, rangeColumn));
         QVERIFY(otherRange->lineEdit(0)->isEnabled());
     }
     check->checkBox()->click();
@@ -379,7 +387,8 @@ void TestSpreadsheetTables::rowMenuActions()
     markRows(table, 3);
     remove->trigger();
     QCOMPARE(table.rowCount(), Spreadsheet::MaxChannelRows - 1);
-    QCOMPARE(rowMark(table, table.rowCount() - 1, 3), QColor((table.rowCount() - 1) * 10, 0, 0).name());
+    QCOMPARE(rowMark(table, table.rowCount() - 1, 3),
+             QColor((table.rowCount() - 1) * 10, 0, 0).name());
     QVERIFY(add->isEnabled());
 
     while (table.rowCount() > 0)
@@ -396,9 +405,11 @@ void TestSpreadsheetTables::menuDeletesRowUnderCursor_data()
 {
     QTest::addColumn<int>("pointedRow"); // -1: below the last row
     QTest::addColumn<QStringList>("marksLeft");
-    QTest::newRow("middle row") << 1 << QStringList{QColor(0, 0, 0).name(), QColor(20, 0, 0).name()};
+    QTest::newRow("middle row") << 1
+                                << QStringList{QColor(0, 0, 0).name(), QColor(20, 0, 0).name()};
     QTest::newRow("below the rows")
-        << -1 << QStringList{QColor(0, 0, 0).name(), QColor(10, 0, 0).name(), QColor(20, 0, 0).name()};
+        << -1
+        << QStringList{QColor(0, 0, 0).name(), QColor(10, 0, 0).name(), QColor(20, 0, 0).name()};
 }
 
 void TestSpreadsheetTables::menuDeletesRowUnderCursor()
@@ -429,8 +440,9 @@ void TestSpreadsheetTables::menuDeletesRowUnderCursor()
         }
     });
     const QRect lastRow = table.visualRect(table.model()->index(2, 4));
-    const QPoint at = pointedRow >= 0 ? table.visualRect(table.model()->index(pointedRow, 4)).center()
-                                      : QPoint(lastRow.center().x(), lastRow.bottom() + 20);
+    const QPoint at = pointedRow >= 0
+                          ? table.visualRect(table.model()->index(pointedRow, 4)).center()
+                          : QPoint(lastRow.center().x(), lastRow.bottom() + 20);
     QVERIFY(at.y() < table.viewport()->height());
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, table.viewport()->mapToGlobal(at));
     QApplication::sendEvent(table.viewport(), &event);
@@ -474,7 +486,8 @@ void TestSpreadsheetTables::menuOnlyOnChannelTables()
             popup->close();
         }
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), table.viewport()->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            table.viewport()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&table, &event);
     QTest::qWait(20);
     QVERIFY(!popupSeen);
@@ -499,9 +512,13 @@ void TestSpreadsheetTables::newOverlayRowsOfferGraphChannels()
     QFETCH(int, graph);
     QFETCH(int, way);
     for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-        PlotSingleton::replaceOverlayChannelNames(
-            slot, new QStringList{QString(), QStringLiteral("X_%1").arg(slot + 1), QStringLiteral("Y_%1").arg(slot + 1)});
-    const QStringList expected = graph > 0 ? PlotSingleton::overlayChannelNamesOf(graph - 1) : QStringList();
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(),
+                                                                        QStringLiteral("X_%1").arg(
+                                                                            slot + 1),
+                                                                        QStringLiteral("Y_%1").arg(
+                                                                            slot + 1)});
+    const QStringList expected =
+        graph > 0 ? PlotSingleton::overlayChannelNamesOf(graph - 1) : QStringList();
 
     Spreadsheet table;
     table.setSpreadsheetKind(Spreadsheet::XYOverlayKind);
@@ -548,7 +565,8 @@ void TestSpreadsheetTables::allGraphsCellsAreReadOnly()
         for (int column = 0; column < 6; ++column) {
             QWidget *cell = table.cellWidget(row, column);
             QVERIFY(cell);
-            QVERIFY2(!cell->isEnabled(), qPrintable(QStringLiteral("cell %1,%2").arg(row).arg(column)));
+            QVERIFY2(!cell->isEnabled(),
+                     qPrintable(QStringLiteral("cell %1,%2").arg(row).arg(column)));
         }
     }
 }
@@ -583,7 +601,8 @@ void TestSpreadsheetTables::refillingRowsLeavesNothingBehind()
     const qint64 cells = qint64(rounds) * rows * table.columnCount();
     // A forgotten cell costs a hash node (about 30 bytes) or more; the event
     // queue's buffer adds a fixed noise of some 100 KiB at most.
-    QVERIFY2(grown < 8 * cells, qPrintable(QStringLiteral("%1 bytes for %2 cells").arg(grown).arg(cells)));
+    QVERIFY2(grown < 8 * cells,
+             qPrintable(QStringLiteral("%1 bytes for %2 cells").arg(grown).arg(cells)));
 #else
     QSKIP("needs glibc's heap statistics");
 #endif
@@ -595,19 +614,24 @@ QStringList rowState(const Spreadsheet &table, int row)
     QStringList state;
     for (int column = 0; column < table.columnCount(); ++column) {
         QWidget *cell = table.cellWidget(row, column);
-        QString text = cell ? QString::fromLatin1(cell->metaObject()->className()) : QStringLiteral("-");
+        QString text =
+            cell ? QString::fromLatin1(cell->metaObject()->className()) : QStringLiteral("-");
         if (auto *line = qobject_cast<LineEditWidget *>(cell))
             text += ":" + line->getLineEditText();
         else if (auto *variable = qobject_cast<ZelVariable *>(cell))
             text += QStringLiteral(":%1").arg(variable->comboBox()->currentIndex());
         else if (auto *channel = qobject_cast<ComboBoxWidget *>(cell))
-            text += QStringLiteral(":%1/%2").arg(channel->getComboBoxCurrentIndex()).arg(channel->comboBox()->count());
+            text += QStringLiteral(":%1/%2")
+                        .arg(channel->getComboBoxCurrentIndex())
+                        .arg(channel->comboBox()->count());
         else if (auto *side = qobject_cast<IconButtonWidget *>(cell))
             text += side->getLeftSelected() ? ":left" : ":right";
         else if (auto *color = qobject_cast<LineEditColorWidget *>(cell))
             text += ":" + color->getBGStyleSheet();
         else if (auto *line = qobject_cast<Combo_SpinBoxWidget *>(cell))
-            text += QStringLiteral(":%1/%2").arg(line->getComboBoxCurrentIndex()).arg(line->getSpinBoxValue());
+            text += QStringLiteral(":%1/%2")
+                        .arg(line->getComboBoxCurrentIndex())
+                        .arg(line->getSpinBoxValue());
         if (cell)
             text += cell->isEnabled() ? ":on" : ":off";
         state << text;
@@ -652,9 +676,11 @@ void TestSpreadsheetTables::refilledRowsStartAfresh()
 {
     QFETCH(int, kind);
     QFETCH(bool, overlayRows);
-    ZelVariable::setAvailableVariables({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    ZelVariable::setAvailableVariables(
+        {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
     for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(), QStringLiteral("TIME")});
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(),
+                                                                        QStringLiteral("TIME")});
     auto insert = [overlayRows](Spreadsheet &table, int row) {
         if (overlayRows)
             table.insertAllOverlayRow(row, 0);
@@ -756,14 +782,16 @@ void TestSpreadsheetTables::popupsWaitUntilOpened()
 {
     ZelVariable::setAvailableVariables({QStringLiteral("A"), QStringLiteral("B")});
     for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(), QStringLiteral("TIME")});
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(),
+                                                                        QStringLiteral("TIME")});
     QWidget page;
     page.setStyleSheet(QStringLiteral("QTabBar::tab { height: 30px; }"));
     auto *layout = new QVBoxLayout(&page);
     QFont small = QApplication::font();
     small.setPointSize(QApplication::font().pointSize() - 2);
     QVector<Spreadsheet *> tables;
-    for (int kind : {int(Spreadsheet::XYVarKind), int(Spreadsheet::XYOverlayKind), int(Spreadsheet::YAxesKind)}) {
+    for (int kind : {int(Spreadsheet::XYVarKind), int(Spreadsheet::XYOverlayKind),
+                     int(Spreadsheet::YAxesKind)}) {
         auto *table = new Spreadsheet;
         table->setGraphNumber(1);
         table->setSpreadsheetKind(kind);
@@ -800,8 +828,10 @@ void TestSpreadsheetTables::popupsWaitUntilOpened()
 void TestSpreadsheetTables::allGraphsOverlayRowsFindEveryGraphsChannels()
 {
     for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(), QStringLiteral("TIME"),
-                                                                        QStringLiteral("CH_%1").arg(slot + 1)});
+        PlotSingleton::replaceOverlayChannelNames(slot,
+                                                  new QStringList{QString(), QStringLiteral("TIME"),
+                                                                  QStringLiteral("CH_%1").arg(
+                                                                      slot + 1)});
     Spreadsheet table;
     table.setSpreadsheetKind(Spreadsheet::AllGraphsKind);
     // Graphs 1, 2, 4 shown: the third overlay row carries position 2.
@@ -825,7 +855,8 @@ void TestSpreadsheetTables::allGraphsOverlayRowsFindEveryGraphsChannels()
 void TestSpreadsheetTables::allGraphsOverlayRowsFollowChangedChannels()
 {
     for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(), QStringLiteral("TIME")});
+        PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{QString(),
+                                                                        QStringLiteral("TIME")});
     Spreadsheet table;
     table.setSpreadsheetKind(Spreadsheet::AllGraphsKind);
     const auto offered = [&table](int row) {
@@ -846,7 +877,8 @@ void TestSpreadsheetTables::allGraphsOverlayRowsFollowChangedChannels()
 
     PlotSingleton::instance()->overlayChannelNames[5]->append(QStringLiteral("OIL"));
     table.insertAllOverlayRow(2, 2);
-    QCOMPARE(offered(2), (QStringList{QString(), QStringLiteral("TIME"), QStringLiteral("RPM"), QStringLiteral("OIL")}));
+    QCOMPARE(offered(2), (QStringList{QString(), QStringLiteral("TIME"), QStringLiteral("RPM"),
+                                      QStringLiteral("OIL")}));
 
     PlotSingleton::instance()->overlayChannelNames[3]->clear();
     table.insertAllOverlayRow(3, 3);
@@ -861,19 +893,22 @@ void TestSpreadsheetTables::headersAndSizes_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QStringList>("headers");
     QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 2
-                            << QStringList{"Axis", "Color", "Auto", "Min / Max", "Major / Minor", "Label",
-                                           "Grid Color", "Grid Style / Width"};
+                            << QStringList{"Axis",          "Color",
+                                           "Auto",          "Min / Max",
+                                           "Major / Minor", "Label",
+                                           "Grid Color",    "Grid Style / Width"};
     QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << 1
-                            << QStringList{"Auto", "Min / Max", "Major / Minor", "Color", "Label", "Grid Color",
-                                           "Grid Style / Width"};
+                            << QStringList{"Auto",  "Min / Max",  "Major / Minor",     "Color",
+                                           "Label", "Grid Color", "Grid Style / Width"};
     QTest::newRow("variables") << int(Spreadsheet::XYVarKind) << 3
                                << QStringList{"X Variable", "Y Variable", "Y Axis", "Line Color",
                                               "Line Style / Width"};
     QTest::newRow("overlay") << int(Spreadsheet::XYOverlayKind) << 1
-                             << QStringList{"X Channel", "Y Channel", "Y Axis", "Line Color", "Line Style / Width"};
+                             << QStringList{"X Channel", "Y Channel", "Y Axis", "Line Color",
+                                            "Line Style / Width"};
     QTest::newRow("all graphs") << int(Spreadsheet::AllGraphsKind) << 2
-                                << QStringList{"Graph", "X Variable", "Y Variable", "Y Axis", "Line Color",
-                                               "Line Style / Width"};
+                                << QStringList{"Graph",  "X Variable", "Y Variable",
+                                               "Y Axis", "Line Color", "Line Style / Width"};
 }
 
 void TestSpreadsheetTables::headersAndSizes()
@@ -895,11 +930,13 @@ void TestSpreadsheetTables::headersAndSizes()
     const QFontMetrics headerFm(table.horizontalHeader()->font());
     for (int column = 0; column < table.columnCount(); ++column) {
         const int width = table.columnWidth(column);
-        QVERIFY2(width > headerFm.horizontalAdvance(headers.at(column)), qPrintable(headers.at(column)));
+        QVERIFY2(width > headerFm.horizontalAdvance(headers.at(column)),
+                 qPrintable(headers.at(column)));
         for (int row = 0; row < rows; ++row) {
             QWidget *cell = table.cellWidget(row, column);
             QVERIFY2(width >= cell->minimumSizeHint().width(), qPrintable(headers.at(column)));
-            QVERIFY2(table.rowHeight(row) >= cell->sizeHint().height(), qPrintable(headers.at(column)));
+            QVERIFY2(table.rowHeight(row) >= cell->sizeHint().height(),
+                     qPrintable(headers.at(column)));
         }
     }
     // Rows added later are as tall as the first ones.
@@ -916,7 +953,8 @@ const int dialogTableWidth = 829;
 QFont formFont(int kind)
 {
     QFont font = QApplication::font();
-    if (kind == Spreadsheet::YAxesKind || kind == Spreadsheet::XAxisKind || kind == Spreadsheet::AllGraphsKind)
+    if (kind == Spreadsheet::YAxesKind || kind == Spreadsheet::XAxisKind
+        || kind == Spreadsheet::AllGraphsKind)
         font.setPointSize(10);
     return font;
 }
@@ -1061,7 +1099,8 @@ void TestSpreadsheetTables::axesTablesFollowTheirRows()
     QApplication::processEvents();
 
     auto rowsHeight = [table]() {
-        return 2 * table->frameWidth() + table->horizontalHeader()->height() + table->verticalHeader()->length();
+        return 2 * table->frameWidth() + table->horizontalHeader()->height()
+               + table->verticalHeader()->length();
     };
     QCOMPARE(table->height(), rowsHeight());
     QCOMPARE(table->verticalScrollBar()->maximum(), 0);
@@ -1088,8 +1127,8 @@ void TestSpreadsheetTables::channelTablesShareHeight_data()
     QTest::addColumn<int>("lowerRows");
     QTest::newRow("graph page") << int(Spreadsheet::XYVarKind) << int(Spreadsheet::XYOverlayKind)
                                 << int(Spreadsheet::MaxChannelRows) << 1;
-    QTest::newRow("all graphs page") << int(Spreadsheet::AllGraphsKind) << int(Spreadsheet::AllGraphsKind) << 12
-                                     << 0;
+    QTest::newRow("all graphs page")
+        << int(Spreadsheet::AllGraphsKind) << int(Spreadsheet::AllGraphsKind) << 12 << 0;
 }
 
 // The two tables of a page share its height, however many rows each holds.
@@ -1121,7 +1160,8 @@ void TestSpreadsheetTables::channelTablesShareHeight()
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QApplication::processEvents();
     QVERIFY2(qAbs(tables[0]->height() - tables[1]->height()) <= 1,
-             qPrintable(QStringLiteral("%1 / %2").arg(tables[0]->height()).arg(tables[1]->height())));
+             qPrintable(
+                 QStringLiteral("%1 / %2").arg(tables[0]->height()).arg(tables[1]->height())));
     QVERIFY(tables[0]->height() + tables[1]->height() >= 560 - 3 * layout->spacing()
                                                              - layout->contentsMargins().top()
                                                              - layout->contentsMargins().bottom());

@@ -48,11 +48,21 @@ public:
     static bool applyPressed(D &d) { return d.applyPressed(); }
     static void okPressed(D &d) { d.okPressed(); }
     static void cancelPressed(D &d) { d.cancelPressed(); }
-    static int getRowCountOfTablesForOneGraph(D &d, int g) { return d.getRowCountOfTablesForOneGraph(g); }
+    static int getRowCountOfTablesForOneGraph(D &d, int g)
+    {
+        return d.getRowCountOfTablesForOneGraph(g);
+    }
     static int getNumVarChannelsForPlot(D &d, int g) { return d.getNumVarChannelsForPlot(g); }
-    static int getNumOverlayChannelsForPlot(D &d, int g) { return d.getNumOverlayChannelsForPlot(g); }
-    static void turnPanZoomModeLabelsOn(D &d, int g, bool pan, bool zoom) { d.turnPanZoomModeLabelsOn(g, pan, zoom); }
-    static void fillScreensWithDataStructureInfo(D &d, Plot_Screen_Info *p, QBitArray pan, QBitArray zoom)
+    static int getNumOverlayChannelsForPlot(D &d, int g)
+    {
+        return d.getNumOverlayChannelsForPlot(g);
+    }
+    static void turnPanZoomModeLabelsOn(D &d, int g, bool pan, bool zoom)
+    {
+        d.turnPanZoomModeLabelsOn(g, pan, zoom);
+    }
+    static void fillScreensWithDataStructureInfo(D &d, Plot_Screen_Info *p, QBitArray pan,
+                                                 QBitArray zoom)
     {
         d.fillScreensWithDataStructureInfo(p, pan, zoom);
     }
@@ -62,7 +72,10 @@ public:
     static bool validatePlotConfigValues(D &d, int g) { return d.validatePlotConfigValues(g); }
     static bool validateYAxesValues(D &d, int g, int a) { return d.validateYAxesValues(g, a); }
     static bool validateDataStorageInfo(D &d) { return d.validateDataStorageInfo(); }
-    static void setPlotVisibleValues(D &d, Plot_Screen_Info *p, bool plugin) { d.setPlotVisibleValues(p, plugin); }
+    static void setPlotVisibleValues(D &d, Plot_Screen_Info *p, bool plugin)
+    {
+        d.setPlotVisibleValues(p, plugin);
+    }
     static void addNewTab(D &d) { d.addNewTab(); }
     static void delOldTab(D &d) { d.delOldTab(); }
     static void handleOverlayButtonSelection(D &d, int g) { d.handleOverlayButtonSelection(g); }

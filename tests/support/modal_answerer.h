@@ -22,9 +22,9 @@ class ModalAnswerer : public QObject
 public:
     struct Seen
     {
-        QString className;   // "QMessageBox", "QFileDialog", ...
+        QString className; // "QMessageBox", "QFileDialog", ...
         QString title;
-        QString text;        // message box text
+        QString text; // message box text
         Qt::WindowFlags flags;
         QMessageBox::StandardButtons buttons;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -69,7 +69,7 @@ private:
 // Runs action on the next modal dialog of type D that opens (a colour or
 // font chooser, say), from a poll timer, as its exec() would otherwise wait
 // for a person.
-template <typename D>
+template<typename D>
 class ModalDialogAnswer
 {
 public:

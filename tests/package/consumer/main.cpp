@@ -28,7 +28,8 @@ int main(int argc, char **argv)
     dialog.show(&screen, QBitArray(8), QBitArray(8), XY_Plot_Config_Dialog::AxesArea, 0, false);
     XY_Plot_Config_Tab tab;
     Plot_Screen_History history(screen);
-    const bool ok = dialog.isVisible() && history.current().numPlots == 1 && tab.plotXYVarSpreadsheet != nullptr
+    const bool ok =
+        dialog.isVisible() && history.current().numPlots == 1 && tab.plotXYVarSpreadsheet != nullptr
         && DarlenDataInput::getLoggerFileInfo(QStringLiteral("/nonexistent")) == nullptr;
     static_assert(XY_PLOT_CONFIG_VERSION_MAJOR == 1, "a 1.x package");
     std::printf("%s %s\n", ok ? "consumer ok" : "consumer broken", XY_PLOT_CONFIG_VERSION);
