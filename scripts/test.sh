@@ -11,7 +11,7 @@
 #   XY_PLOT_FUZZ_SECONDS=N     fuzz for N seconds (0 skips)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/setup.sh" clang libclang-rt-14-dev
+"$root/scripts/setup.sh" clang clang-format libclang-rt-14-dev
 
 jobs="$(nproc 2>/dev/null || echo 2)"
 
