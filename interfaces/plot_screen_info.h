@@ -1,9 +1,11 @@
 /// @file
 /// Plot engine: the description of one XY plot screen as the host and the
 /// configuration dialog exchange it (Plot_Screen_Info with its records
-/// Plot_Axis_Info, Single_Axis_Info and Plot_Channel_Info), and the
-/// process-wide PlotSingleton that keeps the overlay channel names of each
-/// graph slot. Everything here is used on the GUI thread only.
+/// Plot_Axis_Info, Single_Axis_Info and Plot_Channel_Info). It brings the
+/// rest of the plot engine's API with it: the process-wide PlotSingleton,
+/// the differences between descriptions, the merge of dialog edits and the
+/// copy and defaults operations. Everything here is used on the GUI thread
+/// only.
 #ifndef XY_PLOT_INTERFACES_PLOT_SCREEN_INFO_H
 #define XY_PLOT_INTERFACES_PLOT_SCREEN_INFO_H
 
@@ -17,12 +19,12 @@
 #include <QVector>
 #include <QtGlobal>
 
-/// Marks the API that the plot engine library exports.
-#if defined(XY_PLOT_ENGINE_LIBRARY)
-#define XY_PLOT_ENGINE_EXPORT Q_DECL_EXPORT
-#else
-#define XY_PLOT_ENGINE_EXPORT Q_DECL_IMPORT
-#endif
+#include <interfaces/plot_engine_export.h>
+// A host that includes this header has the whole plot engine API.
+#include <interfaces/plot_screen_differences.h>
+#include <interfaces/plot_screen_merge.h>
+#include <interfaces/plot_screen_presets.h>
+#include <interfaces/plot_singleton.h>
 
 /// Unit in which a time span is shown; the code is also the index of the
 /// dialog's data storage units combo box, which offers the first three.
@@ -417,195 +419,10 @@ private:
 
 Q_DECLARE_METATYPE(UnitType)
 
-/// Adopts the edits of a description the configuration dialog emitted
-/// (@p edited) into the host's own description (@p host), keeping what the
-/// dialog does not show or cannot show as it is.
-///
-/// A member of @p host takes the emitted value only when that value is more
-/// than how the dialog showed the host's value: texts cut to the field
-/// length, fonts reduced to family and size, an automatic range written
-/// empty, values clamped to a field's range and unknown codes shown as the
-/// default all count as unedited. Members the dialog does not show at all
-/// are kept: screenId, lastSavedTime, the channels' visible and markerSize,
-/// the axes' rangeUnits and the engine's own members. Graphs and channels
-/// are matched by position; the emitted description decides how many there
-/// are. Changed screen properties go through the setters of @p host, so
-/// their change signals are emitted. @p edited is only read; it still
-/// belongs to whoever received it.
-///
-/// Returns one line per stored variable or overlay channel name that the
-/// dialog showed as a different catalogue name starting with it, and so
-/// wrote back (see "Behaviour a host should know" in the README), for
-/// example "Graph 2 / channel 1 / X variable: N1 -> N10"; empty when every
-/// name came back as stored.
-XY_PLOT_ENGINE_EXPORT QStringList mergeDialogEdits(Plot_Screen_Info &host,
-                                                   const Plot_Screen_Info &edited);
-
-/// One way in which two plot screen descriptions differ, as
-/// plotScreenDifferences() reports it.
-struct PlotScreenDifference
-{
-    /// What kind of difference it is.
-    enum Kind {
-        /// A member changed from oldValue to newValue.
-        Changed,
-        /// A graph exists only in the later description.
-        GraphAdded,
-        /// A graph exists only in the earlier description.
-        GraphRemoved
-    };
-
-    /// What differs, in the words of the dialog, from the screen down to
-    /// the member: "Refresh interval", "Graph 2 / Y axis (left) / range max",
-    /// "Graph 3 / channel 1 / Y variable", "Graph 4".
-    QString path;
-    /// The earlier value as text; empty for an added or removed graph.
-    QString oldValue;
-    /// The later value as text; empty for an added or removed graph.
-    QString newValue;
-    /// Changed, or a graph added or removed.
-    Kind kind = Changed;
-
-    /// One line for a person: "path: old -> new", "Graph 4 added" or
-    /// "Graph 4 removed".
-    QString toString() const
-    {
-        if (kind == GraphAdded)
-            return path + QStringLiteral(" added");
-        if (kind == GraphRemoved)
-            return path + QStringLiteral(" removed");
-        return path + QStringLiteral(": ") + oldValue + QStringLiteral(" -> ") + newValue;
-    }
-};
-
-/// Everything in which @p after differs from @p before, member by member
-/// and in declaration order: each graph (its axes, every one of its eight
-/// channel and eight overlay channel records, whether in use or not, its own
-/// properties and the engine's members), then the screen's properties.
-/// Graphs are matched by position; a graph present in only one of the two is
-/// reported once, as added or removed. Empty when the descriptions are equal
-/// member for member (a NaN equals a NaN; -0 and 0 differ, as in the screen
-/// file).
-XY_PLOT_ENGINE_EXPORT QVector<PlotScreenDifference> plotScreenDifferences(
-    const Plot_Screen_Info &before, const Plot_Screen_Info &after);
-
-/// The differences of plotScreenDifferences() as lines for a person, each
-/// PlotScreenDifference::toString().
-XY_PLOT_ENGINE_EXPORT QStringList plotScreenDifferenceLines(const Plot_Screen_Info &before,
-                                                            const Plot_Screen_Info &after);
-
-/// Copies the axes of graph slot @p from (its left Y, right Y and X axis
-/// records, labels included) to each graph slot in @p to. Returns false and
-/// changes nothing when @p from or any slot of @p to is not a graph of
-/// @p screen; @p from itself in @p to is left as it is.
-XY_PLOT_ENGINE_EXPORT bool copyGraphAxes(Plot_Screen_Info &screen, int from, const QList<int> &to);
-
-/// Copies the channel styles of graph slot @p from (colour, line style and
-/// line width of each of its eight channel and eight overlay channel rows)
-/// to the same rows of each graph slot in @p to; names, axes and counts stay.
-/// Returns false and changes nothing when @p from or any slot of @p to is not
-/// a graph of @p screen.
-XY_PLOT_ENGINE_EXPORT bool copyChannelStyles(Plot_Screen_Info &screen, int from,
-                                             const QList<int> &to);
-
-/// Copies the display settings of graph slot @p from (display type, comet
-/// length, "Datapoints" and "XY Values") to each graph slot in @p to.
-/// Returns false and changes nothing when @p from or any slot of @p to is not
-/// a graph of @p screen.
-XY_PLOT_ENGINE_EXPORT bool copyDisplaySettings(Plot_Screen_Info &screen, int from,
-                                               const QList<int> &to);
-
-/// Gives graph slot @p graph the settings of a new Plot_Axis_Info(): default
-/// axes, empty channels, no overlay file, "Full Trace". The plot engine's
-/// run-time members of the graph (sample times, pan and zoom state, time
-/// scale, auto scroll) stay. Returns false and changes nothing when
-/// @p graph is not a graph of @p screen.
-XY_PLOT_ENGINE_EXPORT bool restoreGraphDefaults(Plot_Screen_Info &screen, int graph);
-
-/// Gives the whole screen the settings of a new Plot_Screen_Info(): rates,
-/// storage, colours, texts, fonts and switches, and restoreGraphDefaults()
-/// for each of its graphs. The screen keeps its graphs (numPlots and
-/// plotAxisInfo's size), its configFileName and the engine's screenId and
-/// lastSavedTime. Changed screen properties go through the setters, so
-/// their change signals are emitted.
-XY_PLOT_ENGINE_EXPORT void restoreScreenDefaults(Plot_Screen_Info &screen);
-
 /// Registers "Plot_Screen_Info*" (and UnitType) with the meta-type system, so
 /// that they travel through queued connections; returns the type id of
 /// "Plot_Screen_Info*". Safe to call any number of times; the dialog calls it
 /// when it is first constructed.
 XY_PLOT_ENGINE_EXPORT int registerPlotScreenInfoMetaType();
-
-/// Process-wide store of the overlay channel names of each graph slot,
-/// shared by every dialog of the process: a dialog built later offers the
-/// overlay channels chosen in an earlier one for the same slot.
-///
-/// The one instance (pInstance) is created on first use, has no QObject
-/// parent and lives to the end of the process; the library never deletes
-/// it. The definition of pInstance comes with the configuration dialog
-/// library. GUI thread only: nothing here is locked.
-class XY_PLOT_ENGINE_EXPORT PlotSingleton : public QObject
-{
-    Q_OBJECT
-
-public:
-    /// Graph slots, 0 for "Graph 1" to 7 for "Graph 8".
-    enum { NumSlots = 8 };
-
-    /// An empty store: every list pointer null, every time scale 1. Use
-    /// instance() rather than constructing one.
-    PlotSingleton();
-    /// Deletes the lists it holds.
-    ~PlotSingleton() override;
-
-    /// The process-wide instance; null until instance() first creates it.
-    static PlotSingleton *pInstance;
-
-    /// Channel names of each slot's overlay logger file, with an empty entry
-    /// in front that stands for "no channel"; owned by the singleton, null
-    /// until first needed.
-    QStringList *overlayChannelNames[NumSlots];
-    /// Per-slot overlay time scale of the plot engine, 1 on creation; not
-    /// used by the dialog.
-    qint64 overlayTimeScale[NumSlots];
-
-    /// The instance, created (and stored in pInstance) on first use.
-    static PlotSingleton *instance()
-    {
-        if (!pInstance)
-            pInstance = new PlotSingleton;
-        return pInstance;
-    }
-
-    /// A copy of the list of @p slot (0 to 7); creates and stores an empty
-    /// list for a slot never filled. Slots outside 0 to 7 give an empty list
-    /// and store nothing.
-    static QStringList overlayChannelNamesOf(int slot)
-    {
-        if (slot < 0 || slot >= NumSlots)
-            return QStringList();
-        PlotSingleton *s = instance();
-        if (!s->overlayChannelNames[slot])
-            s->overlayChannelNames[slot] = new QStringList;
-        return *s->overlayChannelNames[slot];
-    }
-
-    /// Replaces the list of @p slot with @p names, taking ownership of it
-    /// and deleting the old list. For slots outside 0 to 7, deletes
-    /// @p names and stores nothing.
-    static void replaceOverlayChannelNames(int slot, QStringList *names)
-    {
-        if (slot < 0 || slot >= NumSlots) {
-            delete names;
-            return;
-        }
-        PlotSingleton *s = instance();
-        delete s->overlayChannelNames[slot];
-        s->overlayChannelNames[slot] = names;
-    }
-
-private:
-    Q_DISABLE_COPY(PlotSingleton)
-};
 
 #endif // XY_PLOT_INTERFACES_PLOT_SCREEN_INFO_H

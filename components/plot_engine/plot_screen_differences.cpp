@@ -5,6 +5,8 @@
 // list says what the screen file would say differently. Paths use the same
 // words as the name report of mergeDialogEdits ("Graph 2 / channel 1 /
 // X variable").
+#include <interfaces/plot_screen_differences.h>
+
 #include <interfaces/plot_screen_info.h>
 
 #include <QLocale>

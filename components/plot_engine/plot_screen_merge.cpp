@@ -1,6 +1,8 @@
 // Adopting what a configuration dialog emitted without losing what it
 // could not show: a member takes the emitted value only when that value is
 // not simply how the dialog showed the host's own.
+#include <interfaces/plot_screen_merge.h>
+
 #include <interfaces/plot_screen_info.h>
 
 #include <QtGlobal>

@@ -1,6 +1,8 @@
 // Copying one graph's settings to others and going back to the defaults of
 // the data model: operations on a description, so that any host can offer
 // them and then apply the result like any edit.
+#include <interfaces/plot_screen_presets.h>
+
 #include <interfaces/plot_screen_info.h>
 
 namespace {

@@ -1,7 +1,7 @@
 // The process-wide store of overlay channel names per graph slot. The
 // instance pointer itself is defined by whoever owns the process-wide
 // instance (the configuration dialog library), so this file never names it.
-#include <interfaces/plot_screen_info.h>
+#include <interfaces/plot_singleton.h>
 
 PlotSingleton::PlotSingleton()
     : QObject(nullptr)
