@@ -3,11 +3,9 @@
 #include "channel_simulator.h"
 #include "logger_series.h"
 #include "overlay_curve.h"
+#include "scale_divisions.h"
 #include "stipple.h"
 
-#include <QKeyEvent>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPen>
 #include <QtMath>
 
@@ -16,40 +14,14 @@
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
 #include <qwt_plot_layout.h>
-#include <qwt_plot_magnifier.h>
 #include <qwt_plot_marker.h>
-#include <qwt_plot_panner.h>
 #include <qwt_plot_textlabel.h>
 #include <qwt_plot_zoomer.h>
-#include <qwt_scale_div.h>
 #include <qwt_scale_widget.h>
 #include <qwt_symbol.h>
 #include <qwt_text.h>
 
 #include <cmath>
-
-// The mouse wheel zooms: that counts as zoom mode like a zoom box does.
-class GraphView::Magnifier : public QwtPlotMagnifier
-{
-public:
-    Magnifier(QWidget *canvas, GraphView *view)
-        : QwtPlotMagnifier(canvas)
-        , m_view(view)
-    {
-        // Right drag would magnify too; the right button belongs to the menu.
-        setMouseButton(Qt::NoButton);
-    }
-
-protected:
-    void rescale(double factor) override
-    {
-        QwtPlotMagnifier::rescale(factor);
-        m_view->setPanZoom(m_view->m_panned, true);
-    }
-
-private:
-    GraphView *m_view;
-};
 
 namespace {
 
@@ -63,50 +35,6 @@ QColor colourOf(const QString &name, const QColor &fallback)
 {
     QColor c(name);
     return c.isValid() ? c : fallback;
-}
-
-// Exactly the configured number of major ticks, evenly spread over the
-// range, and the configured number of minor ticks between each two.
-QwtScaleDiv evenDivision(double lower, double upper, unsigned long majors, unsigned long minors)
-{
-    const int n = static_cast<int>(qBound(2UL, majors, 50UL));
-    const int m = static_cast<int>(qMin(minors, 20UL));
-    const double step = (upper - lower) / (n - 1);
-    QList<double> majorTicks;
-    QList<double> minorTicks;
-    for (int i = 0; i < n; ++i) {
-        const double at = i == n - 1 ? upper : lower + i * step;
-        majorTicks.append(at);
-        if (i < n - 1) {
-            for (int j = 1; j <= m; ++j)
-                minorTicks.append(at + j * step / (m + 1));
-        }
-    }
-    return QwtScaleDiv(lower, upper, minorTicks, QList<double>(), majorTicks);
-}
-
-// For a scrolling time axis: ticks on whole multiples of the configured
-// step, so the labels stay round while the window moves.
-QwtScaleDiv alignedDivision(double lower, double upper, unsigned long majors, unsigned long minors)
-{
-    const int n = static_cast<int>(qBound(2UL, majors, 50UL));
-    const int m = static_cast<int>(qMin(minors, 20UL));
-    const double step = (upper - lower) / (n - 1);
-    QList<double> majorTicks;
-    QList<double> minorTicks;
-    if (step > 0.0) {
-        const double first = std::ceil(lower / step - 1e-9) * step;
-        for (double at = first - step; at <= upper + step * 1e-9; at += step) {
-            if (at >= lower - step * 1e-9)
-                majorTicks.append(at);
-            for (int j = 1; j <= m; ++j) {
-                const double minor = at + j * step / (m + 1);
-                if (minor >= lower && minor <= upper)
-                    minorTicks.append(minor);
-            }
-        }
-    }
-    return QwtScaleDiv(lower, upper, minorTicks, QList<double>(), majorTicks);
 }
 
 QString formatValue(double v)
@@ -140,37 +68,7 @@ GraphView::GraphView(int slot, QWidget *parent)
     setCanvas(canvas);
     plotLayout()->setAlignCanvasToScales(true);
 
-    // Left drag: zoom box; Ctrl+right click: back out of every zoom;
-    // Ctrl+Shift+right click: one step back; middle drag: pan; wheel:
-    // magnify. A plain right click opens the graph's menu.
-    m_zoomer = new QwtPlotZoomer(QwtPlot::xBottom, QwtPlot::yLeft, canvas, false);
-    m_zoomer->setMousePattern(QwtEventPattern::MouseSelect2, Qt::RightButton, Qt::ControlModifier);
-    m_zoomer->setMousePattern(QwtEventPattern::MouseSelect3, Qt::RightButton,
-                              Qt::ControlModifier | Qt::ShiftModifier);
-    m_zoomer->setRubberBandPen(QPen(QColor(255, 200, 0), 1, Qt::DashLine));
-    m_zoomer->setTrackerPen(QPen(QColor(230, 230, 230)));
-    m_zoomer->setTrackerMode(QwtPicker::ActiveOnly);
-    // The right axis follows the same zoom box.
-    m_rightZoomer = new QwtPlotZoomer(QwtPlot::xBottom, QwtPlot::yRight, canvas, false);
-    m_rightZoomer->setMousePattern(QwtEventPattern::MouseSelect2, Qt::RightButton,
-                                   Qt::ControlModifier);
-    m_rightZoomer->setMousePattern(QwtEventPattern::MouseSelect3, Qt::RightButton,
-                                   Qt::ControlModifier | Qt::ShiftModifier);
-    m_rightZoomer->setRubberBand(QwtPicker::NoRubberBand);
-    m_rightZoomer->setTrackerMode(QwtPicker::AlwaysOff);
-    connect(m_zoomer, &QwtPlotZoomer::zoomed, this, &GraphView::onZoomed);
-
-    m_panner = new QwtPlotPanner(canvas);
-    m_panner->setMouseButton(Qt::MiddleButton);
-    connect(m_panner, &QwtPlotPanner::panned, this, &GraphView::onPanned);
-    m_magnifier = new Magnifier(canvas, this);
-
-    // Installed again, the plot's own filter moves ahead of the zoomer's,
-    // panner's and magnifier's, so the gate sees each gesture first.
-    canvas->installEventFilter(this);
-
-    canvas->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(canvas, &QWidget::customContextMenuRequested, this, &GraphView::showContextMenu);
+    createPanZoomTools(canvas);
 }
 
 GraphView::~GraphView() = default;
@@ -426,90 +324,4 @@ void GraphView::refresh(const SampleHistory &history, double now)
 QString GraphView::xyValuesText() const
 {
     return m_xyValues && m_xyValues->isVisible() ? m_xyValues->text().text() : QString();
-}
-
-void GraphView::rebaseZoomers()
-{
-    // The zoom stack starts from what the graph shows now.
-    m_zoomer->setZoomBase(false);
-    m_rightZoomer->setZoomBase(false);
-}
-
-void GraphView::resetView()
-{
-    m_panned = false;
-    m_zoomed = false;
-    applyAxes();
-    replot();
-    rebaseZoomers();
-    emit panZoomChanged(m_slot);
-}
-
-bool GraphView::eventFilter(QObject *object, QEvent *event)
-{
-    if (object == canvas() && m_panZoomGate) {
-        bool gesture = false;
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            // Left: zoom box; middle: pan; Ctrl+right: back out of the zoom.
-            // A plain right click is the graph's menu.
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            gesture = mouse->button() == Qt::LeftButton || mouse->button() == Qt::MiddleButton
-                      || (mouse->button() == Qt::RightButton
-                          && (mouse->modifiers() & Qt::ControlModifier));
-            break;
-        }
-        case QEvent::Wheel:
-        case QEvent::KeyPress: // the zoomer's keys
-            gesture = true;
-            break;
-        default:
-            break;
-        }
-        if (gesture && !m_panZoomGate())
-            return true;
-    }
-    return QwtPlot::eventFilter(object, event);
-}
-
-void GraphView::setPanZoom(bool panned, bool zoomed)
-{
-    if (panned == m_panned && zoomed == m_zoomed)
-        return;
-    m_panned = panned;
-    m_zoomed = zoomed;
-    emit panZoomChanged(m_slot);
-}
-
-void GraphView::onZoomed()
-{
-    if (m_zoomer->zoomRectIndex() == 0) {
-        // Back at the base: the graph shows what it showed before any zoom.
-        resetView();
-        return;
-    }
-    setPanZoom(m_panned, true);
-}
-
-void GraphView::onPanned()
-{
-    setPanZoom(true, m_zoomed);
-}
-
-void GraphView::showContextMenu(const QPoint &pos)
-{
-    QMenu menu(this);
-    QAction *plot = menu.addAction(tr("Configure Plot..."));
-    QAction *axes = menu.addAction(tr("Configure Axes..."));
-    menu.addSeparator();
-    QAction *reset = menu.addAction(tr("Reset zoom"));
-    reset->setEnabled(m_panned || m_zoomed);
-    QAction *chosen = menu.exec(canvas()->mapToGlobal(pos));
-    if (chosen == plot)
-        emit requested(m_slot, ConfigurePlot);
-    else if (chosen == axes)
-        emit requested(m_slot, ConfigureAxes);
-    else if (chosen == reset)
-        emit requested(m_slot, ResetZoom);
 }

@@ -100,6 +100,9 @@ private:
         QColor colour;
     };
 
+    // The zoomers, panner and magnifier on canvas, the gate's event filter
+    // and the context menu (graph_view_pan_zoom.cpp).
+    void createPanZoomTools(QWidget *canvas);
     void applyAxes();
     void applyAxis(int axisId, const Single_Axis_Info &axis, double lower, double upper);
     void setPanZoom(bool panned, bool zoomed);
