@@ -113,17 +113,23 @@ bool JsonMemberReader::wholeNumber(const QJsonValue &v, const QString &where, bo
     return true;
 }
 
+bool JsonMemberReader::wholeNumberMember(const QJsonObject &o, const QString &parent,
+                                         const QString &key, Need need, bool *negative,
+                                         quint64 *magnitude)
+{
+    QJsonValue v;
+    return member(o, parent, key, need, &v)
+           && wholeNumber(v, path(parent, key), negative, magnitude);
+}
+
 void JsonMemberReader::readSigned(const QJsonObject &o, const QString &parent, const QString &key,
                                   qint64 min, qint64 max, qint64 *out, Need need)
 {
-    QJsonValue v;
-    if (!member(o, parent, key, need, &v))
-        return;
-    const QString where = path(parent, key);
     bool negative = false;
     quint64 magnitude = 0;
-    if (!wholeNumber(v, where, &negative, &magnitude))
+    if (!wholeNumberMember(o, parent, key, need, &negative, &magnitude))
         return;
+    const QString where = path(parent, key);
     // Compare magnitudes in unsigned arithmetic: -min does not fit a
     // qint64 when min is its lowest value.
     const quint64 limit = negative ? quint64(-(min + 1)) + 1 : quint64(max);
@@ -157,14 +163,11 @@ void JsonMemberReader::readInt64(const QJsonObject &o, const QString &parent, co
 void JsonMemberReader::readUnsigned(const QJsonObject &o, const QString &parent, const QString &key,
                                     unsigned long *out, unsigned long max)
 {
-    QJsonValue v;
-    if (!member(o, parent, key, Required, &v))
-        return;
-    const QString where = path(parent, key);
     bool negative = false;
     quint64 magnitude = 0;
-    if (!wholeNumber(v, where, &negative, &magnitude))
+    if (!wholeNumberMember(o, parent, key, Required, &negative, &magnitude))
         return;
+    const QString where = path(parent, key);
     if (negative && magnitude != 0) {
         fail(where, QStringLiteral("-%1 is negative; expected an unsigned number").arg(magnitude));
         return;

@@ -45,6 +45,9 @@ public:
 
     // Whole number as sign and magnitude, from a JSON number or a decimal string.
     bool wholeNumber(const QJsonValue &v, const QString &where, bool *negative, quint64 *magnitude);
+    // The same for a member; false when it is absent or not a whole number.
+    bool wholeNumberMember(const QJsonObject &o, const QString &parent, const QString &key,
+                           Need need, bool *negative, quint64 *magnitude);
 
     void readSigned(const QJsonObject &o, const QString &parent, const QString &key, qint64 min,
                     qint64 max, qint64 *out, Need need);
