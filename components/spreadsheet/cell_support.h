@@ -115,28 +115,33 @@ public:
     QSize minimumSizeHint() const override { return lengthHint(); }
 
 protected:
-    // Names that do not fit lose their middle, not their end: channel
-    // names share long stems and differ at the end, and a cut end would
-    // make the rows of a table look alike. QComboBox's own painting, with
-    // the shortened text.
+    // QComboBox's own painting, with the label that prepareLabel() makes.
     void paintEvent(QPaintEvent *) override
     {
         QStylePainter painter(this);
         painter.setPen(palette().color(QPalette::Text));
         QStyleOptionComboBox option;
         initStyleOption(&option);
+        prepareLabel(&option);
         painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        if (!isEditable()) {
-            const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                        QStyle::SC_ComboBoxEditField, this);
-            const int room =
-                field.width() - 2 - (option.currentIcon.isNull() ? 0 : option.iconSize.width() + 4);
-            // Short names fit without laying their text out to know it.
-            if (option.currentText.size() * fontMetrics().maxWidth() > room)
-                option.currentText =
-                    fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, room);
-        }
         painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+
+    // Names that do not fit lose their middle, not their end: channel
+    // names share long stems and differ at the end, and a cut end would
+    // make the rows of a table look alike.
+    virtual void prepareLabel(QStyleOptionComboBox *option) const
+    {
+        if (isEditable())
+            return;
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, option,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        const int room =
+            field.width() - 2 - (option->currentIcon.isNull() ? 0 : option->iconSize.width() + 4);
+        // Short names fit without laying their text out to know it.
+        if (option->currentText.size() * fontMetrics().maxWidth() > room)
+            option->currentText =
+                fontMetrics().elidedText(option->currentText, Qt::ElideMiddle, room);
     }
 
     // A shortened name shows whole in the tool tip, unless the combo has a

@@ -12,7 +12,6 @@
 #include <QPixmap>
 #include <QSpinBox>
 #include <QStyleOptionComboBox>
-#include <QStylePainter>
 #include <QVector>
 
 #include <algorithm>
@@ -111,15 +110,10 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    // The line at its full length, whatever icon size the combo has yet.
+    void prepareLabel(QStyleOptionComboBox *option) const override
     {
-        QStylePainter painter(this);
-        painter.setPen(palette().color(QPalette::Text));
-        QStyleOptionComboBox option;
-        initStyleOption(&option);
-        option.iconSize = styleIconSize;
-        painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+        option->iconSize = styleIconSize;
     }
 
 private:
