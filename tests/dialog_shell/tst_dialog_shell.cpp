@@ -277,8 +277,11 @@ private slots:
         QTest::addColumn<int>("plotIndex");
         QTest::addColumn<int>("configTab");
         QTest::addColumn<int>("plotTab");
+        QTest::newRow("plot, graph 1") << 0 << 0 << 0 << 1;
         QTest::newRow("plot, graph 2") << 0 << 1 << 0 << 2;
+        QTest::newRow("axes, graph 1") << 1 << 0 << 1 << 1;
         QTest::newRow("axes, graph 3") << 1 << 2 << 1 << 3;
+        QTest::newRow("frame, graph 1") << 2 << 0 << 2 << 1;
         QTest::newRow("frame, graph 4") << 2 << 3 << 2 << 4;
         QTest::newRow("unknown area ignores index") << 3 << 2 << 0 << 1;
     }
@@ -291,7 +294,8 @@ private slots:
         auto *plotTabs = child<QTabWidget>(d, "plotConfigTabs");
         auto *axesTabs = child<QTabWidget>(d, "axesConfigTabs");
         child<QTabWidget>(d, "configTabs")->setCurrentIndex(1);
-        plotTabs->setCurrentIndex(4);
+        plotTabs->setCurrentIndex(1);
+        plotTabs->setCurrentIndex(0); // "All", graph 1's axes stay current
         shownWith(4, "00000000", "00000000", area, plotIndex);
         QTEST(child<QTabWidget>(d, "configTabs")->currentIndex(), "configTab");
         QCOMPARE(plotTabs->currentIndex(), plotTab);
@@ -588,6 +592,8 @@ private slots:
         row("add fills the gap after the current", 5, {"3-", "1+"}, {"1245", "12345"}, 2, "Graph 1");
         row("add after the last graph", 3, {"3+"}, {"1234"}, 1, "Graph 3");
         row("add skips shown graphs", 5, {"2-", "4+"}, {"1345", "13456"}, 2, "Graph 4");
+        row("add after the current before earlier gaps", 7, {"2-", "7+"}, {"134567", "1345678"}, 2,
+            "Graph 7");
         row("only earlier graphs hidden: first hidden", 8, {"2-", "5-", "8+", "8+"},
             {"1345678", "134678", "1234678", "12345678"}, 4, "Graph 8");
         row("no graphs: graph 1 stays and can be added", 0, {"1+"}, {"1"}, 1, "Graph 1");

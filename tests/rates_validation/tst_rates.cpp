@@ -141,16 +141,12 @@ private slots:
             QTest::newRow(name) << field << QString(text) << QString(partner);
         };
         row("refresh rate lower bound", RefreshRate, "0.1", "10000");
-        row("refresh rate upper bound", RefreshRate, "50", "20");
         row("refresh rate exponent", RefreshRate, "2.5e1", "40");
         row("refresh rate just below", RefreshRate, "0.0999", "");
-        row("refresh rate just above", RefreshRate, "50.0001", "");
         row("refresh interval lower bound", RefreshInterval, "20", "50");
         row("refresh interval upper bound", RefreshInterval, "10000", "0.1");
         row("refresh interval 30", RefreshInterval, "30", "33.3333");
         row("refresh interval just below", RefreshInterval, "19.9999", "");
-        row("refresh interval above", RefreshInterval, "10000.1", "");
-        row("sample rate lower bound", SampleRate, "0.1", "10000");
         row("sample rate upper bound", SampleRate, "100", "10");
         row("sample rate just above", SampleRate, "100.0001", "");
         row("sample rate below", SampleRate, "0.0999", "");
