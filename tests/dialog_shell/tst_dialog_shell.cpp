@@ -21,7 +21,6 @@
 #include <interfaces/spreadsheet.h>
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
-#include "support/dialog_access.h"
 #include "support/modal_answerer.h"
 
 using Dialog = XY_Plot_Config_Dialog;
@@ -239,36 +238,6 @@ private slots:
         trigger(d, 1);
         trigger(d, 0);
         QCOMPARE(changed.count(), locked ? 0 : 2);
-    }
-
-    // show() sets both bits of every graph when one is set, so "Zoom Mode"
-    // is out of its reach: the labels' own switch is driven here.
-    void modeLabels_data()
-    {
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<bool>("pan");
-        QTest::addColumn<bool>("zoom");
-        QTest::addColumn<QString>("text"); // empty: hidden
-        QTest::newRow("pan") << 0 << true << false << "Pan Mode";
-        QTest::newRow("zoom") << 7 << false << true << "Zoom Mode";
-        QTest::newRow("pan wins") << 3 << true << true << "Pan Mode";
-        QTest::newRow("neither") << 5 << false << false << "";
-    }
-    void modeLabels()
-    {
-        QFETCH(int, slot);
-        QFETCH(bool, pan);
-        QFETCH(bool, zoom);
-        QFETCH(QString, text);
-        Dialog &d = shownWith(8);
-        XY_Plot_Config_Dialog_TestAccess::turnPanZoomModeLabelsOn(d, slot, false, true);
-        XY_Plot_Config_Dialog_TestAccess::turnPanZoomModeLabelsOn(d, slot, pan, zoom);
-        for (const char *pattern : {"lblAxes%1Mode", "lblPlot%1Mode"}) {
-            auto *label = child<QLabel>(d, numbered(pattern, slot + 1));
-            QCOMPARE(label->isHidden(), text.isEmpty());
-            QCOMPARE(label->text(), text.isEmpty() ? QStringLiteral("Zoom Mode") : text);
-        }
-        QVERIFY(child(d, numbered("lblPlot%1Mode", slot ? slot : 2))->isHidden());
     }
 
     void openArea_data()
@@ -540,34 +509,6 @@ private slots:
             d.show(host.get(), bits("0"), bits("0"), Dialog::PlotArea, 0, true);
         }
         QCOMPARE(child<QTabWidget>(d, "plotConfigTabs")->currentIndex(), 1);
-    }
-
-    // Rows with both variables (or channels) chosen count.
-    void rowCounts_data()
-    {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("count");
-        QTest::newRow("empty table") << QStringList() << 0;
-        QTest::newRow("gap is skipped") << QStringList({"XY", "X-", "XY"}) << 2;
-        QTest::newRow("only Y") << QStringList({"-Y", "XY"}) << 1;
-        QTest::newRow("full table") << repeated(8, "XY") << 8;
-    }
-    void rowCounts()
-    {
-        QFETCH(QStringList, rows);
-        Dialog &d = shownWith(3);
-        chooseVariables(d, 2, rows);
-        QTEST(invokeInt(d, "getNumVarChannelsForPlot", 2), "count");
-        QCOMPARE(invokeInt(d, "getNumVarChannelsForPlot", 1), 1); // as loaded
-        Spreadsheet *overlay = table(d, "plot%1XYOverlaySpreadsheet", 2);
-        overlay->setRowCount(rows.size());
-        for (int r = 0; r < rows.size(); ++r)
-            for (int c = 0; c < 2; ++c) {
-                auto *cell = qobject_cast<ComboBoxWidget *>(overlay->cellWidget(r, c));
-                cell->setComboBoxContentsList({QString(), "Time", "N1"});
-                cell->setComboBoxCurrentIndex(rows[r].at(c) == '-' ? -1 : c + 1);
-            }
-        QTEST(invokeInt(d, "getNumOverlayChannelsForPlot", 2), "count");
     }
 
     // Steps: a graph number selects that graph's tab, "A" the All tab; then
