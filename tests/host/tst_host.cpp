@@ -28,7 +28,6 @@
 #include "overlay_curve.h"
 #include "plot_host_window.h"
 #include "stipple.h"
-#include "support/dialog_access.h"
 #include "support/modal_answerer.h"
 
 namespace {
