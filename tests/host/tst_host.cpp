@@ -27,7 +27,6 @@
 #include "host_files.h"
 #include "overlay_curve.h"
 #include "plot_host_window.h"
-#include "stipple.h"
 #include "support/modal_answerer.h"
 
 namespace {
@@ -532,100 +531,6 @@ private slots:
         const QVector<QPair<int, int>> runs{{0, 1}, {3, 4}};
         QCOMPARE(curve->segments(), runs);
         QCOMPARE(curve->boundingRect(), QRectF(QPointF(0.0, 9028.8), QPointF(2.0, 9350.5)));
-    }
-
-    void sampleHistory_data()
-    {
-        QTest::addColumn<int>("capacity");
-        QTest::addColumn<int>("appended"); // samples at t = 1, 2, ...
-        QTest::addColumn<double>("dropBefore");
-        QTest::addColumn<int>("newCapacity"); // 0: unchanged
-        QTest::addColumn<int>("size");
-        QTest::addColumn<double>("firstTime");
-        QTest::newRow("partly filled") << 10 << 4 << 0.0 << 0 << 4 << 1.0;
-        QTest::newRow("ring wrapped") << 10 << 25 << 0.0 << 0 << 10 << 16.0;
-        QTest::newRow("old samples dropped") << 10 << 25 << 20.0 << 0 << 6 << 20.0;
-        QTest::newRow("shrunk keeps newest") << 10 << 25 << 0.0 << 3 << 3 << 23.0;
-        QTest::newRow("grown keeps all") << 10 << 25 << 0.0 << 40 << 10 << 16.0;
-    }
-    void sampleHistory()
-    {
-        QFETCH(int, capacity);
-        QFETCH(int, appended);
-        QFETCH(double, dropBefore);
-        QFETCH(int, newCapacity);
-        QFETCH(int, size);
-        QFETCH(double, firstTime);
-        SampleHistory h;
-        h.reset(3, capacity);
-        for (int i = 1; i <= appended; ++i)
-            h.append(i, {double(i), 10.0 * i, -double(i)});
-        h.dropBefore(dropBefore);
-        if (newCapacity > 0)
-            h.setCapacity(newCapacity);
-        QCOMPARE(h.size(), size);
-        QCOMPARE(h.timeAt(0), firstTime);
-        // Rows stay whole and in order across the ring's seam.
-        for (int i = 0; i < h.size(); ++i) {
-            QCOMPARE(h.timeAt(i), firstTime + i);
-            QCOMPARE(h.value(i, 1), 10.0 * (firstTime + i));
-            QCOMPARE(h.value(i, 2), -(firstTime + i));
-        }
-        h.append(100.0, {100.0, 1000.0, -100.0});
-        QCOMPARE(h.value(h.size() - 1, 1), 1000.0);
-    }
-
-    void stipple_data()
-    {
-        QTest::addColumn<int>("pattern");
-        QTest::addColumn<QVector<qreal>>("dashes");
-        QTest::addColumn<int>("penStyle");
-        QTest::newRow("solid") << 0xFFFF << QVector<qreal>() << int(Qt::SolidLine);
-        QTest::newRow("dash") << 0xF0F0 << QVector<qreal>{4, 4, 4, 4} << int(Qt::CustomDashLine);
-        QTest::newRow("dot") << 0x1111 << QVector<qreal>{1, 3, 1, 3, 1, 3, 1, 3}
-                             << int(Qt::CustomDashLine);
-        QTest::newRow("dash dot") << 0xF33C << QVector<qreal>{4, 2, 2, 2, 4, 2}
-                                  << int(Qt::CustomDashLine);
-        QTest::newRow("starts off") << 0x00FF << QVector<qreal>{8, 8} << int(Qt::CustomDashLine);
-        QTest::newRow("one bit") << 0x0001 << QVector<qreal>{1, 15} << int(Qt::CustomDashLine);
-        QTest::newRow("nothing") << 0x0000 << QVector<qreal>() << int(Qt::NoPen);
-    }
-    void stipple()
-    {
-        QFETCH(int, pattern);
-        QFETCH(QVector<qreal>, dashes);
-        QFETCH(int, penStyle);
-        QCOMPARE(stippleDashPattern(pattern), dashes);
-        const QPen pen = stipplePen(QColor(Qt::red), 2, pattern);
-        QCOMPARE(int(pen.style()), penStyle);
-        if (penStyle != Qt::NoPen) {
-            QCOMPARE(pen.color(), QColor(Qt::red));
-            QCOMPARE(pen.width(), 2);
-        }
-        if (penStyle == Qt::CustomDashLine)
-            QCOMPARE(pen.dashPattern(), dashes);
-    }
-
-    void scrolledTimeRange_data()
-    {
-        QTest::addColumn<double>("rangeMin");
-        QTest::addColumn<double>("rangeMax");
-        QTest::addColumn<double>("now");
-        QTest::addColumn<double>("lower");
-        QTest::addColumn<double>("upper");
-        QTest::newRow("at the end") << 0.0 << 120.0 << 120.0 << 0.0 << 120.0;
-        QTest::newRow("past the end") << 0.0 << 120.0 << 200.0 << 80.0 << 200.0;
-        QTest::newRow("offset range") << 30.0 << 90.0 << 100.0 << 40.0 << 100.0;
-    }
-    void scrolledTimeRange()
-    {
-        QFETCH(double, rangeMin);
-        QFETCH(double, rangeMax);
-        QFETCH(double, now);
-        double lo = -1.0, hi = -1.0;
-        GraphView::scrolledTimeRange(rangeMin, rangeMax, now, &lo, &hi);
-        QTEST(lo, "lower");
-        QTEST(hi, "upper");
     }
 
 private:
