@@ -1,6 +1,6 @@
 // Choosing overlay logger files in the dialog and in the single-graph tab.
-#include <QComboBox>
-#include <QDir>
+// One dialog of eight graphs serves every row: each row first gives its
+// graph the speed file, then makes the choice the row is about.
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -18,58 +18,33 @@
 
 #include <memory>
 
-using Access = XY_Plot_Config_Dialog_TestAccess;
-
 namespace {
 
-const char *const kInvalidText = "The selected Overlay file - %1 - is not in the expected file "
-                                 "format - a logger file is required";
+const QString kInvalidText = QStringLiteral("The selected Overlay file - %1 - is not in the "
+                                            "expected file format - a logger file is required");
 
-QStringList withEmptyFront(QStringList names)
+// What a table's X and Y cells offer and select, row by row: "a|b@1".
+QStringList offered(Spreadsheet *table)
 {
-    names.prepend(QString());
-    return names;
-}
-
-ComboBoxWidget *cell(Spreadsheet *table, int row, int column)
-{
-    return qobject_cast<ComboBoxWidget *>(table->cellWidget(row, column));
-}
-
-QStringList items(ComboBoxWidget *combo)
-{
-    QStringList result;
-    for (int i = 0; i < combo->comboBox()->count(); ++i)
-        result << combo->comboBox()->itemText(i);
-    return result;
-}
-
-// Empty when every row of the table, X and Y column, offers names with index
-// current; otherwise the first cell that differs.
-QString everyCellProblem(Spreadsheet *table, const QStringList &names, int current)
-{
+    QStringList cells;
     for (int row = 0; row < table->rowCount(); ++row)
         for (int column = 0; column < 2; ++column) {
-            ComboBoxWidget *combo = cell(table, row, column);
-            if (!combo || items(combo) != names || combo->getComboBoxCurrentIndex() != current)
-                return QStringLiteral("row %1 column %2: %3 at %4")
-                    .arg(row)
-                    .arg(column)
-                    .arg(combo ? items(combo).join('|') : "no cell")
-                    .arg(combo ? combo->getComboBoxCurrentIndex() : -2);
+            auto *combo = qobject_cast<ComboBoxWidget *>(table->cellWidget(row, column));
+            QStringList names;
+            for (int i = 0; combo && i < combo->comboBox()->count(); ++i)
+                names << combo->comboBox()->itemText(i);
+            cells << names.join('|') + '@'
+                         + QString::number(combo ? combo->getComboBoxCurrentIndex() : -2);
         }
-    return table->rowCount() > 0 ? QString() : QStringLiteral("no rows");
+    return cells;
 }
-#define VERIFY_EVERY_CELL(table, names, current) \
-    QVERIFY2(everyCellProblem(table, names, current).isEmpty(), \
-             qPrintable(everyCellProblem(table, names, current)))
 
-std::unique_ptr<Plot_Screen_Info> eightGraphs()
+QStringList repeated(const QString &cell, int times)
 {
-    std::unique_ptr<Plot_Screen_Info> info(new Plot_Screen_Info);
-    info->numPlots = 8;
-    info->plotAxisInfo.resize(8);
-    return info;
+    QStringList cells;
+    while (times-- > 0)
+        cells << cell;
+    return cells;
 }
 
 } // namespace
@@ -83,148 +58,90 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_speedFile = writeFile("speed.log", "# bench 4\ntime\tspeed\ttorque\n0\t1200\t35.5\n");
-        m_coolantFile = writeFile("coolant.csv", "coolant,oil\n81.5,92\n");
-        writeFile("names_only.txt", "coolant;oil\n"); // no data line: refused
+        m_info.numPlots = 8;
+        m_info.plotAxisInfo.resize(8);
+        m_dialog.reset(new XY_Plot_Config_Dialog(&m_info, nullptr, false));
     }
-
     void init() { m_answerer.reset(new ModalAnswerer); }
 
-    // A second file chosen for a graph that shows the speed file's channels,
-    // with a channel selected in its second row: cancelled, refused, or taken.
-    // A refused file is still recorded as the graph's overlay file.
-    void secondChoice_data()
-    {
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<QString>("fileName"); // empty: cancelled
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("cancelled, graph 8") << 7 << QString() << QByteArray() << false;
-        QTest::newRow("refused, header only")
-            << 6 << "names_only.txt" << QByteArray("coolant;oil\n") << true;
-        QTest::newRow("refused, empty") << 6 << "empty.log" << QByteArray() << true;
-        QTest::newRow("refused, text in the data line")
-            << 6 << "words.dat" << QByteArray("a,b\nx,y\n") << true;
-        QTest::newRow("taken, graph 2")
-            << 1 << "coolant.csv" << QByteArray("coolant,oil\n81.5,92\n") << false;
-    }
-    void secondChoice()
-    {
-        QFETCH(int, slot);
-        QFETCH(QString, fileName);
-        QFETCH(QByteArray, content);
-        QFETCH(bool, refused);
-        const QString path = fileName.isEmpty() ? QString() : writeFile(fileName, content);
-        auto info = eightGraphs();
-        XY_Plot_Config_Dialog dialog(info.get(), nullptr, false);
-        Spreadsheet *table = Access::xyOverlay(dialog)[slot];
-        table->setRowCount(2);
-        chooseFor(dialog, slot, m_speedFile);
-        chooseFor(dialog, 2, m_speedFile); // a neighbour that must keep its file
-        cell(table, 1, 0)->setComboBoxCurrentIndex(3);
-        m_answerer->clear();
-        const bool taken = !path.isEmpty() && !refused;
-        QCOMPARE(chooseFor(dialog, slot, path),
-                 taken ? QStringLiteral("coolant.csv") : QStringLiteral("speed.log"));
-        QCOMPARE(m_answerer->count(), refused ? 2 : 1);
-        const ModalAnswerer::Seen seen = m_answerer->seen().first();
-        QCOMPARE(seen.className, QStringLiteral("QFileDialog"));
-        QCOMPARE(seen.title, QStringLiteral("Select Logger File"));
-        QCOMPARE(seen.nameFilters, QStringList{QStringLiteral("Logger Files (*.*)")});
-        QVERIFY(!seen.hasParent);
-        if (QDir(QStringLiteral("/data/PC_format")).exists())
-            QCOMPARE(seen.directory, QStringLiteral("/data/PC_format"));
-        if (refused) {
-            const ModalAnswerer::Seen box = m_answerer->last();
-            QCOMPARE(box.className, QStringLiteral("QMessageBox"));
-            QCOMPARE(box.title, QStringLiteral("Invalid file format"));
-            QCOMPARE(box.text, QString::fromLatin1(kInvalidText).arg(path));
-            QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-            QCOMPARE(box.icon, QMessageBox::NoIcon);
-            QVERIFY(!box.hasParent);
-        }
-
-        QCOMPARE(Access::overlayFilenames(dialog)[slot], path.isEmpty() ? m_speedFile : path);
-        const QStringList speed = withEmptyFront({"time", "speed", "torque"});
-        const QStringList names = taken ? withEmptyFront({"coolant", "oil"}) : speed;
-        QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), names);
-        if (taken) {
-            VERIFY_EVERY_CELL(table, names, 0);
-        } else {
-            QCOMPARE(items(cell(table, 1, 0)), speed);
-            QCOMPARE(cell(table, 1, 0)->getComboBoxCurrentIndex(), 3);
-        }
-        if (slot != 2) {
-            VERIFY_EVERY_CELL(Access::xyOverlay(dialog)[2], speed, 0);
-            QCOMPARE(PlotSingleton::overlayChannelNamesOf(2), speed);
-            QCOMPARE(Access::overlayFileLabels(dialog)[2]->text(), QStringLiteral("speed.log"));
-        }
-    }
-
-    void validFileFillsEveryRow_data()
+    void choice_data()
     {
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("fileName"); // empty: cancelled
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("channels");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("graph 1, one row")
-            << 0 << 1 << "speed.log" << QByteArray("time\tspeed\ttorque\n0\t1\t2\n")
-            << QStringList{"time", "speed", "torque"} << "speed.log";
-        QTest::newRow("graph 4, eight rows, file order kept")
-            << 3 << 8 << "order.csv" << QByteArray("zeta;alpha;mid\n1;2;3\n")
-            << QStringList{"zeta", "alpha", "mid"} << "order.csv";
-        QTest::newRow("name with two dots")
-            << 5 << 2 << "engine.run1.dat" << QByteArray("a,b\n1,2\n") << QStringList{"a", "b"}
-            << "engine.dat";
-        QTest::newRow("name without a dot")
-            << 7 << 3 << "data" << QByteArray("rpm\n900\n") << QStringList{"rpm"} << "data.";
+        QTest::addColumn<QString>("label"); // empty: the graph keeps the speed file
+        QTest::addColumn<QString>("names"); // offered when taken
+        QTest::newRow("cancelled, graph 8") << 7 << 2 << "" << QByteArray() << ""
+                                            << "";
+        QTest::newRow("refused, header only")
+            << 6 << 2 << "names_only.txt" << QByteArray("coolant;oil\n") << ""
+            << "";
+        QTest::newRow("refused, empty") << 6 << 1 << "empty.log" << QByteArray() << ""
+                                        << "";
+        QTest::newRow("refused, text in the data line")
+            << 0 << 2 << "words.dat" << QByteArray("a,b\nx,y\n") << ""
+            << "";
+        QTest::newRow("taken, graph 2")
+            << 1 << 2 << "coolant.csv" << QByteArray("coolant,oil\n81.5,92\n") << "coolant.csv"
+            << "|coolant|oil";
+        QTest::newRow("taken, eight rows, file order kept")
+            << 3 << 8 << "order.csv" << QByteArray("zeta;alpha;mid\n1;2;3\n") << "order.csv"
+            << "|zeta|alpha|mid";
+        QTest::newRow("taken, name with two dots")
+            << 5 << 1 << "engine.run1.dat" << QByteArray("a,b\n1,2\n") << "engine.dat"
+            << "|a|b";
+        QTest::newRow("taken, name without a dot")
+            << 4 << 3 << "data" << QByteArray("rpm\n900\n") << "data."
+            << "|rpm";
     }
-    void validFileFillsEveryRow()
+    void choice()
     {
         QFETCH(int, slot);
         QFETCH(int, rows);
         QFETCH(QString, fileName);
         QFETCH(QByteArray, content);
-        QFETCH(QStringList, channels);
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("valid")));
-        const QString path = writeFile(QStringLiteral("valid/") + fileName, content);
-        auto info = eightGraphs();
-        XY_Plot_Config_Dialog dialog(info.get(), nullptr, false);
-        Spreadsheet *table = Access::xyOverlay(dialog)[slot];
+        QFETCH(QString, label);
+        QFETCH(QString, names);
+        const QString path = fileName.isEmpty() ? QString() : writeFile(fileName, content);
+        Spreadsheet *table = overlayTable(slot);
+        QVERIFY(table);
         table->setRowCount(rows);
-        QTEST(chooseFor(dialog, slot, path), "label");
-        QCOMPARE(m_answerer->count(), 1); // the file dialog only, no refusal
-        VERIFY_EVERY_CELL(table, withEmptyFront(channels), 0);
-        QCOMPARE(Access::overlayFilenames(dialog)[slot], path);
-        QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), withEmptyFront(channels));
-    }
+        const int neighbour = slot == 2 ? 0 : 2; // must keep its file throughout
+        choose(neighbour, m_speedFile);
+        choose(slot, m_speedFile);
+        const QString speed = QStringLiteral("|time|speed|torque");
+        auto *selected = qobject_cast<ComboBoxWidget *>(table->cellWidget(rows - 1, 1));
+        selected->setComboBoxCurrentIndex(3);
+        m_answerer->clear();
 
-    void buttonsChooseForTheirGraph_data()
-    {
-        QTest::addColumn<int>("graph");
-        for (int graph = 1; graph <= 8; ++graph)
-            QTest::newRow(qPrintable(QStringLiteral("btnOverlayFile%1").arg(graph))) << graph;
-    }
-    void buttonsChooseForTheirGraph()
-    {
-        QFETCH(int, graph);
-        auto info = eightGraphs();
-        XY_Plot_Config_Dialog dialog(info.get(), nullptr, false);
-        auto *button =
-            dialog.findChild<QPushButton *>(QStringLiteral("btnOverlayFile%1").arg(graph));
-        QVERIFY(button);
-        m_answerer->queueFile(m_coolantFile);
-        button->click();
-        for (int g = 0; g < 8; ++g) {
-            const bool chosen = g == graph - 1;
-            QCOMPARE(Access::overlayFilenames(dialog)[g].isEmpty(), !chosen);
-            QCOMPARE(Access::overlayFileLabels(dialog)[g]->text() == QLatin1String("coolant.csv"),
-                     chosen);
+        QCOMPARE(choose(slot, path), label.isEmpty() ? QStringLiteral("speed.log") : label);
+        const bool refused = !path.isEmpty() && label.isEmpty();
+        QCOMPARE(m_answerer->count(), refused ? 2 : 1);
+        const ModalAnswerer::Seen picker = m_answerer->seen().first();
+        QCOMPARE(picker.title, QStringLiteral("Select Logger File"));
+        QCOMPARE(picker.nameFilters, QStringList{QStringLiteral("Logger Files (*.*)")});
+        if (refused) {
+            const ModalAnswerer::Seen box = m_answerer->last();
+            QCOMPARE(box.title, QStringLiteral("Invalid file format"));
+            QCOMPARE(box.text, kInvalidText.arg(path));
+            QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         }
+        // A refused file is still the graph's choice and reaches the plot data.
+        QCOMPARE(XY_Plot_Config_Dialog_TestAccess::overlayFilenames(*m_dialog)[slot],
+                 path.isEmpty() ? m_speedFile : path);
+        const QString shown = label.isEmpty() ? speed : names;
+        QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), shown.split('|'));
+        QStringList expected = repeated(shown + "@0", 2 * rows);
+        if (label.isEmpty())
+            expected[2 * rows - 1] = speed + "@3";
+        QCOMPARE(offered(table), expected);
+        QCOMPARE(offered(overlayTable(neighbour)),
+                 repeated(speed + "@0", 2 * overlayTable(neighbour)->rowCount()));
     }
 
-    void slotWithoutGraphOpensNothing_data()
+    // No graph behind the slot: nothing opens, nothing changes.
+    void slotWithoutGraph_data()
     {
         QTest::addColumn<bool>("pluginMode");
         QTest::addColumn<int>("slot");
@@ -232,38 +149,29 @@ private slots:
         QTest::newRow("past the eighth") << false << 8;
         QTest::newRow("graph 2 in plugin mode") << true << 1;
     }
-    void slotWithoutGraphOpensNothing()
+    void slotWithoutGraph()
     {
         QFETCH(bool, pluginMode);
         QFETCH(int, slot);
-        auto info = eightGraphs();
-        XY_Plot_Config_Dialog dialog(info.get(), nullptr, pluginMode);
-        const QList<QString> before = Access::overlayFilenames(dialog);
+        std::unique_ptr<XY_Plot_Config_Dialog> plugin;
+        if (pluginMode)
+            plugin.reset(new XY_Plot_Config_Dialog(&m_info, nullptr, true));
+        XY_Plot_Config_Dialog *dialog = pluginMode ? plugin.get() : m_dialog.get();
         m_answerer->queueFile(m_speedFile);
-        Access::handleOverlayButtonSelection(dialog, slot);
+        QVERIFY(QMetaObject::invokeMethod(dialog, "handleOverlayButtonSelection", Q_ARG(int, slot)));
         QCOMPARE(m_answerer->count(), 0);
-        QCOMPARE(Access::overlayFilenames(dialog), before);
     }
 
+    // Kept process-wide: a later dialog offers the chosen channels, with
+    // none selected until it is loaded.
     void laterDialogOffersChosenChannels()
     {
-        auto info = eightGraphs();
-        {
-            XY_Plot_Config_Dialog first(info.get(), nullptr, false);
-            chooseFor(first, 4, m_coolantFile);
-        }
-        XY_Plot_Config_Dialog later(info.get(), nullptr, false);
-        // Offered again, with no channel selected until the dialog is loaded.
-        VERIFY_EVERY_CELL(Access::xyOverlay(later)[4], withEmptyFront({"coolant", "oil"}), -1);
-    }
-
-    void tabConstruction()
-    {
-        XY_Plot_Config_Tab tab(nullptr);
-        QVERIFY(tab.lblPlotMode->isHidden());
-        QCOMPARE(tab.lblPlotMode->toolTip(),
-                 QStringLiteral("The Plot Configuration Information can not be modified\n"
-                                "while in Pan or Zoom Mode"));
+        const QString path = writeFile("later.csv", "coolant,oil\n81.5,92\n");
+        choose(4, path);
+        XY_Plot_Config_Dialog later(&m_info, nullptr, false);
+        auto *table = later.findChild<Spreadsheet *>(QStringLiteral("plot5XYOverlaySpreadsheet"));
+        QVERIFY(table && table->rowCount() > 0);
+        QCOMPARE(offered(table), repeated("|coolant|oil@-1", 2 * table->rowCount()));
     }
 
     void tabDisplayType_data()
@@ -287,80 +195,75 @@ private slots:
         QTEST(tab.spinCometLength->isEnabled(), "enabledAfter");
     }
 
+    // The tab fills its own table and keeps its channels to itself.
     void tabOverlay_data()
     {
         QTest::addColumn<int>("argument");
         QTest::addColumn<QString>("secondFile"); // empty: cancelled
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("valid, argument 0") << 0 << "engine.run1.dat" << false;
-        QTest::newRow("valid, argument -3") << -3 << "engine.run1.dat" << false;
-        QTest::newRow("cancelled") << 2 << "" << false;
-        QTest::newRow("refused") << 7 << "names_only.txt" << true;
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("valid, argument -3") << -3 << "run.1.dat" << QByteArray("rpm;t\n9;1\n");
+        QTest::newRow("cancelled") << 2 << "" << QByteArray();
+        QTest::newRow("refused") << 7 << "header.txt" << QByteArray("rpm;t\n");
     }
     void tabOverlay()
     {
         QFETCH(int, argument);
         QFETCH(QString, secondFile);
-        QFETCH(bool, refused);
-        const QString second = secondFile.isEmpty() ? QString() : m_dir.filePath(secondFile);
-        if (secondFile == QLatin1String("engine.run1.dat"))
-            writeFile(secondFile, "rpm;torque\n900;12\n");
-
-        // The tab keeps its channels to itself.
-        auto singleton = [] {
-            QStringList names;
-            for (int slot = 0; slot < 8; ++slot)
-                names << PlotSingleton::overlayChannelNamesOf(slot).join('|');
-            return names;
-        };
-        const QStringList singletonBefore = singleton();
+        QFETCH(QByteArray, content);
+        const QString second = secondFile.isEmpty() ? QString() : writeFile(secondFile, content);
+        QStringList singleton;
+        for (int slot = 0; slot < 8; ++slot)
+            singleton << PlotSingleton::overlayChannelNamesOf(slot).join('|');
         XY_Plot_Config_Tab tab(nullptr);
-        Spreadsheet *table = tab.plotXYOverlaySpreadsheet;
-        table->setRowCount(3);
+        tab.plotXYOverlaySpreadsheet->setRowCount(2);
         m_answerer->queueFile(m_speedFile);
         tab.handleOverlayButtonSelection(argument);
         QCOMPARE(tab.lblOverlayFilePlot->text(), QStringLiteral("speed.log"));
-        VERIFY_EVERY_CELL(table, withEmptyFront({"time", "speed", "torque"}), 0);
-        cell(table, 2, 1)->setComboBoxCurrentIndex(1);
+        qobject_cast<ComboBoxWidget *>(tab.plotXYOverlaySpreadsheet->cellWidget(1, 1))
+            ->setComboBoxCurrentIndex(1);
         m_answerer->clear();
         m_answerer->queueFile(second);
         tab.handleOverlayButtonSelection(argument);
+        const bool refused = secondFile == QLatin1String("header.txt");
         const bool changed = !second.isEmpty() && !refused;
-        QCOMPARE(m_answerer->count(), refused ? 2 : 1);
-        if (refused)
-            QCOMPARE(m_answerer->last().text, QString::fromLatin1(kInvalidText).arg(second));
-        QCOMPARE(tab.lblOverlayFilePlot->text(),
-                 changed ? QStringLiteral("engine.dat") : QStringLiteral("speed.log"));
-        QCOMPARE(items(cell(table, 2, 1)), changed ? withEmptyFront({"rpm", "torque"})
-                                                   : withEmptyFront({"time", "speed", "torque"}));
-        QCOMPARE(cell(table, 2, 1)->getComboBoxCurrentIndex(), changed ? 0 : 1);
-        QCOMPARE(singleton(), singletonBefore);
+        QCOMPARE(m_answerer->last().text, refused ? kInvalidText.arg(second) : QString());
+        QCOMPARE(tab.lblOverlayFilePlot->text(), QString(changed ? "run.dat" : "speed.log"));
+        QCOMPARE(offered(tab.plotXYOverlaySpreadsheet).last(),
+                 QString(changed ? "|rpm|t@0" : "|time|speed|torque@1"));
+        for (int slot = 0; slot < 8; ++slot)
+            QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot).join('|'), singleton.at(slot));
     }
 
 private:
-    QString writeFile(const QString &name, const QByteArray &content);
-    QString chooseFor(XY_Plot_Config_Dialog &dialog, int slot, const QString &path);
+    Spreadsheet *overlayTable(int slot)
+    {
+        return m_dialog->findChild<Spreadsheet *>(
+            QStringLiteral("plot%1XYOverlaySpreadsheet").arg(slot + 1));
+    }
+    // Answers the file dialog that the graph's button opens with path; the
+    // label the graph then shows.
+    QString choose(int slot, const QString &path)
+    {
+        m_answerer->queueFile(path);
+        m_dialog->findChild<QPushButton *>(QStringLiteral("btnOverlayFile%1").arg(slot + 1))->click();
+        return m_dialog->findChild<QLabel *>(QStringLiteral("lblOverlayFilePlot%1").arg(slot + 1))
+            ->text();
+    }
+    QString writeFile(const QString &name, const QByteArray &content)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
     QTemporaryDir m_dir;
+    Plot_Screen_Info m_info;
+    std::unique_ptr<XY_Plot_Config_Dialog> m_dialog;
     std::unique_ptr<ModalAnswerer> m_answerer;
-    QString m_speedFile;   // time, speed, torque
-    QString m_coolantFile; // coolant, oil
+    QString m_speedFile; // time, speed, torque
 };
-
-QString TstOverlay::writeFile(const QString &name, const QByteArray &content)
-{
-    const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-QString TstOverlay::chooseFor(XY_Plot_Config_Dialog &dialog, int slot, const QString &path)
-{
-    m_answerer->queueFile(path);
-    Access::handleOverlayButtonSelection(dialog, slot);
-    return Access::overlayFileLabels(dialog)[slot]->text();
-}
 
 QTEST_MAIN(TstOverlay)
 #include "tst_overlay.moc"
