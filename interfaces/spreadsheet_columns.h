@@ -12,24 +12,15 @@ namespace SpreadsheetColumns {
 namespace YAxisRow {
 /// The columns, left to right.
 enum Column : int {
-    /// IconButtonWidget: the axis side, fixed by the row.
-    Side = 0,
-    /// LineEditColorWidget: axis colour.
-    Color = 1,
-    /// CheckBoxWidget: automatic range.
-    AutoRange = 2,
-    /// LineEdit_LineEditWidget: range minimum (field 0) and maximum (field 1).
-    Range = 3,
-    /// LineEdit_LineEditWidget: major (field 0) and minor (field 1) tick counts.
-    Ticks = 4,
-    /// LineEditWidget: axis label.
-    Label = 5,
-    /// LineEditColorWidget with its grid check box: grid colour and visibility.
-    Grid = 6,
-    /// Combo_SpinBoxWidget: grid line style and width.
-    GridLine = 7,
-    /// Number of columns.
-    Count = 8
+    Side = 0,      ///< IconButtonWidget: the axis side, fixed by the row.
+    Color = 1,     ///< LineEditColorWidget: axis colour.
+    AutoRange = 2, ///< CheckBoxWidget: automatic range.
+    Range = 3,     ///< LineEdit_LineEditWidget: range minimum (field 0) and maximum (field 1).
+    Ticks = 4,     ///< LineEdit_LineEditWidget: major (field 0) and minor (field 1) tick counts.
+    Label = 5,     ///< LineEditWidget: axis label.
+    Grid = 6,      ///< LineEditColorWidget with its grid check box: grid colour and visibility.
+    GridLine = 7,  ///< Combo_SpinBoxWidget: grid line style and width.
+    Count = 8,     ///< Number of columns.
 };
 } // namespace YAxisRow
 
@@ -37,22 +28,14 @@ enum Column : int {
 namespace XAxisRow {
 /// The columns, left to right.
 enum Column : int {
-    /// CheckBoxWidget: automatic range.
-    AutoRange = 0,
-    /// LineEdit_LineEditWidget: range minimum (field 0) and maximum (field 1).
-    Range = 1,
-    /// LineEdit_LineEditWidget: major (field 0) and minor (field 1) tick counts.
-    Ticks = 2,
-    /// LineEditColorWidget: axis colour.
-    Color = 3,
-    /// LineEditWidget: axis label.
-    Label = 4,
-    /// LineEditColorWidget: grid colour (the X grid is always drawn).
-    Grid = 5,
-    /// Combo_SpinBoxWidget: grid line style and width.
-    GridLine = 6,
-    /// Number of columns.
-    Count = 7
+    AutoRange = 0, ///< CheckBoxWidget: automatic range.
+    Range = 1,     ///< LineEdit_LineEditWidget: range minimum (field 0) and maximum (field 1).
+    Ticks = 2,     ///< LineEdit_LineEditWidget: major (field 0) and minor (field 1) tick counts.
+    Color = 3,     ///< LineEditColorWidget: axis colour.
+    Label = 4,     ///< LineEditWidget: axis label.
+    Grid = 5,      ///< LineEditColorWidget: grid colour (the X grid is always drawn).
+    GridLine = 6,  ///< Combo_SpinBoxWidget: grid line style and width.
+    Count = 7,     ///< Number of columns.
 };
 } // namespace XAxisRow
 
@@ -61,18 +44,12 @@ enum Column : int {
 namespace ChannelRow {
 /// The columns, left to right.
 enum Column : int {
-    /// X choice: ZelVariable (variables) or ComboBoxWidget (overlay channels).
-    X = 0,
-    /// Y choice, the same cell kind as X.
-    Y = 1,
-    /// IconButtonWidget: left or right Y axis.
-    Side = 2,
-    /// LineEditColorWidget: line colour.
-    Color = 3,
-    /// Combo_SpinBoxWidget: line style and width.
-    Line = 4,
-    /// Number of columns.
-    Count = 5
+    X = 0,     ///< X choice: ZelVariable (variables) or ComboBoxWidget (overlay channels).
+    Y = 1,     ///< Y choice, the same cell kind as X.
+    Side = 2,  ///< IconButtonWidget: left or right Y axis.
+    Color = 3, ///< LineEditColorWidget: line colour.
+    Line = 4,  ///< Combo_SpinBoxWidget: line style and width.
+    Count = 5, ///< Number of columns.
 };
 } // namespace ChannelRow
 
@@ -81,20 +58,13 @@ enum Column : int {
 namespace OverviewRow {
 /// The columns, left to right.
 enum Column : int {
-    /// LineEditWidget: the graph the row belongs to.
-    Graph = 0,
-    /// X choice, as in a channel row.
-    X = 1,
-    /// Y choice, as in a channel row.
-    Y = 2,
-    /// IconButtonWidget: left or right Y axis.
-    Side = 3,
-    /// LineEditColorWidget: line colour.
-    Color = 4,
-    /// Combo_SpinBoxWidget: line style and width.
-    Line = 5,
-    /// Number of columns.
-    Count = 6
+    Graph = 0, ///< LineEditWidget: the graph the row belongs to.
+    X = 1,     ///< X choice, as in a channel row.
+    Y = 2,     ///< Y choice, as in a channel row.
+    Side = 3,  ///< IconButtonWidget: left or right Y axis.
+    Color = 4, ///< LineEditColorWidget: line colour.
+    Line = 5,  ///< Combo_SpinBoxWidget: line style and width.
+    Count = 6, ///< Number of columns.
 };
 } // namespace OverviewRow
 

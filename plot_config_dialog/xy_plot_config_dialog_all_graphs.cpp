@@ -63,14 +63,16 @@ void XY_Plot_Config_Dialog::fillAllGraphTab()
         for (int r = 0; r < varCount; ++r) {
             const int row = nextVarRow++;
             vars->insertAllVarRow(row, 1);
-            RowKinds::loadOverviewVariableRow(vars, row, g + 1, record.varChannels[r]);
+            RowKinds::loadOverviewRow(RowKinds::Channels::Variables, vars, row, g + 1,
+                                      record.varChannels[r]);
         }
 
         const int overlayCount = RowKinds::channelRows(record.numOverlayChannels);
         for (int r = 0; r < overlayCount; ++r) {
             const int row = nextOverlayRow++;
             overlays->insertAllOverlayRow(row, j);
-            RowKinds::loadOverviewOverlayRow(overlays, row, j + 1, record.overlayChannels[r]);
+            RowKinds::loadOverviewRow(RowKinds::Channels::Overlay, overlays, row, j + 1,
+                                      record.overlayChannels[r]);
         }
         ++j;
     }

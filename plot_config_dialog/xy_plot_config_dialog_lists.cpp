@@ -123,7 +123,7 @@ int XY_Plot_Config_Dialog::getNumVarChannelsForPlot(int plotNum)
     Spreadsheet *table = xyVarSpreadsheets[plotNum];
     int complete = 0;
     for (int r = 0; r < table->rowCount(); ++r)
-        complete += RowKinds::isCompleteVariableRow(table, r) ? 1 : 0;
+        complete += RowKinds::isCompleteChannelRow(RowKinds::Channels::Variables, table, r) ? 1 : 0;
     return complete;
 }
 
@@ -134,6 +134,6 @@ int XY_Plot_Config_Dialog::getNumOverlayChannelsForPlot(int plotNum)
     Spreadsheet *table = xyOverlaySpreadsheets[plotNum];
     int complete = 0;
     for (int r = 0; r < table->rowCount(); ++r)
-        complete += RowKinds::isCompleteOverlayRow(table, r) ? 1 : 0;
+        complete += RowKinds::isCompleteChannelRow(RowKinds::Channels::Overlay, table, r) ? 1 : 0;
     return complete;
 }

@@ -96,7 +96,8 @@ void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *i
             setRowTarget(vars, n, [vars](int row) { vars->insertXYVarRow(row, 0); });
             vars->setEnabled(unlocked);
             for (int r = 0; r < n; ++r)
-                RowKinds::loadVariableRow(vars, r, record.varChannels[r]);
+                RowKinds::loadChannelRow(RowKinds::Channels::Variables, vars, r,
+                                         record.varChannels[r]);
         }
 
         if (Spreadsheet *overlay = xyOverlaySpreadsheets.value(g)) {
@@ -106,7 +107,8 @@ void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *i
                          [overlay](int row) { overlay->insertXYOverlayRow(row, 0); });
             overlay->setEnabled(unlocked);
             for (int r = 0; r < n; ++r)
-                RowKinds::loadOverlayRow(overlay, r, record.overlayChannels[r]);
+                RowKinds::loadChannelRow(RowKinds::Channels::Overlay, overlay, r,
+                                         record.overlayChannels[r]);
         }
 
         turnPanZoomModeLabelsOn(g, panned, zoomed);

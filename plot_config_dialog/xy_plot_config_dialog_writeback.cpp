@@ -99,33 +99,14 @@ void XY_Plot_Config_Dialog::writeScreenInfoToDataStructure()
         if (Spreadsheet *xAxis = xAxisSpreadsheets.value(g))
             record.xAxis = RowKinds::storeXAxisRow(xAxis, record.xAxis);
 
-        // Row r goes to record r; rows past the records' capacity are not kept.
-        if (Spreadsheet *vars = xyVarSpreadsheets.value(g)) {
-            const int count = RowKinds::channelRows(
-                static_cast<unsigned long>(qMax(0, getNumVarChannelsForPlot(g))));
-            record.numVarChannels = static_cast<unsigned long>(count);
-            for (int r = 0; r < count; ++r) {
-                Plot_Channel_Info channel;
-                if (RowKinds::storeVariableRow(vars, r, channel))
-                    record.varChannels[r] = channel;
-            }
-        }
-
-        if (Spreadsheet *overlay = xyOverlaySpreadsheets.value(g)) {
-            const int count = RowKinds::channelRows(
-                static_cast<unsigned long>(qMax(0, getNumOverlayChannelsForPlot(g))));
-            record.numOverlayChannels = static_cast<unsigned long>(count);
-            for (int r = 0; r < count; ++r) {
-                Plot_Channel_Info channel;
-                if (!RowKinds::storeOverlayRow(overlay, r, channel))
-                    continue;
-                // The empty entry stands for no channel: the graph then has
-                // no usable overlay.
-                if (channel.xVarName.isEmpty())
-                    record.numOverlayChannels = 0;
-                record.overlayChannels[r] = channel;
-            }
-        }
+        if (Spreadsheet *vars = xyVarSpreadsheets.value(g))
+            record.numVarChannels =
+                RowKinds::storeChannelRows(RowKinds::Channels::Variables, vars,
+                                           getNumVarChannelsForPlot(g), record.varChannels);
+        if (Spreadsheet *overlay = xyOverlaySpreadsheets.value(g))
+            record.numOverlayChannels =
+                RowKinds::storeChannelRows(RowKinds::Channels::Overlay, overlay,
+                                           getNumOverlayChannelsForPlot(g), record.overlayChannels);
 
         if (QRadioButton *show = datapointShowRadios.value(g))
             record.showDatapoints = show->isChecked();

@@ -2,7 +2,6 @@
 #include "axis_rows.h"
 
 #include "field_numbers.h"
-#include "line_cells.h"
 #include "table_cells.h"
 
 #include <interfaces/spreadsheet.h>
@@ -18,33 +17,16 @@ namespace YAxisRow = SpreadsheetColumns::YAxisRow;
 // Most major or minor ticks an axis is stored with.
 const int MaxTicks = Plot_Screen_Info::MaxTicks;
 
-// The cells that both axis rows hold, by their columns in the row kind.
-struct AxisColumns
+// Both axis rows hold these cells, in columns of their own: Row is the
+// row kind's column enumeration.
+template<class Row>
+void loadRangeAndTicks(const QTableWidget *table, int row, const Single_Axis_Info &axis)
 {
-    int autoRange;
-    int range;
-    int ticks;
-    int color;
-    int label;
-    int grid;
-    int gridLine;
-};
-
-const AxisColumns yAxisColumns{YAxisRow::AutoRange, YAxisRow::Range, YAxisRow::Ticks,
-                               YAxisRow::Color,     YAxisRow::Label, YAxisRow::Grid,
-                               YAxisRow::GridLine};
-const AxisColumns xAxisColumns{XAxisRow::AutoRange, XAxisRow::Range, XAxisRow::Ticks,
-                               XAxisRow::Color,     XAxisRow::Label, XAxisRow::Grid,
-                               XAxisRow::GridLine};
-
-void loadRangeAndTicks(const QTableWidget *table, int row, const AxisColumns &columns,
-                       const Single_Axis_Info &axis)
-{
-    if (auto *range = cell<LineEdit_LineEditWidget>(table, row, columns.range)) {
+    if (auto *range = cell<LineEdit_LineEditWidget>(table, row, Row::Range)) {
         range->setLineEditText(0, realText(axis.rangeMin));
         range->setLineEditText(1, realText(axis.rangeMax));
     }
-    if (auto *ticks = cell<LineEdit_LineEditWidget>(table, row, columns.ticks)) {
+    if (auto *ticks = cell<LineEdit_LineEditWidget>(table, row, Row::Ticks)) {
         ticks->setLineEditText(0, wholeText(axis.numMajorTicks));
         ticks->setLineEditText(1, wholeText(axis.numMinorTicks));
     }
@@ -55,35 +37,35 @@ unsigned long tickCount(const QString &text)
     return qMin<unsigned long>(text.toUInt(nullptr, 10), MaxTicks);
 }
 
-// What both rows hold; only the Y axes have a grid switch, the X grid is
-// always drawn.
-Single_Axis_Info storeAxisRow(const QTableWidget *table, int row, const AxisColumns &columns,
-                              bool gridSwitch, Single_Axis_Info axis)
+// Only the Y axes have a grid switch; the X grid is always drawn.
+template<class Row>
+Single_Axis_Info storeAxisRow(const QTableWidget *table, int row, bool gridSwitch,
+                              Single_Axis_Info axis)
 {
-    if (auto *color = cell<LineEditColorWidget>(table, row, columns.color))
+    if (auto *color = cell<LineEditColorWidget>(table, row, Row::Color))
         axis.axisColorName = color->getBGStyleSheet();
-    if (auto *autoRange = cell<CheckBoxWidget>(table, row, columns.autoRange))
+    if (auto *autoRange = cell<CheckBoxWidget>(table, row, Row::AutoRange))
         axis.autoRange = autoRange->getCheckBoxTrue();
     // An automatic range is not applied, so its fields are not kept.
     axis.rangeMin = 0.0;
     axis.rangeMax = 0.0;
-    auto *range = cell<LineEdit_LineEditWidget>(table, row, columns.range);
+    auto *range = cell<LineEdit_LineEditWidget>(table, row, Row::Range);
     if (range && !axis.autoRange) {
         axis.rangeMin = range->getLineEditText(0).toDouble();
         axis.rangeMax = range->getLineEditText(1).toDouble();
     }
-    if (auto *ticks = cell<LineEdit_LineEditWidget>(table, row, columns.ticks)) {
+    if (auto *ticks = cell<LineEdit_LineEditWidget>(table, row, Row::Ticks)) {
         axis.numMajorTicks = tickCount(ticks->getLineEditText(0));
         axis.numMinorTicks = tickCount(ticks->getLineEditText(1));
     }
-    if (auto *label = cell<LineEditWidget>(table, row, columns.label))
+    if (auto *label = cell<LineEditWidget>(table, row, Row::Label))
         axis.label = label->getLineEditText();
-    if (auto *grid = cell<LineEditColorWidget>(table, row, columns.grid)) {
+    if (auto *grid = cell<LineEditColorWidget>(table, row, Row::Grid)) {
         axis.gridColorName = grid->getBGStyleSheet();
         if (gridSwitch)
             axis.gridVisible = grid->getGridVisible();
     }
-    storeLine(cell<Combo_SpinBoxWidget>(table, row, columns.gridLine), axis.gridLineStyle,
+    storeLine(cell<Combo_SpinBoxWidget>(table, row, Row::GridLine), axis.gridLineStyle,
               axis.gridLineWidth);
     return axis;
 }
@@ -99,7 +81,7 @@ void loadYAxisRow(QTableWidget *table, int row, const Single_Axis_Info &axis)
     auto *autoRange = cell<CheckBoxWidget>(table, row, YAxisRow::AutoRange);
     if (autoRange)
         autoRange->setCheckBoxTrue(axis.autoRange);
-    loadRangeAndTicks(table, row, yAxisColumns, axis);
+    loadRangeAndTicks<YAxisRow::Column>(table, row, axis);
     auto *range = cell<LineEdit_LineEditWidget>(table, row, YAxisRow::Range);
     if (range && autoRange) {
         // An automatic range ignores the fields, so they are not editable.
@@ -120,55 +102,47 @@ void loadYAxisRow(QTableWidget *table, int row, const Single_Axis_Info &axis)
 
 Single_Axis_Info storeYAxisRow(const QTableWidget *table, int row, Single_Axis_Info axis)
 {
-    return storeAxisRow(table, row, yAxisColumns, true, axis);
+    return storeAxisRow<YAxisRow::Column>(table, row, true, axis);
 }
 
 RowProblem checkYAxisRow(const QTableWidget *table, int row)
 {
-    const QString maxTicks = QStringLiteral("%1").arg(MaxTicks);
-    // A field the count is put back into is refilled once the box is closed.
-    const auto focusTicks = [](LineEdit_LineEditWidget *ticks, int field, const QString &refill) {
-        return [ticks, field, refill] {
-            ticks->setLineEditFocus(field);
-            if (!refill.isEmpty())
-                ticks->setLineEditText(field, refill);
-        };
+    // Field 0 holds the major tick count, of which there is at least one,
+    // field 1 the minor one.
+    struct TickField
+    {
+        int fewest;
+        const char *name;
+        const char *tooFew;
     };
-    if (auto *ticks = cell<LineEdit_LineEditWidget>(table, row, YAxisRow::Ticks)) {
-        const QString majorText = ticks->getLineEditText(0);
-        const QString minorText = ticks->getLineEditText(1);
-        if (!majorText.isEmpty()) {
-            const int major = majorText.toInt(nullptr, 10);
-            if (major < 1)
-                return {QStringLiteral("The entered value of Number of Major Tick\n"
-                                       "Marks must be greater than 0.\n\n"
-                                       "Please enter in a value for Number of Major "
-                                       "Tick Marks\n"),
-                        QStringLiteral("Invalid Number for Y Major Ticks"),
-                        focusTicks(ticks, 0, QString())};
-            if (major > MaxTicks)
-                return {QStringLiteral("The entered value for Number of Major Tick\n"
-                                       "Marks must be less than ")
-                            + maxTicks + QStringLiteral(".\n"),
-                        QStringLiteral("Invalid Number for Y Major Ticks"),
-                        focusTicks(ticks, 0, maxTicks)};
-        }
-        if (!minorText.isEmpty()) {
-            const int minor = minorText.toInt(nullptr, 10);
-            if (minor < 0)
-                return {QStringLiteral("The entered Number of Minor Tick Marks must\n"
-                                       "be greater than or equal to 0.\n\n"
-                                       "Please enter in the value for Number of Minor "
-                                       "Ticks.\n"),
-                        QStringLiteral("Invalid Number for Y Minor Ticks"),
-                        focusTicks(ticks, 1, QString())};
-            if (minor > MaxTicks)
-                return {QStringLiteral("The entered value for Number of Minor Tick\n"
-                                       "Marks must be less than ")
-                            + maxTicks + QStringLiteral(".\n"),
-                        QStringLiteral("Invalid Number for Y Minor Ticks"),
-                        focusTicks(ticks, 1, maxTicks)};
-        }
+    static const TickField fields[] =
+        {{1, "Major",
+          "The entered value of Number of Major Tick\nMarks must be greater than 0.\n\n"
+          "Please enter in a value for Number of Major Tick Marks\n"},
+         {0, "Minor",
+          "The entered Number of Minor Tick Marks must\nbe greater than or equal to 0.\n\n"
+          "Please enter in the value for Number of Minor Ticks.\n"}};
+    auto *ticks = cell<LineEdit_LineEditWidget>(table, row, YAxisRow::Ticks);
+    for (int field = 0; ticks && field < 2; ++field) {
+        const QString text = ticks->getLineEditText(field);
+        if (text.isEmpty())
+            continue;
+        const QString name = QLatin1String(fields[field].name);
+        const QString title = QStringLiteral("Invalid Number for Y %1 Ticks").arg(name);
+        const int count = text.toInt(nullptr, 10);
+        if (count < fields[field].fewest)
+            return {QLatin1String(fields[field].tooFew), title,
+                    [ticks, field] { ticks->setLineEditFocus(field); }};
+        // A count above the limit is put back to the limit.
+        const QString most = QStringLiteral("%1").arg(MaxTicks);
+        if (count > MaxTicks)
+            return {QStringLiteral("The entered value for Number of %1 Tick\n"
+                                   "Marks must be less than %2.\n")
+                        .arg(name, most),
+                    title, [ticks, field, most] {
+                        ticks->setLineEditFocus(field);
+                        ticks->setLineEditText(field, most);
+                    }};
     }
 
     // With auto range on the range fields are not applied.
@@ -192,7 +166,7 @@ void loadXAxisRow(QTableWidget *table, const Single_Axis_Info &axis)
 {
     if (auto *autoRange = cell<CheckBoxWidget>(table, 0, XAxisRow::AutoRange))
         autoRange->setCheckBoxTrue(axis.autoRange);
-    loadRangeAndTicks(table, 0, xAxisColumns, axis);
+    loadRangeAndTicks<XAxisRow::Column>(table, 0, axis);
     if (auto *color = cell<LineEditColorWidget>(table, 0, XAxisRow::Color))
         color->setBGStyleSheet(axis.axisColorName);
     if (auto *label = cell<LineEditWidget>(table, 0, XAxisRow::Label))
@@ -205,7 +179,7 @@ void loadXAxisRow(QTableWidget *table, const Single_Axis_Info &axis)
 
 Single_Axis_Info storeXAxisRow(const QTableWidget *table, Single_Axis_Info axis)
 {
-    return storeAxisRow(table, 0, xAxisColumns, false, axis);
+    return storeAxisRow<XAxisRow::Column>(table, 0, false, axis);
 }
 
 void loadAxes(QTableWidget *yAxes, QTableWidget *xAxis, const Plot_Axis_Info &record)

@@ -2,7 +2,6 @@
 // overview that lists them.
 #include "channel_rows.h"
 
-#include "line_cells.h"
 #include "table_cells.h"
 
 #include <interfaces/spreadsheet.h>
@@ -81,40 +80,31 @@ void setCell(const QTableWidget *table, int row, int column, bool readOnly, Set 
     }
 }
 
-// The overview lists a channel row behind the number of its graph.
+// The overview lists a channel row behind the number of its graph, read
+// only.
 const int overviewShift = OverviewRow::X - ChannelRow::X;
 static_assert(OverviewRow::Line == ChannelRow::Line + overviewShift, "overview rows shifted");
 
-// The cells of a channel row, shift columns to the right in the overview.
-template<class Choice, class Select>
-void loadPair(const QTableWidget *table, int row, int shift, const Plot_Channel_Info &channel,
-              Select select)
+template<class Choice>
+void loadRow(QTableWidget *table, int row, bool overview, const Plot_Channel_Info &channel)
 {
     using Cell = typename Choice::Cell;
-    const bool readOnly = shift != 0;
-    setCell<Cell>(table, row, ChannelRow::X + shift, readOnly,
+    const int shift = overview ? overviewShift : 0;
+    const auto select = overview ? Choice::show : Choice::select;
+    setCell<Cell>(table, row, ChannelRow::X + shift, overview,
                   [&](Cell *w) { select(w, channel.xVarName); });
-    setCell<Cell>(table, row, ChannelRow::Y + shift, readOnly,
+    setCell<Cell>(table, row, ChannelRow::Y + shift, overview,
                   [&](Cell *w) { select(w, channel.yVarName); });
-    setCell<IconButtonWidget>(table, row, ChannelRow::Side + shift, readOnly,
+    setCell<IconButtonWidget>(table, row, ChannelRow::Side + shift, overview,
                               [&](IconButtonWidget *w) { w->setLeftSelected(channel.useLeftAxis); });
-    setCell<LineEditColorWidget>(table, row, ChannelRow::Color + shift, readOnly,
+    setCell<LineEditColorWidget>(table, row, ChannelRow::Color + shift, overview,
                                  [&](LineEditColorWidget *w) {
                                      w->setBGStyleSheet(channel.lineColor.name());
                                  });
-    setCell<Combo_SpinBoxWidget>(table, row, ChannelRow::Line + shift, readOnly,
+    setCell<Combo_SpinBoxWidget>(table, row, ChannelRow::Line + shift, overview,
                                  [&](Combo_SpinBoxWidget *w) {
                                      loadLine(w, channel.lineStyle, channel.lineWidth);
                                  });
-}
-
-template<class Choice>
-void loadOverviewRow(QTableWidget *table, int row, qint64 graph, const Plot_Channel_Info &channel)
-{
-    setCell<LineEditWidget>(table, row, OverviewRow::Graph, true, [graph](LineEditWidget *w) {
-        w->setLineEditText(QStringLiteral("%1").arg(graph));
-    });
-    loadPair<Choice>(table, row, overviewShift, channel, Choice::show);
 }
 
 // The colour is read before the axis side.
@@ -149,19 +139,35 @@ bool isComplete(const QTableWidget *table, int row)
 
 } // namespace
 
-void loadVariableRow(QTableWidget *table, int row, const Plot_Channel_Info &channel)
+void loadChannelRow(Channels kind, QTableWidget *table, int row, const Plot_Channel_Info &channel)
 {
-    loadPair<VariableChoice>(table, row, 0, channel, VariableChoice::select);
+    kind == Channels::Variables ? loadRow<VariableChoice>(table, row, false, channel)
+                                : loadRow<ChannelChoice>(table, row, false, channel);
 }
 
-bool storeVariableRow(const QTableWidget *table, int row, Plot_Channel_Info &channel)
+unsigned long storeChannelRows(Channels kind, const QTableWidget *table, int counted,
+                               Plot_Channel_Info (&records)[Plot_Axis_Info::MaxChannels])
 {
-    return storeRow<VariableChoice>(table, row, channel);
+    const int rows = channelRows(static_cast<unsigned long>(qMax(0, counted)));
+    unsigned long channels = static_cast<unsigned long>(rows);
+    for (int r = 0; r < rows; ++r) {
+        Plot_Channel_Info channel;
+        const bool chosen = kind == Channels::Variables
+                                ? storeRow<VariableChoice>(table, r, channel)
+                                : storeRow<ChannelChoice>(table, r, channel);
+        if (!chosen)
+            continue;
+        if (kind == Channels::Overlay && channel.xVarName.isEmpty())
+            channels = 0;
+        records[r] = channel; // kept all the same
+    }
+    return channels;
 }
 
-bool isCompleteVariableRow(const QTableWidget *table, int row)
+bool isCompleteChannelRow(Channels kind, const QTableWidget *table, int row)
 {
-    return isComplete<VariableChoice>(table, row);
+    return kind == Channels::Variables ? isComplete<VariableChoice>(table, row)
+                                       : isComplete<ChannelChoice>(table, row);
 }
 
 RowProblem checkVariableRow(const QTableWidget *table, int row)
@@ -179,31 +185,14 @@ RowProblem checkVariableRow(const QTableWidget *table, int row)
     return {};
 }
 
-void loadOverlayRow(QTableWidget *table, int row, const Plot_Channel_Info &channel)
+void loadOverviewRow(Channels kind, QTableWidget *table, int row, qint64 graph,
+                     const Plot_Channel_Info &channel)
 {
-    loadPair<ChannelChoice>(table, row, 0, channel, ChannelChoice::select);
-}
-
-bool storeOverlayRow(const QTableWidget *table, int row, Plot_Channel_Info &channel)
-{
-    return storeRow<ChannelChoice>(table, row, channel);
-}
-
-bool isCompleteOverlayRow(const QTableWidget *table, int row)
-{
-    return isComplete<ChannelChoice>(table, row);
-}
-
-void loadOverviewVariableRow(QTableWidget *table, int row, qint64 graph,
-                             const Plot_Channel_Info &channel)
-{
-    loadOverviewRow<VariableChoice>(table, row, graph, channel);
-}
-
-void loadOverviewOverlayRow(QTableWidget *table, int row, qint64 graph,
-                            const Plot_Channel_Info &channel)
-{
-    loadOverviewRow<ChannelChoice>(table, row, graph, channel);
+    setCell<LineEditWidget>(table, row, OverviewRow::Graph, true, [graph](LineEditWidget *w) {
+        w->setLineEditText(QStringLiteral("%1").arg(graph));
+    });
+    kind == Channels::Variables ? loadRow<VariableChoice>(table, row, true, channel)
+                                : loadRow<ChannelChoice>(table, row, true, channel);
 }
 
 } // namespace RowKinds

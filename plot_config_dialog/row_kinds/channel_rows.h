@@ -18,29 +18,28 @@ inline int channelRows(unsigned long count)
                                                          : int(Plot_Axis_Info::MaxChannels);
 }
 
+// Variables are chosen among the host's variables, overlay channels among
+// the channels of the graph's logger file.
+enum class Channels { Variables, Overlay };
+
 // A stored variable selects the first offered name that starts with it,
-// case-sensitively; nothing when none does.
-void loadVariableRow(QTableWidget *table, int row, const Plot_Channel_Info &channel);
-// False, and channel untouched, when the row's X variable is not chosen.
-bool storeVariableRow(const QTableWidget *table, int row, Plot_Channel_Info &channel);
-// Both variables chosen.
-bool isCompleteVariableRow(const QTableWidget *table, int row);
+// case-sensitively, a stored channel its entry; nothing when none matches.
+void loadChannelRow(Channels kind, QTableWidget *table, int row, const Plot_Channel_Info &channel);
+// Rows 0 to counted - 1 into the records of the same number (as many as
+// there are records); a row without its X choice leaves its record alone.
+// Gives the number of channels the records then hold: none when an overlay
+// row chose the empty entry, which stands for no channel.
+unsigned long storeChannelRows(Channels kind, const QTableWidget *table, int counted,
+                               Plot_Channel_Info (&records)[Plot_Axis_Info::MaxChannels]);
+// Both choices made.
+bool isCompleteChannelRow(Channels kind, const QTableWidget *table, int row);
 // The X variable, then the Y variable must be chosen.
 RowProblem checkVariableRow(const QTableWidget *table, int row);
 
-// A stored channel selects its entry of the offered channels.
-void loadOverlayRow(QTableWidget *table, int row, const Plot_Channel_Info &channel);
-// False, and channel untouched, when the row's X channel is not chosen.
-bool storeOverlayRow(const QTableWidget *table, int row, Plot_Channel_Info &channel);
-// Both channels chosen.
-bool isCompleteOverlayRow(const QTableWidget *table, int row);
-
-// Overview rows, read only: every cell is disabled once set. A variable is
-// found whatever its case; a channel the row does not offer is added.
-void loadOverviewVariableRow(QTableWidget *table, int row, qint64 graph,
-                             const Plot_Channel_Info &channel);
-void loadOverviewOverlayRow(QTableWidget *table, int row, qint64 graph,
-                            const Plot_Channel_Info &channel);
+// An overview row, read only: every cell is disabled once set. A variable
+// is found whatever its case; a channel the row does not offer is added.
+void loadOverviewRow(Channels kind, QTableWidget *table, int row, qint64 graph,
+                     const Plot_Channel_Info &channel);
 
 } // namespace RowKinds
 
