@@ -6,6 +6,7 @@
 
 #include <interfaces/darlen_data_input.h>
 #include <interfaces/spreadsheet.h>
+#include <interfaces/spreadsheet_columns.h>
 
 QString OverlayFiles::askForLoggerFile()
 {
@@ -40,7 +41,7 @@ void OverlayFiles::fillChannelCombos(Spreadsheet *table, const QStringList &name
         return;
     const int rows = table->rowCount();
     for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < 2; ++column) {
+        for (int column : {SpreadsheetColumns::ChannelRow::X, SpreadsheetColumns::ChannelRow::Y}) {
             auto *cell = qobject_cast<ComboBoxWidget *>(table->cellWidget(row, column));
             if (!cell)
                 continue;

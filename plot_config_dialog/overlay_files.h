@@ -22,7 +22,7 @@ void reportInvalidFile(const QString &path);
 // of a combo box filled from it stands for no channel.
 QStringList channelListFor(const LoggerFileInfo &info);
 
-// Gives the X and Y channel cells (columns 0 and 1) of every row of an
+// Gives the X and Y channel cells of every row of an
 // overlay table the names, then selects currentIndex in each.
 void fillChannelCombos(Spreadsheet *table, const QStringList &names, int currentIndex);
 

@@ -4,7 +4,6 @@
 
 #include "overlay_files.h"
 #include "unfinished_entry.h"
-#include "xy_plot_config_dialog_exchange.h"
 #include "ui_xy_plot_config_dialog.h"
 
 #include <QAbstractButton>
@@ -348,7 +347,10 @@ void XY_Plot_Config_Dialog::on_btnCancel_clicked()
 void XY_Plot_Config_Dialog::on_plotConfigTabs_currentChanged(int index)
 {
     if (index != 0) {
-        PlotExchange::hideOverview(ui->plotAllVarSpreadsheet, ui->plotAllOverlaySpreadsheet);
+        // Hidden while another tab is current, so that coming back does not
+        // show the cells of the last visit only to replace them.
+        ui->plotAllVarSpreadsheet->hide();
+        ui->plotAllOverlaySpreadsheet->hide();
         ui->axesConfigTabs->setCurrentIndex(index - 1);
         return;
     }

@@ -4,7 +4,7 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "ui_xy_plot_config_dialog.h"
-#include "xy_plot_config_dialog_exchange.h"
+#include "row_kinds/axis_rows.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -190,8 +190,8 @@ void XY_Plot_Config_Dialog::addNewTab()
     // so that the new graph can be applied as it comes. Axes shown before
     // keep what they hold.
     if (slot < axesLoaded.size() && !axesLoaded.testBit(slot)) {
-        PlotExchange::loadAxes(yAxesSpreadsheets.value(slot), xAxisSpreadsheets.value(slot),
-                               Plot_Axis_Info());
+        RowKinds::loadAxes(yAxesSpreadsheets.value(slot), xAxisSpreadsheets.value(slot),
+                           Plot_Axis_Info());
         axesLoaded.setBit(slot);
     }
 

@@ -3,6 +3,7 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "ui_xy_plot_config_dialog.h"
+#include "row_kinds/channel_rows.h"
 
 #include <QComboBox>
 
@@ -121,12 +122,8 @@ int XY_Plot_Config_Dialog::getNumVarChannelsForPlot(int plotNum)
         return 0;
     Spreadsheet *table = xyVarSpreadsheets[plotNum];
     int complete = 0;
-    for (int r = 0; r < table->rowCount(); ++r) {
-        auto *x = qobject_cast<ZelVariable *>(table->cellWidget(r, 0));
-        auto *y = qobject_cast<ZelVariable *>(table->cellWidget(r, 1));
-        if (x && y && x->comboBox()->currentIndex() != -1 && y->comboBox()->currentIndex() != -1)
-            ++complete;
-    }
+    for (int r = 0; r < table->rowCount(); ++r)
+        complete += RowKinds::isCompleteChannelRow(RowKinds::Channels::Variables, table, r) ? 1 : 0;
     return complete;
 }
 
@@ -136,11 +133,7 @@ int XY_Plot_Config_Dialog::getNumOverlayChannelsForPlot(int plotNum)
         return 0;
     Spreadsheet *table = xyOverlaySpreadsheets[plotNum];
     int complete = 0;
-    for (int r = 0; r < table->rowCount(); ++r) {
-        auto *x = qobject_cast<ComboBoxWidget *>(table->cellWidget(r, 0));
-        auto *y = qobject_cast<ComboBoxWidget *>(table->cellWidget(r, 1));
-        if (x && y && x->getComboBoxCurrentIndex() != -1 && y->getComboBoxCurrentIndex() != -1)
-            ++complete;
-    }
+    for (int r = 0; r < table->rowCount(); ++r)
+        complete += RowKinds::isCompleteChannelRow(RowKinds::Channels::Overlay, table, r) ? 1 : 0;
     return complete;
 }

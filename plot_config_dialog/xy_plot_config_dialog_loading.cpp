@@ -3,7 +3,9 @@
 
 #include "ui_xy_plot_config_dialog.h"
 #include "overlay_files.h"
-#include "xy_plot_config_dialog_exchange.h"
+#include "row_kinds/axis_rows.h"
+#include "row_kinds/channel_rows.h"
+#include "row_kinds/field_numbers.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,108 +16,14 @@
 #include <interfaces/base_plot_frame_tab.h>
 #include <interfaces/spreadsheet.h>
 
-using PlotExchange::cell;
-using PlotExchange::realText;
-using PlotExchange::wholeText;
+using RowKinds::realText;
+using RowKinds::wholeText;
 
 namespace {
 
 bool bitSet(const QBitArray &bits, int index)
 {
     return index < bits.size() && bits.testBit(index);
-}
-
-void loadRange(LineEdit_LineEditWidget *range, const Single_Axis_Info &axis)
-{
-    if (!range)
-        return;
-    range->setLineEditText(0, realText(axis.rangeMin));
-    range->setLineEditText(1, realText(axis.rangeMax));
-}
-
-void loadTicks(LineEdit_LineEditWidget *ticks, const Single_Axis_Info &axis)
-{
-    if (!ticks)
-        return;
-    ticks->setLineEditText(0, wholeText(axis.numMajorTicks));
-    ticks->setLineEditText(1, wholeText(axis.numMinorTicks));
-}
-
-void loadStyle(Combo_SpinBoxWidget *style, int pattern, int width)
-{
-    if (!style)
-        return;
-    style->setComboBoxCurrentIndex(lineStyleToIndex(pattern));
-    style->setSpinBoxValue(width);
-}
-
-// Row 0 of a Y axes table is the left axis, row 1 the right one.
-void loadYAxisRow(Spreadsheet *table, int row, const Single_Axis_Info &axis)
-{
-    if (auto *side = cell<IconButtonWidget>(table, row, 0))
-        side->setLeftSelected(row == 0);
-    if (auto *color = cell<LineEditColorWidget>(table, row, 1))
-        color->setBGStyleSheet(axis.axisColorName);
-    auto *autoRange = cell<CheckBoxWidget>(table, row, 2);
-    if (autoRange)
-        autoRange->setCheckBoxTrue(axis.autoRange);
-    auto *range = cell<LineEdit_LineEditWidget>(table, row, 3);
-    loadRange(range, axis);
-    loadTicks(cell<LineEdit_LineEditWidget>(table, row, 4), axis);
-    if (range && autoRange) {
-        // An automatic range ignores the fields, so they are not editable.
-        const bool editable = !autoRange->getCheckBoxTrue();
-        range->setLineEditBoxEnabled(0, editable);
-        range->setLineEditBoxEnabled(1, editable);
-    }
-    if (auto *label = cell<LineEditWidget>(table, row, 5))
-        label->setLineEditText(axis.label);
-    if (auto *grid = cell<LineEditColorWidget>(table, row, 6)) {
-        grid->setBGStyleSheet(axis.gridColorName);
-        grid->setGridVisible(axis.gridVisible);
-        grid->setCheckBoxChecked(grid->getGridVisible());
-    }
-    loadStyle(cell<Combo_SpinBoxWidget>(table, row, 7), axis.gridLineStyle, axis.gridLineWidth);
-}
-
-void loadXAxisRow(Spreadsheet *table, const Single_Axis_Info &axis)
-{
-    if (auto *autoRange = cell<CheckBoxWidget>(table, 0, 0))
-        autoRange->setCheckBoxTrue(axis.autoRange);
-    loadRange(cell<LineEdit_LineEditWidget>(table, 0, 1), axis);
-    loadTicks(cell<LineEdit_LineEditWidget>(table, 0, 2), axis);
-    if (auto *color = cell<LineEditColorWidget>(table, 0, 3))
-        color->setBGStyleSheet(axis.axisColorName);
-    if (auto *label = cell<LineEditWidget>(table, 0, 4))
-        label->setLineEditText(axis.label);
-    if (auto *grid = cell<LineEditColorWidget>(table, 0, 5))
-        grid->setBGStyleSheet(axis.gridColorName);
-    loadStyle(cell<Combo_SpinBoxWidget>(table, 0, 6), axis.gridLineStyle, axis.gridLineWidth);
-}
-
-// Axis side, colour, style and width: columns 2 to 4 of both channel tables.
-void loadChannelLine(Spreadsheet *table, int row, const Plot_Channel_Info &channel)
-{
-    if (auto *side = cell<IconButtonWidget>(table, row, 2))
-        side->setLeftSelected(channel.useLeftAxis);
-    if (auto *color = cell<LineEditColorWidget>(table, row, 3))
-        color->setBGStyleSheet(channel.lineColor.name());
-    loadStyle(cell<Combo_SpinBoxWidget>(table, row, 4), channel.lineStyle, channel.lineWidth);
-}
-
-// Selects the first catalogue entry that starts with name, case-sensitively:
-// a stored name may be the stem of a longer catalogue name.
-void selectVariable(ZelVariable *selector, const QString &name)
-{
-    if (selector)
-        selector->comboBox()->setCurrentIndex(
-            ZelVariable::findFirstStartingWith(name, Qt::CaseSensitive));
-}
-
-void selectChannel(ComboBoxWidget *selector, const QString &name)
-{
-    if (selector)
-        selector->setComboBoxCurrentIndex(selector->findIndex(name));
 }
 
 // Appends rows with insertRow (so they get the table's cells) or removes
@@ -130,16 +38,6 @@ void setRowTarget(Spreadsheet *table, int target, InsertRow insertRow)
 }
 
 } // namespace
-
-void PlotExchange::loadAxes(QTableWidget *yAxes, QTableWidget *xAxis, const Plot_Axis_Info &record)
-{
-    if (auto *table = qobject_cast<Spreadsheet *>(yAxes)) {
-        loadYAxisRow(table, 0, record.leftYAxis);
-        loadYAxisRow(table, 1, record.rightYAxis);
-    }
-    if (auto *table = qobject_cast<Spreadsheet *>(xAxis))
-        loadXAxisRow(table, record.xAxis);
-}
 
 void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *info,
                                                              QBitArray allPlotsPanStatus,
@@ -185,7 +83,7 @@ void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *i
         const bool zoomed = bitSet(allPlotsZoomStatus, g);
         const bool unlocked = !panned && !zoomed;
 
-        PlotExchange::loadAxes(yAxesSpreadsheets.value(g), xAxisSpreadsheets.value(g), record);
+        RowKinds::loadAxes(yAxesSpreadsheets.value(g), xAxisSpreadsheets.value(g), record);
         if (g < axesLoaded.size())
             axesLoaded.setBit(g);
         if (Spreadsheet *yAxes = yAxesSpreadsheets.value(g))
@@ -194,29 +92,23 @@ void XY_Plot_Config_Dialog::fillScreensWithDataStructureInfo(Plot_Screen_Info *i
             xAxis->setEnabled(unlocked);
 
         if (Spreadsheet *vars = xyVarSpreadsheets.value(g)) {
-            const int n = PlotExchange::channelRows(record.numVarChannels);
+            const int n = RowKinds::channelRows(record.numVarChannels);
             setRowTarget(vars, n, [vars](int row) { vars->insertXYVarRow(row, 0); });
             vars->setEnabled(unlocked);
-            for (int r = 0; r < n; ++r) {
-                const Plot_Channel_Info &channel = record.varChannels[r];
-                selectVariable(cell<ZelVariable>(vars, r, 0), channel.xVarName);
-                selectVariable(cell<ZelVariable>(vars, r, 1), channel.yVarName);
-                loadChannelLine(vars, r, channel);
-            }
+            for (int r = 0; r < n; ++r)
+                RowKinds::loadChannelRow(RowKinds::Channels::Variables, vars, r,
+                                         record.varChannels[r]);
         }
 
         if (Spreadsheet *overlay = xyOverlaySpreadsheets.value(g)) {
-            const int n = PlotExchange::channelRows(record.numOverlayChannels);
+            const int n = RowKinds::channelRows(record.numOverlayChannels);
             // The overlay table always keeps one row to pick channels in.
             setRowTarget(overlay, qMax(1, n),
                          [overlay](int row) { overlay->insertXYOverlayRow(row, 0); });
             overlay->setEnabled(unlocked);
-            for (int r = 0; r < n; ++r) {
-                const Plot_Channel_Info &channel = record.overlayChannels[r];
-                selectChannel(cell<ComboBoxWidget>(overlay, r, 0), channel.xVarName);
-                selectChannel(cell<ComboBoxWidget>(overlay, r, 1), channel.yVarName);
-                loadChannelLine(overlay, r, channel);
-            }
+            for (int r = 0; r < n; ++r)
+                RowKinds::loadChannelRow(RowKinds::Channels::Overlay, overlay, r,
+                                         record.overlayChannels[r]);
         }
 
         turnPanZoomModeLabelsOn(g, panned, zoomed);

@@ -3,9 +3,11 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "ui_xy_plot_config_dialog.h"
+#include "row_kinds/table_cells.h"
 
 #include <interfaces/ms_interval.h>
 #include <interfaces/spreadsheet.h>
+#include <interfaces/spreadsheet_columns.h>
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -68,25 +70,6 @@ const RateFieldRule &dataSampleIntervalRule()
                                         + QString("%1").arg(10000.0) + QStringLiteral(" \n")};
     return rule;
 }
-
-// Seconds per X range unit as the X axis table offers them: seconds,
-// minutes, hours; an unknown unit gives 0.
-double secondsPerXRangeUnit(int unitIndex)
-{
-    switch (unitIndex) {
-    case 0:
-        return 1.0;
-    case 1:
-        return 60.0;
-    case 2:
-        return 3600.0;
-    default:
-        return 0.0;
-    }
-}
-
-// The X axis table shows its range in seconds and has no unit cell.
-const int kXAxisTableUnitIndex = 0;
 
 } // namespace
 
@@ -189,19 +172,7 @@ double XY_Plot_Config_Dialog::convertXRangeToUnits(Plot_Screen_Info *info, int g
     if (!info || graph < 0 || graph >= info->plotAxisInfo.size())
         return 0.0;
     const Single_Axis_Info &xAxis = info->plotAxisInfo.at(graph).xAxis;
-    const double range = xAxis.rangeMax - xAxis.rangeMin;
-    switch (xAxis.rangeUnits) {
-    case 0:
-        return range;
-    case 1:
-        return range / 60.0;
-    case 2:
-        return range / 3600.0;
-    case 3:
-        return range / 86400.0;
-    default:
-        return 0.0;
-    }
+    return convertSecondsToUnit(xAxis.rangeMax - xAxis.rangeMin, xAxis.rangeUnits);
 }
 
 double XY_Plot_Config_Dialog::convertXRangeToSeconds(int graph)
@@ -209,10 +180,10 @@ double XY_Plot_Config_Dialog::convertXRangeToSeconds(int graph)
     if (graph < 0 || graph >= xAxisSpreadsheets.size() || !xAxisSpreadsheets.at(graph))
         return 0.0;
     const auto *rangeCell =
-        qobject_cast<LineEdit_LineEditWidget *>(xAxisSpreadsheets.at(graph)->cellWidget(0, 1));
+        RowKinds::cell<LineEdit_LineEditWidget>(xAxisSpreadsheets.at(graph), 0,
+                                                SpreadsheetColumns::XAxisRow::Range);
     if (!rangeCell)
         return 0.0;
-    const double range =
-        rangeCell->getLineEditText(1).toDouble() - rangeCell->getLineEditText(0).toDouble();
-    return range * secondsPerXRangeUnit(kXAxisTableUnitIndex);
+    // The X axis table shows its range in seconds and has no unit cell.
+    return rangeCell->getLineEditText(1).toDouble() - rangeCell->getLineEditText(0).toDouble();
 }

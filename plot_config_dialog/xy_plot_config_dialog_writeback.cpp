@@ -2,7 +2,9 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "ui_xy_plot_config_dialog.h"
-#include "xy_plot_config_dialog_exchange.h"
+#include "row_kinds/axis_rows.h"
+#include "row_kinds/channel_rows.h"
+#include "row_kinds/field_numbers.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,12 +17,9 @@
 #include <interfaces/base_plot_frame_tab.h>
 #include <interfaces/spreadsheet.h>
 
-using PlotExchange::cell;
-
 namespace {
 
 const int MaxFontPointSize = Plot_Screen_Info::MaxFontPointSize;
-const unsigned long MaxTicks = Plot_Screen_Info::MaxTicks;
 // Trace mode the plot engine expects of every graph this dialog configured.
 const int TraceModeOfConfiguredGraph = 4;
 
@@ -54,81 +53,6 @@ QFont cappedFont(QFont stored, const QFont &edited)
     return stored;
 }
 
-unsigned long tickCount(const QString &text)
-{
-    return qMin<unsigned long>(text.toUInt(nullptr, 10), MaxTicks);
-}
-
-void readRangeAndTicks(LineEdit_LineEditWidget *range, LineEdit_LineEditWidget *ticks,
-                       Single_Axis_Info &axis)
-{
-    // An automatic range is not applied, so its fields are not kept.
-    axis.rangeMin = 0.0;
-    axis.rangeMax = 0.0;
-    if (range && !axis.autoRange) {
-        axis.rangeMin = range->getLineEditText(0).toDouble();
-        axis.rangeMax = range->getLineEditText(1).toDouble();
-    }
-    if (ticks) {
-        axis.numMajorTicks = tickCount(ticks->getLineEditText(0));
-        axis.numMinorTicks = tickCount(ticks->getLineEditText(1));
-    }
-}
-
-void readStyle(Combo_SpinBoxWidget *style, int &pattern, int &width)
-{
-    if (!style)
-        return;
-    pattern = indexToLineStyle(style->getComboBoxCurrentIndex());
-    width = style->getSpinBoxValue();
-}
-
-Single_Axis_Info readYAxisRow(Spreadsheet *table, int row, Single_Axis_Info axis)
-{
-    if (auto *color = cell<LineEditColorWidget>(table, row, 1))
-        axis.axisColorName = color->getBGStyleSheet();
-    if (auto *autoRange = cell<CheckBoxWidget>(table, row, 2))
-        axis.autoRange = autoRange->getCheckBoxTrue();
-    readRangeAndTicks(cell<LineEdit_LineEditWidget>(table, row, 3),
-                      cell<LineEdit_LineEditWidget>(table, row, 4), axis);
-    if (auto *label = cell<LineEditWidget>(table, row, 5))
-        axis.label = label->getLineEditText();
-    if (auto *grid = cell<LineEditColorWidget>(table, row, 6)) {
-        axis.gridColorName = grid->getBGStyleSheet();
-        axis.gridVisible = grid->getGridVisible();
-    }
-    readStyle(cell<Combo_SpinBoxWidget>(table, row, 7), axis.gridLineStyle, axis.gridLineWidth);
-    return axis;
-}
-
-// The X axis table has no grid switch: its grid is always drawn.
-Single_Axis_Info readXAxisRow(Spreadsheet *table, Single_Axis_Info axis)
-{
-    if (auto *autoRange = cell<CheckBoxWidget>(table, 0, 0))
-        axis.autoRange = autoRange->getCheckBoxTrue();
-    readRangeAndTicks(cell<LineEdit_LineEditWidget>(table, 0, 1),
-                      cell<LineEdit_LineEditWidget>(table, 0, 2), axis);
-    if (auto *color = cell<LineEditColorWidget>(table, 0, 3))
-        axis.axisColorName = color->getBGStyleSheet();
-    if (auto *label = cell<LineEditWidget>(table, 0, 4))
-        axis.label = label->getLineEditText();
-    if (auto *grid = cell<LineEditColorWidget>(table, 0, 5))
-        axis.gridColorName = grid->getBGStyleSheet();
-    readStyle(cell<Combo_SpinBoxWidget>(table, 0, 6), axis.gridLineStyle, axis.gridLineWidth);
-    return axis;
-}
-
-// Colour (column 3, read first), axis side (column 2), style and width
-// (column 4) of a channel row.
-void readChannelLine(Spreadsheet *table, int row, Plot_Channel_Info &channel)
-{
-    if (auto *color = cell<LineEditColorWidget>(table, row, 3))
-        channel.lineColor.setNamedColor(color->getBGStyleSheet());
-    if (auto *side = cell<IconButtonWidget>(table, row, 2))
-        channel.useLeftAxis = side->getLeftSelected();
-    readStyle(cell<Combo_SpinBoxWidget>(table, row, 4), channel.lineStyle, channel.lineWidth);
-}
-
 } // namespace
 
 void XY_Plot_Config_Dialog::writeScreenInfoToDataStructure()
@@ -159,9 +83,8 @@ void XY_Plot_Config_Dialog::writeScreenInfoToDataStructure()
     psi->setCondenseControls(frame->getCondensedControls());
     psi->setDataUnits(static_cast<UnitType>(ui->cmbDataStorageUnits->currentIndex()));
     // The storage period is kept in seconds whatever unit shows it.
-    const qint64 unitSeconds = secondsPerUnit(psi->dataUnits);
     psi->setDataStorage(roundedField(ui->lineEditDataStorage->text(),
-                                     unitSeconds > 0 ? static_cast<double>(unitSeconds) : 1.0));
+                                     RowKinds::secondsPerStorageUnit(psi->dataUnits)));
     psi->setPlotBgColorName(frame->getColor().name());
 
     for (int g = 0; g < plotVisible.size(); ++g) {
@@ -170,50 +93,20 @@ void XY_Plot_Config_Dialog::writeScreenInfoToDataStructure()
         Plot_Axis_Info record;
 
         if (Spreadsheet *yAxes = yAxesSpreadsheets.value(g)) {
-            record.leftYAxis = readYAxisRow(yAxes, 0, record.leftYAxis);
-            record.rightYAxis = readYAxisRow(yAxes, 1, record.rightYAxis);
+            record.leftYAxis = RowKinds::storeYAxisRow(yAxes, 0, record.leftYAxis);
+            record.rightYAxis = RowKinds::storeYAxisRow(yAxes, 1, record.rightYAxis);
         }
         if (Spreadsheet *xAxis = xAxisSpreadsheets.value(g))
-            record.xAxis = readXAxisRow(xAxis, record.xAxis);
+            record.xAxis = RowKinds::storeXAxisRow(xAxis, record.xAxis);
 
-        // Row r goes to record r; rows past the records' capacity are not kept.
-        if (Spreadsheet *vars = xyVarSpreadsheets.value(g)) {
-            const int count = PlotExchange::channelRows(
-                static_cast<unsigned long>(qMax(0, getNumVarChannelsForPlot(g))));
-            record.numVarChannels = static_cast<unsigned long>(count);
-            for (int r = 0; r < count; ++r) {
-                auto *x = cell<ZelVariable>(vars, r, 0);
-                if (!x || x->comboBox()->currentIndex() < 0)
-                    continue;
-                Plot_Channel_Info channel;
-                channel.xVarName = x->comboBox()->currentText();
-                if (auto *y = cell<ZelVariable>(vars, r, 1))
-                    channel.yVarName = y->comboBox()->currentText();
-                readChannelLine(vars, r, channel);
-                record.varChannels[r] = channel;
-            }
-        }
-
-        if (Spreadsheet *overlay = xyOverlaySpreadsheets.value(g)) {
-            const int count = PlotExchange::channelRows(
-                static_cast<unsigned long>(qMax(0, getNumOverlayChannelsForPlot(g))));
-            record.numOverlayChannels = static_cast<unsigned long>(count);
-            for (int r = 0; r < count; ++r) {
-                auto *x = cell<ComboBoxWidget>(overlay, r, 0);
-                if (!x || x->getComboBoxCurrentIndex() < 0)
-                    continue;
-                Plot_Channel_Info channel;
-                channel.xVarName = x->getComboBoxCurrentText();
-                // The empty entry stands for no channel: the graph then has
-                // no usable overlay.
-                if (channel.xVarName.isEmpty())
-                    record.numOverlayChannels = 0;
-                if (auto *y = cell<ComboBoxWidget>(overlay, r, 1))
-                    channel.yVarName = y->getComboBoxCurrentText();
-                readChannelLine(overlay, r, channel);
-                record.overlayChannels[r] = channel;
-            }
-        }
+        if (Spreadsheet *vars = xyVarSpreadsheets.value(g))
+            record.numVarChannels =
+                RowKinds::storeChannelRows(RowKinds::Channels::Variables, vars,
+                                           getNumVarChannelsForPlot(g), record.varChannels);
+        if (Spreadsheet *overlay = xyOverlaySpreadsheets.value(g))
+            record.numOverlayChannels =
+                RowKinds::storeChannelRows(RowKinds::Channels::Overlay, overlay,
+                                           getNumOverlayChannelsForPlot(g), record.overlayChannels);
 
         if (QRadioButton *show = datapointShowRadios.value(g))
             record.showDatapoints = show->isChecked();

@@ -3,6 +3,7 @@
 #define XY_SPREADSHEET_PRIVATE_H
 
 #include <interfaces/spreadsheet.h>
+#include <interfaces/spreadsheet_columns.h>
 
 #include "cell_keeper.h"
 #include "overview_cells.h"
@@ -18,6 +19,9 @@ using xy_table::Cell;
 using xy_table::CellKeeper;
 using xy_table::Column;
 using xy_table::RowLayout;
+namespace ChannelRow = SpreadsheetColumns::ChannelRow;
+namespace XAxisRow = SpreadsheetColumns::XAxisRow;
+namespace YAxisRow = SpreadsheetColumns::YAxisRow;
 
 struct Spreadsheet::Private : public QObject
 {

@@ -75,9 +75,9 @@ void Spreadsheet::Private::fillRow(int row, RowLayout layout)
             cell->hide(); // until placed in view
     }
     if (layout == RowLayout::YAxis)
-        followAutoRange(row, 2, 3);
+        followAutoRange(row, YAxisRow::AutoRange, YAxisRow::Range);
     else if (layout == RowLayout::XAxis)
-        followAutoRange(row, 0, 1);
+        followAutoRange(row, XAxisRow::AutoRange, XAxisRow::Range);
 }
 
 // Under a style sheet (the dialog has one) a widget does not inherit
@@ -131,7 +131,7 @@ void Spreadsheet::Private::markAxisSides()
     if (kind != YAxesKind)
         return;
     for (int row = 0; row < q->rowCount(); ++row) {
-        if (auto *side = qobject_cast<IconButtonWidget *>(q->cellWidget(row, 0))) {
+        if (auto *side = qobject_cast<IconButtonWidget *>(q->cellWidget(row, YAxisRow::Side))) {
             side->setLeftSelected(row == 0);
             // Not the user's to change: the row is the axis.
             side->button()->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -350,7 +350,7 @@ void Spreadsheet::setGraphNumber(int graphNumber)
     if (channels.isEmpty())
         return;
     for (int row = 0; row < rowCount(); ++row) {
-        for (int column = 0; column < 2; ++column) {
+        for (int column : {ChannelRow::X, ChannelRow::Y}) {
             auto *combo = qobject_cast<ComboBoxWidget *>(cellWidget(row, column));
             if (combo && combo->comboBox()->count() == 0)
                 combo->setComboBoxContentsList(channels);

@@ -2,6 +2,7 @@
 #include "table_columns.h"
 
 #include <interfaces/spreadsheet.h>
+#include <interfaces/spreadsheet_columns.h>
 
 #include "cell_support.h"
 
@@ -9,6 +10,53 @@
 #include <QStringListModel>
 
 namespace xy_table {
+
+namespace {
+
+// A layout's columns with their published numbers, which they must follow
+// in order: the dialog addresses the cells by those numbers.
+struct Numbered
+{
+    int number;
+    Column column;
+};
+
+QVector<Column> laidOut(std::initializer_list<Numbered> numbered, int count)
+{
+    QVector<Column> columns;
+    for (const Numbered &entry : numbered) {
+        Q_ASSERT(entry.number == columns.size());
+        columns.append(entry.column);
+    }
+    Q_ASSERT(columns.size() == count);
+    return columns;
+}
+
+// Variable and overlay rows differ only in their X and Y cells.
+QVector<Column> channelColumns(const Column &x, const Column &y)
+{
+    using Row = SpreadsheetColumns::ChannelRow::Column;
+    return laidOut({{Row::X, x},
+                    {Row::Y, y},
+                    {Row::Side, {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")}},
+                    {Row::Color, {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")}},
+                    {Row::Line,
+                     {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}}},
+                   Row::Count);
+}
+
+// An overview row is a channel row behind the number of its graph.
+QVector<Column> overviewColumns(const QVector<Column> &channelRow)
+{
+    namespace C = SpreadsheetColumns;
+    static_assert(C::OverviewRow::Graph == 0 && C::OverviewRow::X == C::ChannelRow::X + 1
+                      && C::OverviewRow::Count == C::ChannelRow::Count + 1,
+                  "an overview row is a channel row behind its graph number");
+    QVector<Column> columns{{Cell::GraphLabel, QT_TRANSLATE_NOOP("Spreadsheet", "Graph")}};
+    return columns + channelRow;
+}
+
+} // namespace
 
 const QVector<Column> &columnsOf(RowLayout layout)
 {
@@ -21,49 +69,43 @@ const QVector<Column> &columnsOf(RowLayout layout)
     static const char *const ticks =
         QT_TRANSLATE_NOOP("Spreadsheet", "Number of major / minor ticks");
     static const char *const gridLine = QT_TRANSLATE_NOOP("Spreadsheet", "Grid line style / width");
-    static const QVector<Column>
-        yAxis{{Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Axis")},
-              {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor},
-              {Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange},
-              {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range},
-              {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks},
-              {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")},
-              {Cell::GridColor, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")},
-              {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}};
-    static const QVector<Column>
-        xAxis{{Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange},
-              {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range},
-              {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks},
-              {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor},
-              {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")},
-              {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")},
-              {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}};
-    static const QVector<Column>
-        variables{{Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "X Variable")},
-                  {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "Y Variable")},
-                  {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
-                  {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
-                  {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
-    static const QVector<Column>
-        overlay{{Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "X Channel")},
-                {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "Y Channel")},
-                {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
-                {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
-                {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
-    static const QVector<Column>
-        allVariables{{Cell::GraphLabel, QT_TRANSLATE_NOOP("Spreadsheet", "Graph")},
-                     {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "X Variable")},
-                     {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "Y Variable")},
-                     {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
-                     {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
-                     {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
-    static const QVector<Column>
-        allOverlay{{Cell::GraphLabel, QT_TRANSLATE_NOOP("Spreadsheet", "Graph")},
-                   {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "X Channel")},
-                   {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "Y Channel")},
-                   {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Y Axis")},
-                   {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Line Color")},
-                   {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Line Style / Width")}};
+    namespace C = SpreadsheetColumns;
+    static const QVector<Column> yAxis = laidOut(
+        {{C::YAxisRow::Side, {Cell::AxisSide, QT_TRANSLATE_NOOP("Spreadsheet", "Axis")}},
+         {C::YAxisRow::Color, {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor}},
+         {C::YAxisRow::AutoRange,
+          {Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange}},
+         {C::YAxisRow::Range, {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range}},
+         {C::YAxisRow::Ticks,
+          {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks}},
+         {C::YAxisRow::Label, {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")}},
+         {C::YAxisRow::Grid, {Cell::GridColor, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")}},
+         {C::YAxisRow::GridLine,
+          {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"), gridLine}}},
+        C::YAxisRow::Count);
+    static const QVector<Column> xAxis =
+        laidOut({{C::XAxisRow::AutoRange,
+                  {Cell::AutoRange, QT_TRANSLATE_NOOP("Spreadsheet", "Auto"), autoRange}},
+                 {C::XAxisRow::Range,
+                  {Cell::Range, QT_TRANSLATE_NOOP("Spreadsheet", "Min / Max"), range}},
+                 {C::XAxisRow::Ticks,
+                  {Cell::Ticks, QT_TRANSLATE_NOOP("Spreadsheet", "Major / Minor"), ticks}},
+                 {C::XAxisRow::Color,
+                  {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Color"), axisColor}},
+                 {C::XAxisRow::Label, {Cell::Text, QT_TRANSLATE_NOOP("Spreadsheet", "Label")}},
+                 {C::XAxisRow::Grid, {Cell::Color, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Color")}},
+                 {C::XAxisRow::GridLine,
+                  {Cell::LineStyle, QT_TRANSLATE_NOOP("Spreadsheet", "Grid Style / Width"),
+                   gridLine}}},
+                C::XAxisRow::Count);
+    static const QVector<Column> variables =
+        channelColumns({Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "X Variable")},
+                       {Cell::Variable, QT_TRANSLATE_NOOP("Spreadsheet", "Y Variable")});
+    static const QVector<Column> overlay =
+        channelColumns({Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "X Channel")},
+                       {Cell::Channel, QT_TRANSLATE_NOOP("Spreadsheet", "Y Channel")});
+    static const QVector<Column> allVariables = overviewColumns(variables);
+    static const QVector<Column> allOverlay = overviewColumns(overlay);
     switch (layout) {
     case RowLayout::YAxis:
         return yAxis;
