@@ -10,9 +10,11 @@ Options parseOptions(const QStringList &args)
     for (int i = 1; i < args.size(); i += 2) {
         const QString &key = args.at(i);
         if (key == QLatin1String("--clear-pixmap-cache")
-            || key == QLatin1String("--no-form-style-sheets")) {
-            (key == QLatin1String("--clear-pixmap-cache") ? o.clearPixmapCache
-                                                          : o.noFormStyleSheets) = true;
+            || key == QLatin1String("--no-form-style-sheets")
+            || key == QLatin1String("--cpu-time")) {
+            (key == QLatin1String("--clear-pixmap-cache")     ? o.clearPixmapCache
+             : key == QLatin1String("--no-form-style-sheets") ? o.noFormStyleSheets
+                                                              : o.cpuTime) = true;
             --i;
             continue;
         }

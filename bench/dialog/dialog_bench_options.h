@@ -16,6 +16,7 @@ struct Options
     std::vector<int> sizes{100, 50000};
     bool clearPixmapCache = false;
     bool noFormStyleSheets = false;
+    bool cpuTime = false;
 };
 
 // Options from the program's arguments (args[0] is the program).

@@ -1,6 +1,8 @@
 // The cells of the "All" overview (kind 9), kept from visit to visit.
 #include "overview_cells.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTableWidget>
 
 namespace xy_table {
@@ -57,6 +59,11 @@ void OverviewCells::placeInView(QTableWidget *table)
             cell->setVisible(inView);
         }
     }
+    // A widget that is shown asks for its first paint with a posted event;
+    // answered after the window's pending paint, it would paint every cell
+    // in view a second time. Answered now, the cells join that paint.
+    if (table->isVisible())
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
 }
 
 } // namespace xy_table
