@@ -274,12 +274,20 @@ inline QString firstDifference(const QByteArray &expected, const QByteArray &act
 // Shows input as a freshly opened dialog would and writes it straight back.
 inline const Plot_Screen_Info &showAndWriteBack(Dialog &dialog, Plot_Screen_Info &input)
 {
-    for (int g = 0; g < 8; ++g) // a fresh graph's overlay table: no channel picked
-        of(dialog, Overlays, g)->setRowCount(0);
+    static QList<Spreadsheet *> overlays; // found once: a search costs as much as a load
+    static const Dialog *owner = nullptr;
+    if (owner != &dialog)
+        overlays.clear();
+    owner = &dialog;
+    for (int g = overlays.size(); g < 8; ++g)
+        overlays.append(of(dialog, Overlays, g));
+    for (Spreadsheet *overlay : overlays) // a fresh graph's overlay table: no channel picked
+        overlay->setRowCount(0);
     showInfo(dialog, &input);
     const Plot_Screen_Info &written = *writeBack(dialog);
-    // Removed rows' cells are deleted later; piled up they slow everything.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Removed rows' cells are deleted later, and layout requests queue up:
+    // piled up, every deletion searches them all.
+    QCoreApplication::sendPostedEvents();
     return written;
 }
 

@@ -47,6 +47,7 @@ private slots:
     }
     void cleanupTestCase() { dialog.reset(); }
 
+    // Rows run on one dialog, so each visit of the tab must rebuild it.
     void numbering_data()
     {
         QTest::addColumn<QList<int>>("varRows");     // per graph slot 0..4
@@ -121,29 +122,6 @@ private slots:
         QVERIFY(allCellsDisabled(overlays));
         QVERIFY(vars->isVisible());
         QVERIFY(overlays->isVisible());
-    }
-
-    // Each visit writes the edits anew; the description of the last visit
-    // goes with the next.
-    void rebuiltOnEverySwitch()
-    {
-        auto info = makeInfo(2);
-        for (Plot_Axis_Info &record : info->plotAxisInfo) {
-            record.numVarChannels = 3;
-            for (int r = 0; r < 3; ++r) {
-                record.varChannels[r].xVarName = QStringLiteral("AIR");
-                record.varChannels[r].yVarName = QStringLiteral("OIL");
-            }
-        }
-        showInfo(*dialog, info.get());
-        tabs->setCurrentIndex(0);
-        QCOMPARE(vars->rowCount(), 6);
-        QPointer<Plot_Screen_Info> first = A::psi(*dialog);
-        tabs->setCurrentIndex(2);
-        of(*dialog, Vars, 1)->removeRow(2);
-        tabs->setCurrentIndex(0);
-        QCOMPARE(column0(vars), (QStringList{"1", "1", "1", "2", "2"}));
-        QVERIFY(first.isNull());
     }
 
 private:
