@@ -78,6 +78,7 @@ private slots:
                 record.varChannels[r].xVarName = QLatin1String(xVariables[g]);
                 record.varChannels[r].yVarName = QStringLiteral("OIL");
                 record.varChannels[r].lineStyle = 0x1111;
+                record.varChannels[r].lineWidth = 3;
             }
             for (int r = 0; r < overlayRows[g]; ++r) {
                 record.overlayChannels[r].xVarName = overlayNames(g)[1];
@@ -101,6 +102,7 @@ private slots:
             QCOMPARE(cellAt<ZelVariable>(vars, r, 2)->comboBox()->currentText(),
                      QStringLiteral("OIL"));
             QCOMPARE(cellAt<Combo_SpinBoxWidget>(vars, r, 5)->getComboBoxCurrentIndex(), 2);
+            QCOMPARE(cellAt<Combo_SpinBoxWidget>(vars, r, 5)->getSpinBoxValue(), 3);
         }
         // The stored channel names show, also in rows whose position is not
         // their graph slot.

@@ -38,12 +38,12 @@ namespace {
 
 const auto ULongMax = std::numeric_limits<unsigned long>::max();
 
-// What a cell shows, whatever its kind; a disabled field pair ends in "off".
+// What a cell shows, whatever its kind; a field pair not editable ends in "off".
 QString shown(QWidget *cell)
 {
     if (auto *w = qobject_cast<LineEdit_LineEditWidget *>(cell))
         return w->getLineEditText(0) + ',' + w->getLineEditText(1)
-               + (w->lineEdit(0)->isEnabled() ? "" : " off");
+               + (w->lineEdit(0)->isEnabled() && w->lineEdit(1)->isEnabled() ? "" : " off");
     if (auto *w = qobject_cast<Combo_SpinBoxWidget *>(cell))
         return QStringLiteral("%1/%2").arg(w->getComboBoxCurrentIndex()).arg(w->getSpinBoxValue());
     if (auto *w = qobject_cast<LineEditColorWidget *>(cell))
@@ -436,7 +436,10 @@ private slots:
                 if (onApply)
                     delete doomed.data();
             });
-            connect(doomed.data(), &Dialog::okPressedSignal, this, [&] { delete doomed.data(); });
+            connect(doomed.data(), &Dialog::okPressedSignal, this, [&] {
+                child<QTabWidget>(*doomed, "plotConfigTabs")->setCurrentIndex(0); // a new write
+                delete doomed.data();
+            });
             child<QPushButton>(*doomed, "btnOk")->click();
             QVERIFY(doomed.isNull());
             QVERIFY(!received.isNull()); // the host's outlives the dialog
