@@ -38,12 +38,13 @@ namespace {
 
 const auto ULongMax = std::numeric_limits<unsigned long>::max();
 
-// What a cell shows, whatever its kind; a field pair not editable ends in "off".
+// What a cell shows, whatever its kind; "off" for each field not editable.
 QString shown(QWidget *cell)
 {
     if (auto *w = qobject_cast<LineEdit_LineEditWidget *>(cell))
         return w->getLineEditText(0) + ',' + w->getLineEditText(1)
-               + (w->lineEdit(0)->isEnabled() && w->lineEdit(1)->isEnabled() ? "" : " off");
+               + (w->lineEdit(0)->isEnabled() ? "" : " off")
+               + (w->lineEdit(1)->isEnabled() ? "" : " off");
     if (auto *w = qobject_cast<Combo_SpinBoxWidget *>(cell))
         return QStringLiteral("%1/%2").arg(w->getComboBoxCurrentIndex()).arg(w->getSpinBoxValue());
     if (auto *w = qobject_cast<LineEditColorWidget *>(cell))
@@ -256,7 +257,7 @@ private slots:
 
         QTest::newRow("left Y axis: automatic range, dotted")
             << axes(true, -50, 250, 0x1111, 1, 0) << row(YAxes, 1, 0)
-            << "2 L #00ff00 auto -50,250 off 0,3 Oil #102030 hidden 2/1";
+            << "2 L #00ff00 auto -50,250 off off 0,3 Oil #102030 hidden 2/1";
         QTest::newRow("right Y axis: not finite, unknown pattern, widths beyond the box")
             << axes(false, qQNaN(), -qInf(), 0x1234, 100000, ULongMax) << row(YAxes, 1, 1)
             << "2 R #00ff00 fixed nan,-inf 18446744073709551615,3 Oil #102030 hidden 0/50";
