@@ -1,11 +1,13 @@
 // What the plot data exchange suites share: a variable catalogue and overlay
-// channel lists, descriptions with a given number of graphs, a dialog built
-// on them, and typed access to table cells.
+// channel lists, descriptions with a given number of graphs, and a dialog's
+// tables and cells found by object name, as a host finds them.
 #ifndef XY_PLOT_TESTS_EXCHANGE_FIXTURE_H
 #define XY_PLOT_TESTS_EXCHANGE_FIXTURE_H
 
+#include <QAction>
 #include <QBitArray>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <memory>
@@ -19,12 +21,7 @@
 namespace ExchangeFixture {
 
 using A = XY_Plot_Config_Dialog_TestAccess;
-
-// TEMP_1 comes before TEMP, so a stored TEMP selects TEMP_1 in a graph tab.
-inline QStringList catalogue()
-{
-    return {"AIR", "TEMP_1", "TEMP", "OIL"};
-}
+using Dialog = XY_Plot_Config_Dialog;
 
 // The overlay channels of graph slot g: "" (no channel), "G<g+1>_X",
 // "G<g+1>_Y", "TIME", so every graph offers names of its own.
@@ -34,11 +31,13 @@ inline QStringList overlayNames(int g)
             "TIME"};
 }
 
-// Installs catalogue() and overlayNames(); call before building a dialog,
-// whose constructor gives the overlay rows the singleton's names.
-inline void installNames()
+// Installs the overlay names and the catalogue (plus extra names); call
+// before building a dialog, whose constructor gives the overlay rows the
+// singleton's names.
+inline void installNames(const QStringList &extra = {})
 {
-    ZelVariable::setAvailableVariables(catalogue());
+    // TEMP_1 comes before TEMP, so a stored TEMP selects TEMP_1 in a graph tab.
+    ZelVariable::setAvailableVariables(QStringList{"AIR", "TEMP_1", "TEMP", "OIL"} + extra);
     for (int g = 0; g < PlotSingleton::NumSlots; ++g)
         PlotSingleton::replaceOverlayChannelNames(g, new QStringList(overlayNames(g)));
 }
@@ -59,24 +58,44 @@ inline QBitArray bits(int size, std::initializer_list<int> set = {})
     return result;
 }
 
-// A dialog on an eight-graph description, so every graph's overlay rows are
-// given its channel names.
-inline std::unique_ptr<XY_Plot_Config_Dialog> makeDialog()
+inline void showInfo(Dialog &d, Plot_Screen_Info *info, QBitArray pan = bits(8),
+                     QBitArray zoom = bits(8))
 {
-    installNames();
-    return std::make_unique<XY_Plot_Config_Dialog>(makeInfo(8).get(), nullptr, false);
+    d.show(info, pan, zoom, Dialog::PlotArea, 0, false);
 }
 
-// Loads info into d with graphs 1..numPlots shown, as show() does, but with
-// the pan and zoom bits given here.
-inline void load(XY_Plot_Config_Dialog &d, Plot_Screen_Info &info, QBitArray pan = bits(8),
-                 QBitArray zoom = bits(8))
+// What Apply would hand out, without its validation and the 500 ms window
+// that takes a second Apply as done.
+inline Plot_Screen_Info *writeBack(Dialog &d)
 {
-    QBitArray &visible = A::plotVisible(d);
-    visible.fill(false);
-    for (int g = 0; g < visible.size() && g < int(info.numPlots); ++g)
-        visible.setBit(g);
-    A::fillScreensWithDataStructureInfo(d, &info, pan, zoom);
+    A::writeScreenInfoToDataStructure(d);
+    return A::psi(d);
+}
+
+template<class T>
+T *child(Dialog &d, const char *name)
+{
+    return d.findChild<T *>(QLatin1String(name));
+}
+// A widget of graph slot g by its object name, pattern as "plot%1XYVarSpreadsheet".
+template<class T = Spreadsheet>
+T *of(Dialog &d, const char *pattern, int g)
+{
+    return d.findChild<T *>(QString::fromLatin1(pattern).arg(g + 1));
+}
+const char *const YAxes = "graph%1YAxesSpreadsheet";
+const char *const XAxis = "graph%1XAxisSpreadsheet";
+const char *const Vars = "plot%1XYVarSpreadsheet";
+const char *const Overlays = "plot%1XYOverlaySpreadsheet";
+
+// What the graph tab bar's context menu does on tab index.
+inline void deleteGraphTab(Dialog &d, int index)
+{
+    auto *tabs = d.findChild<QTabWidget *>("plotConfigTabs");
+    tabs->setCurrentIndex(index);
+    for (QAction *action : tabs->actions())
+        if (action->text() == QLatin1String("Delete Graph"))
+            action->trigger();
 }
 
 template<class T>
