@@ -260,19 +260,17 @@ private slots:
         LineEditColorWidget cell;
         QVERIFY(!cell.findChild<QCheckBox *>()); // only the grid column has one
         cell.setGridVisible(false);
-        cell.setCheckBoxChecked(false); // kept until the box is shown
-        QVERIFY(!cell.getGridVisible());
+        cell.setCheckBoxChecked(true);   // kept until the box is shown
+        QVERIFY(!cell.getGridVisible()); // the box alone is not the flag...
         cell.setGridCheckBoxShown(true);
         auto *box = cell.findChild<QCheckBox *>();
-        QVERIFY(box && !box->isHidden());
+        QVERIFY(box && !box->isHidden() && box->isChecked());
+        cell.setCheckBoxChecked(false);
         QVERIFY(!box->isChecked());
-        cell.setCheckBoxChecked(true); // the box alone is not the flag...
-        QVERIFY(box->isChecked());
-        QVERIFY(!cell.getGridVisible());
         box->click(); // ...the user's click is
-        QVERIFY(!cell.getGridVisible());
-        box->click();
         QVERIFY(cell.getGridVisible());
+        box->click();
+        QVERIFY(!cell.getGridVisible());
         cell.setGridCheckBoxShown(false);
         QVERIFY(box->isHidden());
     }

@@ -120,7 +120,8 @@ private slots:
         QTest::addColumn<QStringList>("fresh");
         QTest::newRow("one more name in front") << QStringList(QStringList{"NEW"} + old);
         QTest::newRow("a chosen name gone") << QStringList(old.mid(4) + old.mid(0, 3));
-        QTest::newRow("chosen names twice") << QStringList(old + old);
+        QTest::newRow("chosen names twice, one first")
+            << QStringList{"OLD_9", "OLD_9", "OLD_3", "OLD_3"};
         QTest::newRow("emptied") << QStringList();
     }
     // Each selector keeps its choice by name where the name is still
