@@ -495,10 +495,10 @@ private slots:
         };
         refill(5);
         const qint64 before = qint64(mallinfo2().uordblks + mallinfo2().hblkhd);
-        refill(150);
+        refill(80);
         const qint64 grown = qint64(mallinfo2().uordblks + mallinfo2().hblkhd) - before;
         // A forgotten cell costs a hash node (about 30 bytes) or more.
-        QVERIFY2(grown < 8 * 150 * 40 * 6, qPrintable(QString::number(grown)));
+        QVERIFY2(grown < 8 * 80 * 40 * 6, qPrintable(QString::number(grown)));
 #else
         QSKIP("needs glibc's heap statistics");
 #endif
