@@ -401,9 +401,10 @@ private:
     std::unique_ptr<XY_Plot_Config_Dialog> m_dialog;
     std::vector<std::unique_ptr<Plot_Screen_Info>> m_received;
     GraphWidgets m_graphs[GraphSlots];
-    QTabWidget *m_tabs[3];     // graphs, axes, pages
-    QPushButton *m_buttons[3]; // Apply, OK, Cancel
-    bool m_locked = false;     // the last show had a pan or zoom bit
+    QTabWidget *m_tabs[3];      // graphs, axes, pages
+    QPushButton *m_buttons[3];  // Apply, OK, Cancel
+    Spreadsheet *m_overview[2]; // the "All" tab's variables and overlay channels
+    bool m_locked = false;      // the last show had a pan or zoom bit
     // A loaded description with no graphs clears bit 0 yet keeps the
     // "Graph 1" tabs, until graph 1 is added again.
     bool m_graphOneTabWithoutBit = false;
@@ -440,6 +441,8 @@ private:
             m_tabs[i] = named<QTabWidget>(tabs[i]);
             m_buttons[i] = named<QPushButton>(buttons[i]);
         }
+        m_overview[0] = named<Spreadsheet>("plotAllVarSpreadsheet");
+        m_overview[1] = named<Spreadsheet>("plotAllOverlaySpreadsheet");
         m_typeHandled.fill(false);
         for (int g = 0; g < GraphSlots; ++g) {
             m_graphs[g] = {{named<Spreadsheet>("graph%dYAxesSpreadsheet", g),
@@ -644,8 +647,8 @@ private:
                                            hide));
             }
         }
-        fail(cellProblem(named<Spreadsheet>("plotAllVarSpreadsheet")));
-        fail(cellProblem(named<Spreadsheet>("plotAllOverlaySpreadsheet"), true));
+        fail(cellProblem(m_overview[0]));
+        fail(cellProblem(m_overview[1], true));
 
         // A pan or zoom bit locks OK and Apply; nothing locks them otherwise.
         if (m_buttons[1]->isEnabled() == m_locked || m_buttons[0]->isEnabled() == m_locked)
