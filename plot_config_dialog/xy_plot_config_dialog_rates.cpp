@@ -14,6 +14,7 @@
 #include <QPointer>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -28,47 +29,41 @@ struct RateFieldRule
     QString warningText;
 };
 
-// The bounds are formatted the way each one is held: an integer bound shows
-// as an integer, a double bound in 'g' notation.
-const RateFieldRule &screenRefreshRateRule()
-{
-    static const RateFieldRule rule{0.1, 50.0,
-                                    QStringLiteral("Please reenter the Screen Refresh Rate.\n\n"
-                                                   "The Screen Refresh Rate must be between ")
-                                        + QString("%1").arg(0.1) + QStringLiteral(" and ")
-                                        + QString("%1").arg(50) + QStringLiteral("\n")};
-    return rule;
-}
+enum RateField { ScreenRefreshRate, ScreenRefreshInterval, DataSampleRate, DataSampleInterval };
 
-const RateFieldRule &screenRefreshIntervalRule()
+// The warning names the bounds in shortest notation ("0.1", "50").
+const RateFieldRule &rateFieldRule(RateField field)
 {
-    static const RateFieldRule rule{20.0, 10000.0,
-                                    QStringLiteral(
-                                        "Please reenter the Screen Refresh Rate Interval.\n"
-                                        "The Screen Refresh Rate Interval must be between ")
-                                        + QString("%1").arg(20) + QStringLiteral(" and ")
-                                        + QString("%1").arg(10000) + QStringLiteral("\n")};
-    return rule;
-}
-
-const RateFieldRule &dataSampleRateRule()
-{
-    static const RateFieldRule rule{0.1, 100.0,
-                                    QStringLiteral("Please reenter the Data Sample Rate.\n\n"
-                                                   "The Data Sample Rate value must be between ")
-                                        + QString("%1").arg(0.1) + QStringLiteral(" and ")
-                                        + QString("%1").arg(100.0) + QStringLiteral("\n")};
-    return rule;
-}
-
-const RateFieldRule &dataSampleIntervalRule()
-{
-    static const RateFieldRule rule{10.0, 10000.0,
-                                    QStringLiteral("Please reenter the Data Sample Interval.\n\n"
-                                                   "The Data Sample Interval must be between ")
-                                        + QString("%1").arg(10.0) + QStringLiteral(" and ")
-                                        + QString("%1").arg(10000.0) + QStringLiteral(" \n")};
-    return rule;
+    struct Wording
+    {
+        double lower, upper;
+        const char *lead, *tail;
+    };
+    static const Wording wordings[] = {
+        {0.1, 50.0,
+         "Please reenter the Screen Refresh Rate.\n\nThe Screen Refresh Rate must be between ",
+         "\n"},
+        {20.0, 10000.0,
+         "Please reenter the Screen Refresh Rate Interval.\nThe Screen Refresh Rate Interval must "
+         "be between ",
+         "\n"},
+        {0.1, 100.0,
+         "Please reenter the Data Sample Rate.\n\nThe Data Sample Rate value must be between ",
+         "\n"},
+        {10.0, 10000.0,
+         "Please reenter the Data Sample Interval.\n\nThe Data Sample Interval must be between ",
+         " \n"},
+    };
+    static const auto rules = [] {
+        std::vector<RateFieldRule> built;
+        for (const Wording &w : wordings)
+            built.push_back({w.lower, w.upper,
+                             QLatin1String(w.lead) + QString::number(w.lower)
+                                 + QLatin1String(" and ") + QString::number(w.upper)
+                                 + QLatin1String(w.tail)});
+        return built;
+    }();
+    return rules[field];
 }
 
 } // namespace
@@ -146,25 +141,25 @@ void finishRateFieldEdit(QLineEdit *edited, QLineEdit *partner, const RateFieldR
 void XY_Plot_Config_Dialog::on_lineEditScreenRefreshRate_editingFinished()
 {
     finishRateFieldEdit(ui->lineEditScreenRefreshRate, ui->lineEditScreenRefreshInterval,
-                        screenRefreshRateRule(), rateWarningShowing, this);
+                        rateFieldRule(ScreenRefreshRate), rateWarningShowing, this);
 }
 
 void XY_Plot_Config_Dialog::on_lineEditDataSampleRate_editingFinished()
 {
     finishRateFieldEdit(ui->lineEditDataSampleRate, ui->lineEditDataSampleInterval,
-                        dataSampleRateRule(), rateWarningShowing, this);
+                        rateFieldRule(DataSampleRate), rateWarningShowing, this);
 }
 
 void XY_Plot_Config_Dialog::on_lineEditScreenRefreshInterval_editingFinished()
 {
     finishRateFieldEdit(ui->lineEditScreenRefreshInterval, ui->lineEditScreenRefreshRate,
-                        screenRefreshIntervalRule(), rateWarningShowing, this);
+                        rateFieldRule(ScreenRefreshInterval), rateWarningShowing, this);
 }
 
 void XY_Plot_Config_Dialog::on_lineEditDataSampleInterval_editingFinished()
 {
     finishRateFieldEdit(ui->lineEditDataSampleInterval, ui->lineEditDataSampleRate,
-                        dataSampleIntervalRule(), rateWarningShowing, this);
+                        rateFieldRule(DataSampleInterval), rateWarningShowing, this);
 }
 
 double XY_Plot_Config_Dialog::convertXRangeToUnits(Plot_Screen_Info *info, int graph)
