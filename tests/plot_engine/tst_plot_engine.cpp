@@ -190,6 +190,37 @@ void fillWithinDialogLimits(Plot_Screen_Info *s)
     }
 }
 
+using S = Plot_Screen_Info;
+Plot_Axis_Info &g(S *s, int i)
+{
+    return s->plotAxisInfo[i];
+}
+
+// A row of a subjects table, tagged "subject subject|note".
+void row(const char *tag, const Setter &edit)
+{
+    QTest::newRow(tag) << edit << QString(tag).section('|', 0, 0).split(' ', Qt::SkipEmptyParts);
+}
+
+// Every bound the engine accepts, at once.
+void atTheLimits(S *s)
+{
+    s->plotAxisInfo.resize(8);
+    s->numPlots = 8;
+    s->screenRefreshInterval = s->dataSampleInterval = 1;
+    s->dataUnits = UnitDays;
+    Plot_Axis_Info &a = g(s, 2);
+    a.numVarChannels = a.numOverlayChannels = 8;
+    a.leftYAxis.numMajorTicks = a.xAxis.numMinorTicks = 10;
+    a.xAxis.rangeUnits = UnitDays;
+    a.rightYAxis.gridLineStyle = LineStyleDashDot;
+    a.varChannels[7].lineStyle = LineStyleDot;
+    a.overlayChannels[7].lineStyle = LineStyleDash;
+    a.displayType = DisplayComet;
+    a.cometLength = a.varChannels[7].lineWidth = a.xAxis.gridLineWidth = 0;
+    a.varChannels[7].markerSize = 0.0f;
+}
+
 // What each line names, the text before ": ", with "Graph 2 (plotAxisInfo[1])."
 // shortened to "2.".
 QStringList subjects(const QStringList &lines)
@@ -294,32 +325,16 @@ private slots:
         PlotSingleton::pInstance = nullptr;
     }
 
-    // The defaults a host relies on when it builds a screen from scratch.
-    void defaults()
-    {
-        const Plot_Screen_Info s;
-        const Plot_Axis_Info g;
-        QCOMPARE(QVariantList({s.title, qulonglong(s.screenRefreshInterval),
-                               qulonglong(s.dataSampleInterval), qulonglong(s.dataStorage),
-                               s.plotBgColorName, s.titleFont.pointSize(), g.leftYAxis.rangeMax,
-                               g.rightYAxis.rangeMin, qulonglong(g.xAxis.numMajorTicks),
-                               g.xAxis.rangeMax, g.rightYAxis.label}),
-                 QVariantList({"Plotter", 100ull, 20ull, 30ull, "#000000", 12, 250.0, -50.0, 2ull,
-                               30.0, "Right Axis"}));
-        QVERIFY(s.consistencyErrors().isEmpty());
-        QVERIFY(QMetaType::type("Plot_Screen_Info*") != QMetaType::UnknownType);
-    }
-
+    // Line style patterns and index both ways; anything unknown is solid.
     void codings_data()
     {
         QTest::addColumn<int>("pattern");
         QTest::addColumn<int>("toIndex");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("toPattern");
-        QTest::newRow("solid") << 0xFFFF << 0 << 0 << 0xFFFF;
-        QTest::newRow("dash") << 0xF0F0 << 1 << 1 << 0xF0F0;
-        QTest::newRow("dot") << 0x1111 << 2 << 2 << 0x1111;
-        QTest::newRow("dash-dot") << 0xF33C << 3 << 3 << 0xF33C;
+        const int patterns[] = {0xFFFF, 0xF0F0, 0x1111, 0xF33C};
+        for (int i = 0; i < 4; ++i)
+            QTest::newRow(qPrintable(QString::number(i))) << patterns[i] << i << i << patterns[i];
         QTest::newRow("unknown, index -1") << 0x00FF << 0 << -1 << 0xFFFF;
         QTest::newRow("zero, index 4") << 0 << 0 << 4 << 0xFFFF;
     }
@@ -334,20 +349,17 @@ private slots:
     void units_data()
     {
         QTest::addColumn<int>("unit");
-        QTest::addColumn<double>("converted"); // 7200 s
         QTest::addColumn<qint64>("perUnit");
-        QTest::newRow("seconds") << 0 << 7200.0 << qint64(1);
-        QTest::newRow("minutes") << 1 << 120.0 << qint64(60);
-        QTest::newRow("hours") << 2 << 2.0 << qint64(3600);
-        QTest::newRow("days") << 3 << 7200.0 / 86400 << qint64(86400);
-        QTest::newRow("code 4") << 4 << 0.0 << qint64(0);
-        QTest::newRow("code -1") << -1 << 0.0 << qint64(0);
+        for (int unit : {-1, 0, 1, 2, 3, 4})
+            QTest::newRow(qPrintable(QString::number(unit)))
+                << unit << qint64(unit < 0 || unit > 3 ? 0 : QList<int>{1, 60, 3600, 86400}[unit]);
     }
     void units()
     {
         QFETCH(int, unit);
-        QTEST(convertSecondsToUnit(7200.0, unit), "converted");
-        QTEST(secondsPerUnit(unit), "perUnit");
+        QFETCH(qint64, perUnit);
+        QCOMPARE(secondsPerUnit(unit), perUnit);
+        QCOMPARE(convertSecondsToUnit(7200.0, unit), perUnit ? 7200.0 / perUnit : 0.0);
     }
 
     // A setter of each kind stores its value before it tells of it.
@@ -367,9 +379,7 @@ private slots:
                            << QVariant::fromValue(v)
         ROW(numPlots, NumPlots, unsigned long, 3ul);
         ROW(dataUnits, DataUnits, UnitType, UnitHours);
-        ROW(plotBgColorName, PlotBgColorName, QString, QString("#102030"));
         ROW(titleFont, TitleFont, QFont, font);
-        ROW(legend, Legend, bool, false);
         ROW(configFileName, ConfigFileName, QString, QString("/cfg/screen1.json"));
 #undef ROW
     }
@@ -487,53 +497,46 @@ private slots:
         Plot_Screen_Info s;
         fillWithinDialogLimits(&s);
         const QJsonObject valid = jsonOf(s);
-        auto row = [&](const char *name, const QStringList &path, const JsonEdit &edit,
+        // Sets key (removes it when value is undefined) in the object at path.
+        auto row = [&](const char *path, const char *key, const QJsonValue &value,
                        const QString &message) {
-            QTest::newRow(name) << QJsonDocument(edited(valid, path, edit)).toJson() << message;
+            const JsonEdit edit = [=](QJsonObject *o) {
+                value.isUndefined() ? o->remove(key) : void(o->insert(key, value));
+            };
+            const QStringList keys = QString(path).split('/', Qt::SkipEmptyParts);
+            QTest::newRow(qPrintable(message))
+                << QJsonDocument(edited(valid, keys, edit)).toJson() << message;
         };
-        const QStringList channel{"plotAxisInfo", "2", "varChannels", "3"};
+        const char *channel = "plotAxisInfo/2/varChannels/3";
         QTest::newRow("cut short") << QByteArray("{\"numPlots\": 1,") << "not valid JSON at offset";
         QTest::newRow("array at top") << QByteArray("[1, 2]") << "expected a JSON object";
-        row(
-            "missing numPlots", {}, [](QJsonObject *o) { o->remove("numPlots"); },
-            "numPlots: missing");
-        row("width is true", channel, setMember("lineWidth", true),
+        row("", "numPlots", QJsonValue::Undefined, "numPlots: missing");
+        row(channel, "lineWidth", true,
             "plotAxisInfo[2].varChannels[3].lineWidth: expected a number");
-        row("width is text", channel, setMember("lineWidth", "wide"), "\"wide\" is not a whole");
-        row("width is fractional", channel, setMember("lineWidth", 1.5), "1.5 is not a whole");
-        row("int beyond 32 bits", {"plotAxisInfo", "1", "leftYAxis"},
-            setMember("gridLineWidth", 3e9),
+        row(channel, "lineWidth", "wide", "\"wide\" is not a whole");
+        row(channel, "lineWidth", 1.5, "1.5 is not a whole");
+        row("plotAxisInfo/1/leftYAxis", "gridLineWidth", 3e9,
             "plotAxisInfo[1].leftYAxis.gridLineWidth: 3000000000 is out of range");
-        row("negative ticks", {"plotAxisInfo", "0", "xAxis"}, setMember("numMajorTicks", -1),
-            "xAxis.numMajorTicks: -1 is negative");
-        row("nine plots", {}, setMember("numPlots", 9), "numPlots: 9 is more than 8");
-        row("nine channels in use", {"plotAxisInfo", "1"}, setMember("numOverlayChannels", 9),
+        row("plotAxisInfo/0/xAxis", "numMajorTicks", -1, "xAxis.numMajorTicks: -1 is negative");
+        row("", "numPlots", 9, "numPlots: 9 is more than 8");
+        row("plotAxisInfo/1", "numOverlayChannels", 9,
             "plotAxisInfo[1].numOverlayChannels: 9 is more than 8");
-        row(
-            "nine graphs", {},
-            [](QJsonObject *o) {
-                QJsonArray a = o->value("plotAxisInfo").toArray();
-                while (a.size() < 9)
-                    a.append(a.first());
-                o->insert("plotAxisInfo", a);
-            },
-            "plotAxisInfo: 9 records, at most 8");
-        row("big number not as text", {"plotAxisInfo", "0"}, setMember("cometLength", 1e17),
-            "cometLength: 1e+17 is too large");
-        row("64-bit overflow", {"plotAxisInfo", "0"}, setMember("panOffset", "9223372036854775808"),
+        QJsonArray nine = valid["plotAxisInfo"].toArray();
+        while (nine.size() < 9)
+            nine.append(nine.first());
+        row("", "plotAxisInfo", nine, "plotAxisInfo: 9 records, at most 8");
+        row("plotAxisInfo/0", "cometLength", 1e17, "cometLength: 1e+17 is too large");
+        row("plotAxisInfo/0", "panOffset", "9223372036854775808",
             "panOffset: 9223372036854775808 is out of range");
-        row("marker beyond float", {"plotAxisInfo", "0", "varChannels", "0"},
-            setMember("markerSize", 1e300), "markerSize: 1e+300 is out of range for a float");
-        row("title is a number", {}, setMember("title", 5), "title: expected a string");
-        row("legend is 1", {}, setMember("legend", 1), "legend: expected true or false");
-        row(
-            "font without family", {"noteFont"}, [](QJsonObject *o) { o->remove("family"); },
-            "noteFont.family: missing");
-        row("font of size 0", {"titleFont"}, setMember("pointSize", 0), "0 is not a point size");
-        row("font weight 100", {"subtitleFont"}, setMember("weight", 100), "100 is out of range");
-        row("channels not an array", {"plotAxisInfo", "0"}, setMember("varChannels", 1),
-            "plotAxisInfo[0].varChannels: expected an array");
-        row("future format", {}, setMember("formatVersion", 2), "formatVersion: 2 is not a known");
+        row("plotAxisInfo/0/varChannels/0", "markerSize", 1e300,
+            "markerSize: 1e+300 is out of range for a float");
+        row("", "title", 5, "title: expected a string");
+        row("", "legend", 1, "legend: expected true or false");
+        row("noteFont", "family", QJsonValue::Undefined, "noteFont.family: missing");
+        row("titleFont", "pointSize", 0, "0 is not a point size");
+        row("subtitleFont", "weight", 100, "100 is out of range");
+        row("plotAxisInfo/0", "varChannels", 1, "plotAxisInfo[0].varChannels: expected an array");
+        row("", "formatVersion", 2, "formatVersion: 2 is not a known");
     }
     void jsonErrors()
     {
@@ -579,75 +582,37 @@ private slots:
         QCOMPARE(subjects(s.consistencyErrors()), drawable ? QStringList() : named);
     }
 
-    // What the engine refuses to draw; every problem is named.
+    // What the engine refuses to draw (the row's tag, space-separated),
+    // starting from a screen the engine and the dialog both take.
     void consistency_data()
     {
         QTest::addColumn<Setter>("edit");
         QTest::addColumn<QStringList>("subjects");
-        QTest::newRow("consistent") << Setter([](Plot_Screen_Info *) {}) << QStringList();
-        QTest::newRow("at the limits") << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo.resize(8);
-            s->numPlots = 8;
-            s->screenRefreshInterval = s->dataSampleInterval = 1;
-            s->dataUnits = UnitDays;
-            Plot_Axis_Info &g = s->plotAxisInfo[2];
-            g.numVarChannels = g.numOverlayChannels = 8;
-            g.leftYAxis.numMajorTicks = g.xAxis.numMinorTicks = 10;
-            g.xAxis.rangeUnits = UnitDays;
-            g.rightYAxis.gridLineStyle = LineStyleDashDot;
-            g.varChannels[7].lineStyle = LineStyleDot;
-            g.overlayChannels[7].lineStyle = LineStyleDash;
-            g.displayType = DisplayComet;
-            g.cometLength = 0;
-            g.varChannels[7].lineWidth = g.xAxis.gridLineWidth = 0;
-            g.varChannels[7].markerSize = 0.0f;
-        }) << QStringList();
-        QTest::newRow("channels past the counts") << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo[1].varChannels[2].lineStyle = 0x00FF;
-            s->plotAxisInfo[2].overlayChannels[1].lineColor = QColor();
-        }) << QStringList();
-        QTest::newRow("nine graphs") << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo.resize(9);
-            s->numPlots = 9;
-        }) << QStringList{"numPlots", "plotAxisInfo"};
-        QTest::newRow("screen") << Setter([](Plot_Screen_Info *s) {
-            s->screenRefreshInterval = 0;
-            s->dataSampleInterval = 0;
-            s->dataUnits = UnitType(4);
-        }) << QStringList{"screenRefreshInterval", "dataSampleInterval", "dataUnits"};
-        QTest::newRow("axes") << Setter([](Plot_Screen_Info *s) {
-            Plot_Axis_Info &g = s->plotAxisInfo[1];
-            g.leftYAxis.rangeMin = qQNaN();
-            g.leftYAxis.rangeMax = -qInf();
-            g.leftYAxis.numMajorTicks = 11;
-            g.rightYAxis.numMinorTicks = 11;
-            g.rightYAxis.gridLineStyle = 0x00FF;
-            g.xAxis.gridLineWidth = -1;
-            g.xAxis.rangeUnits = -1;
-            s->plotAxisInfo[2].rightYAxis.rangeUnits = 4;
-        }) << QStringList{"2.leftYAxis.rangeMin",       "2.leftYAxis.rangeMax",
-                          "2.leftYAxis.numMajorTicks",  "2.rightYAxis.numMinorTicks",
-                          "2.rightYAxis.gridLineStyle", "2.xAxis.gridLineWidth",
-                          "2.xAxis.rangeUnits",         "3.rightYAxis.rangeUnits"};
-        QTest::newRow("graphs and channels") << Setter([](Plot_Screen_Info *s) {
-            Plot_Axis_Info &g = s->plotAxisInfo[1];
-            g.numOverlayChannels = 9;
-            g.varChannels[1].lineColor = QColor();
-            g.varChannels[1].lineStyle = 0;
-            g.overlayChannels[8 - 1].lineWidth = -1;
-            g.overlayChannels[0].markerSize = -1.0f;
-            g.displayType = -1;
-            s->plotAxisInfo[2].displayType = 3;
-            s->plotAxisInfo[2].cometLength = -1;
-        })
-                                             << QStringList{"2.numOverlayChannels",
-                                                            "2.varChannels[1].lineColor",
-                                                            "2.varChannels[1].lineStyle",
-                                                            "2.overlayChannels[0].markerSize",
-                                                            "2.overlayChannels[7].lineWidth",
-                                                            "2.displayType",
-                                                            "3.displayType",
-                                                            "3.cometLength"};
+        row("|channel past the count", [](S *s) { g(s, 1).varChannels[2].lineStyle = 0x00FF; });
+        row("|overlay past count", [](S *s) { g(s, 2).overlayChannels[1].lineColor = QColor(); });
+        row("|at the limits", atTheLimits);
+        row("numPlots plotAxisInfo", [](S *s) { s->plotAxisInfo.resize(9), s->numPlots = 9; });
+        row("screenRefreshInterval", [](S *s) { s->screenRefreshInterval = 0; });
+        row("dataSampleInterval", [](S *s) { s->dataSampleInterval = 0; });
+        row("dataUnits", [](S *s) { s->dataUnits = UnitType(4); });
+        row("2.leftYAxis.rangeMin", [](S *s) { g(s, 1).leftYAxis.rangeMin = qQNaN(); });
+        row("2.leftYAxis.rangeMax", [](S *s) { g(s, 1).leftYAxis.rangeMax = -qInf(); });
+        row("2.leftYAxis.numMajorTicks", [](S *s) { g(s, 1).leftYAxis.numMajorTicks = 11; });
+        row("2.rightYAxis.numMinorTicks", [](S *s) { g(s, 1).rightYAxis.numMinorTicks = 11; });
+        row("2.rightYAxis.gridLineStyle", [](S *s) { g(s, 1).rightYAxis.gridLineStyle = 0xFF; });
+        row("2.xAxis.gridLineWidth", [](S *s) { g(s, 1).xAxis.gridLineWidth = -1; });
+        row("2.xAxis.rangeUnits", [](S *s) { g(s, 1).xAxis.rangeUnits = -1; });
+        row("3.rightYAxis.rangeUnits", [](S *s) { g(s, 2).rightYAxis.rangeUnits = 4; });
+        row("2.numOverlayChannels 2.overlayChannels[0].markerSize 2.overlayChannels[7].lineWidth",
+            [](S *s) {
+                g(s, 1).numOverlayChannels = 9, g(s, 1).overlayChannels[7].lineWidth = -1,
+                     g(s, 1).overlayChannels[0].markerSize = -1.0f;
+            });
+        row("2.varChannels[1].lineColor", [](S *s) { g(s, 1).varChannels[1].lineColor = QColor(); });
+        row("2.varChannels[1].lineStyle", [](S *s) { g(s, 1).varChannels[1].lineStyle = 0; });
+        row("2.displayType 3.displayType 3.cometLength", [](S *s) {
+            g(s, 1).displayType = -1, g(s, 2).displayType = 3, g(s, 2).cometLength = -1;
+        });
     }
     void consistency()
     {
@@ -661,112 +626,67 @@ private slots:
     // What the dialog would change on OK without an edit.
     void dialogChanges_data()
     {
-        using S = Plot_Screen_Info;
         QTest::addColumn<Setter>("edit");
         QTest::addColumn<QStringList>("subjects");
-        QTest::newRow("within limits") << Setter([](S *) {}) << QStringList();
-        QTest::newRow("at the limits") << Setter([](S *s) {
+        row("|within limits", [](S *) {});
+        row("|one graph", [](S *s) { s->numPlots = 1, s->plotAxisInfo.resize(1); });
+        row("|at the limits", [](S *s) {
             s->title = s->subtitle = s->note = QString(50, 't');
             s->titleFont.setPointSize(24);
             s->dataSampleInterval = 123456;
             s->dataUnits = UnitHours;
             s->dataStorage = 7200;
-            Plot_Axis_Info &g = s->plotAxisInfo[0];
-            g.leftYAxis.autoRange = false;
-            g.leftYAxis.rangeMin = -123456;
-            g.leftYAxis.rangeMax = 0.000123456;
-            g.rightYAxis.gridVisible = false;
-            g.xAxis.label = QString(32767, 'l');
-            g.xAxis.gridLineWidth = 50;
-            g.cometLength = 99;
-            s->plotAxisInfo[1].varChannels[1].lineWidth = 50;
-            s->plotAxisInfo[1].varChannels[2].yVarName.clear(); // not in use
-        }) << QStringList();
-        QTest::newRow("one graph") << Setter([](S *s) {
-            s->numPlots = 1;
-            s->plotAxisInfo.resize(1);
-        }) << QStringList();
-        QTest::newRow("texts one too long")
-            << Setter([](S *s) { s->title = s->subtitle = s->note = QString(51, 't'); })
-            << QStringList{"title", "subtitle", "note"};
-        QTest::newRow("fonts") << Setter([](S *s) {
-            s->titleFont.setBold(true);
-            s->titleFont.setUnderline(true);
-            s->subtitleFont.setPointSize(25);
-            s->subtitleFont.setItalic(true);
-            s->subtitleFont.setStrikeOut(true);
-            s->noteFont.setPixelSize(20);
-            s->noteFont.setOverline(true);
-        }) << QStringList{"titleFont.weight",    "titleFont.underline",    "subtitleFont.pointSize",
-                          "subtitleFont.italic", "subtitleFont.strikeOut", "noteFont",
-                          "noteFont.overline"};
-        QTest::newRow("fractional point size")
-            << Setter([](S *s) { s->noteFont.setPointSizeF(10.5); })
-            << QStringList{"noteFont.pointSize"};
-        QTest::newRow("sample interval, days") << Setter([](S *s) {
-            s->dataSampleInterval = 1234567;
-            s->dataUnits = UnitDays;
-        }) << QStringList{"dataSampleInterval", "dataUnits"};
-        QTest::newRow("storage of eight digits")
-            << Setter([](S *s) { s->dataStorage = 12345678; }) << QStringList{"dataStorage"};
-        QTest::newRow("no graphs") << Setter([](S *s) {
-            s->numPlots = 0;
-            s->plotAxisInfo.clear();
-        }) << QStringList{"numPlots"};
-        QTest::newRow("nine graphs") << Setter([](S *s) {
-            s->numPlots = 9;
-            s->plotAxisInfo.fill(s->plotAxisInfo.at(0), 9);
-        }) << QStringList{"numPlots"};
-        QTest::newRow("records beyond numPlots")
-            << Setter([](S *s) { s->numPlots = 2; }) << QStringList{"plotAxisInfo"};
-        QTest::newRow("records short of numPlots")
-            << Setter([](S *s) { s->numPlots = 4; }) << QStringList{"plotAxisInfo"};
-        QTest::newRow("axes") << Setter([](S *s) {
-            Plot_Axis_Info &g = s->plotAxisInfo[0];
-            g.leftYAxis.rangeMin = -50.0;
-            g.rightYAxis.rangeMax = 1.0;
-            g.xAxis.autoRange = false;
-            g.xAxis.rangeMin = 1234567.0;
-            g.xAxis.rangeMax = 0.1234567;
-            g.xAxis.label = QString(32768, 'l');
-            g.xAxis.gridLineWidth = 51;
-            g.xAxis.gridVisible = false;
-            g.xAxis.rangeUnits = UnitMinutes;
-            s->plotAxisInfo[2].leftYAxis.gridLineWidth = -1;
-        })
-                              << QStringList{"1.leftYAxis.rangeMin..rangeMax",
-                                             "1.rightYAxis.rangeMin..rangeMax",
-                                             "1.xAxis.rangeMin",
-                                             "1.xAxis.rangeMax",
-                                             "1.xAxis.label",
-                                             "1.xAxis.gridLineWidth",
-                                             "1.xAxis.gridVisible",
-                                             "1.xAxis.rangeUnits",
-                                             "3.leftYAxis.gridLineWidth"};
-        QTest::newRow("channels and comet") << Setter([](S *s) {
-            Plot_Axis_Info &g = s->plotAxisInfo[1];
-            g.varChannels[0].yVarName.clear();
-            g.varChannels[1].xVarName.clear();
-            g.varChannels[1].lineColor.setAlpha(128);
-            g.varChannels[1].lineWidth = 51;
-            g.varChannels[1].visible = false;
-            g.varChannels[1].markerSize = 3.0f; // the dialog keeps 10
-            g.cometLength = 100;
-            s->plotAxisInfo[2].overlayChannels[0].xVarName.clear();
-            s->plotAxisInfo[2].overlayChannels[0].yVarName.clear();
-            s->plotAxisInfo[2].overlayChannels[0].lineWidth = -1;
-            s->plotAxisInfo[2].cometLength = -1;
-        })
-                                            << QStringList{"2.varChannels[0].yVarName",
-                                                           "2.varChannels[1].xVarName",
-                                                           "2.varChannels[1].lineColor",
-                                                           "2.varChannels[1].lineWidth",
-                                                           "2.varChannels[1].visible",
-                                                           "2.varChannels[1].markerSize",
-                                                           "2.cometLength",
-                                                           "3.overlayChannels[0].xVarName",
-                                                           "3.overlayChannels[0].lineWidth",
-                                                           "3.cometLength"};
+            g(s, 0).leftYAxis.autoRange = false;
+            g(s, 0).leftYAxis.rangeMin = -123456;
+            g(s, 0).leftYAxis.rangeMax = 0.000123456;
+            g(s, 0).rightYAxis.gridVisible = false; // only the X axis table lacks the switch
+            g(s, 0).xAxis.label = QString(32767, 'l');
+            g(s, 0).xAxis.gridLineWidth = g(s, 1).varChannels[1].lineWidth = 50;
+            g(s, 0).cometLength = 99;
+            g(s, 1).varChannels[2].yVarName.clear(); // not in use
+        });
+        row("title subtitle note",
+            [](S *s) { s->title = s->subtitle = s->note = QString(51, 't'); });
+        row("titleFont.weight titleFont.underline",
+            [](S *s) { s->titleFont.setBold(true), s->titleFont.setUnderline(true); });
+        row("subtitleFont.pointSize", [](S *s) { s->subtitleFont.setPointSize(25); });
+        row("subtitleFont.italic subtitleFont.strikeOut",
+            [](S *s) { s->subtitleFont.setItalic(true), s->subtitleFont.setStrikeOut(true); });
+        row("noteFont noteFont.overline",
+            [](S *s) { s->noteFont.setPixelSize(20), s->noteFont.setOverline(true); });
+        row("noteFont.pointSize", [](S *s) { s->noteFont.setPointSizeF(10.5); });
+        row("dataSampleInterval dataUnits",
+            [](S *s) { s->dataSampleInterval = 1234567, s->dataUnits = UnitDays; });
+        row("dataStorage", [](S *s) { s->dataStorage = 12345678; });
+        row("numPlots|none", [](S *s) { s->numPlots = 0, s->plotAxisInfo.clear(); });
+        row("numPlots|nine", [](S *s) { s->plotAxisInfo.fill(g(s, 0), 9), s->numPlots = 9; });
+        row("plotAxisInfo|records beyond numPlots", [](S *s) { s->numPlots = 2; });
+        row("plotAxisInfo|records short of numPlots", [](S *s) { s->numPlots = 4; });
+        row("1.leftYAxis.rangeMin..rangeMax", [](S *s) { g(s, 0).leftYAxis.rangeMin = -50; });
+        row("1.rightYAxis.rangeMin..rangeMax", [](S *s) { g(s, 0).rightYAxis.rangeMax = 1; });
+        row("1.xAxis.rangeMin 1.xAxis.rangeMax", [](S *s) {
+            g(s, 0).xAxis.autoRange = false, g(s, 0).xAxis.rangeMin = 1234567.0,
+                 g(s, 0).xAxis.rangeMax = 0.1234567;
+        });
+        row("1.xAxis.label", [](S *s) { g(s, 0).xAxis.label = QString(32768, 'l'); });
+        row("1.xAxis.gridLineWidth", [](S *s) { g(s, 0).xAxis.gridLineWidth = 51; });
+        row("1.xAxis.gridVisible", [](S *s) { g(s, 0).xAxis.gridVisible = false; });
+        row("1.xAxis.rangeUnits", [](S *s) { g(s, 0).xAxis.rangeUnits = UnitMinutes; });
+        row("3.leftYAxis.gridLineWidth", [](S *s) { g(s, 2).leftYAxis.gridLineWidth = -1; });
+        row("2.varChannels[0].yVarName", [](S *s) { g(s, 1).varChannels[0].yVarName.clear(); });
+        row("2.varChannels[1].xVarName", [](S *s) { g(s, 1).varChannels[1].xVarName.clear(); });
+        row("2.varChannels[1].lineColor",
+            [](S *s) { g(s, 1).varChannels[1].lineColor.setAlpha(1); });
+        row("2.varChannels[1].lineWidth", [](S *s) { g(s, 1).varChannels[1].lineWidth = 51; });
+        row("2.varChannels[1].visible", [](S *s) { g(s, 1).varChannels[1].visible = false; });
+        row("2.varChannels[1].markerSize", [](S *s) { g(s, 1).varChannels[1].markerSize = 3.0f; });
+        row("2.cometLength 3.cometLength",
+            [](S *s) { g(s, 1).cometLength = 100, g(s, 2).cometLength = -1; });
+        row("3.overlayChannels[0].xVarName 3.overlayChannels[0].lineWidth", [](S *s) {
+            g(s, 2).overlayChannels[0].xVarName.clear(),
+                g(s, 2).overlayChannels[0].yVarName.clear(),
+                g(s, 2).overlayChannels[0].lineWidth = -1;
+        });
     }
     void dialogChanges()
     {
