@@ -115,16 +115,15 @@ private slots:
         apply->click();
         QVERIFY2(answerer.count() == 0, qPrintable(answerer.last().text));
         w->advance(1.0);
-        const Plot_Axis_Info &g1 = w->screen()->plotAxisInfo.at(0);
         GraphView *graph = w->graph(0);
-        QCOMPARE(w->titleLabel()->text().text(), QStringLiteral("Cell 4 - Endurance"));
-        QCOMPARE(g1.varChannels[0].yVarName, QStringLiteral("EGT"));
-        QCOMPARE(graph->curve(0)->title().text(), QStringLiteral("EGT"));
         QVERIFY(graph->curve(0)->dataSize() > 0);
-        QCOMPARE(graph->curve(0)->pen().color().name(), QStringLiteral("#ff8800"));
+        QCOMPARE(QStringList({w->titleLabel()->text().text(),
+                              w->screen()->plotAxisInfo.at(0).varChannels[0].yVarName,
+                              graph->curve(0)->title().text(),
+                              graph->curve(0)->pen().color().name()}),
+                 QStringList({"Cell 4 - Endurance", "EGT", "EGT", "#ff8800"}));
         QVERIFY(graph->curve(1)->pen().color().name() != QStringLiteral("#ff8800"));
-        QCOMPARE(graph->axisScaleDiv(QwtPlot::yLeft).lowerBound(), 500.0);
-        QCOMPARE(graph->axisScaleDiv(QwtPlot::yLeft).upperBound(), 5500.0);
+        QCOMPARE(graph->axisScaleDiv(QwtPlot::yLeft).interval(), QwtInterval(500.0, 5500.0));
 
         // A new graph needs no typing: its axes come with a fresh graph's values.
         for (QAction *action : dialog->findChild<QTabWidget *>("plotConfigTabs")->actions())
@@ -322,10 +321,10 @@ private slots:
         ModalAnswerer answerer;
         QVERIFY(!w->openScreen(path));
         QCOMPARE(answerer.count(), 1);
-        QCOMPARE(answerer.last().className, QStringLiteral("QMessageBox"));
-        QCOMPARE(answerer.last().title, QStringLiteral("Open Plot Screen"));
-        QVERIFY2(answerer.last().text.contains(path), qPrintable(answerer.last().text));
-        QVERIFY2(answerer.last().text.contains(expected), qPrintable(answerer.last().text));
+        QCOMPARE(answerer.last().className + ' ' + answerer.last().title,
+                 QStringLiteral("QMessageBox Open Plot Screen"));
+        const QString text = answerer.last().text;
+        QVERIFY2(text.contains(path) && text.contains(expected), qPrintable(text));
         // The screen shown before is kept as it was.
         QCOMPARE(w->screen(), before);
         QCOMPARE(w->screen()->toJson(), json);
@@ -487,7 +486,6 @@ private slots:
         QTEST(series.column(QStringLiteral("N2_Speed")).value(0), "firstN2");
         QCOMPARE(series.column(QStringLiteral("Time")).size(), rows);
         QTEST(series.column(QStringLiteral("Time")).value(1), "secondTime");
-        QVERIFY(series.column(QStringLiteral("Nope")).isEmpty());
     }
 
     // A decimal-comma export where a channel did not answer: the overlay
@@ -514,22 +512,11 @@ private slots:
         QCOMPARE(w->graph(0)->overlayCurveCount(), 1);
         auto *curve = dynamic_cast<OverlayCurve *>(w->graph(0)->overlayCurve(0));
         QVERIFY(curve);
-        const QVector<QPointF> expected{{0.0, 9028.8},
-                                        {0.5, 9100.25},
-                                        {1.0, qQNaN()},
-                                        {1.5, 9300.0},
-                                        {2.0, 9350.5}};
-        QCOMPARE(int(curve->dataSize()), expected.size());
-        for (int i = 0; i < expected.size(); ++i) {
-            QCOMPARE(curve->sample(i).x(), expected.at(i).x());
-            if (qIsNaN(expected.at(i).y()))
-                QVERIFY2(qIsNaN(curve->sample(i).y()),
-                         qPrintable(QString::number(curve->sample(i).y())));
-            else
-                QCOMPARE(curve->sample(i).y(), expected.at(i).y());
-        }
-        const QVector<QPair<int, int>> runs{{0, 1}, {3, 4}};
-        QCOMPARE(curve->segments(), runs);
+        QStringList samples;
+        for (size_t i = 0; i < curve->dataSize(); ++i)
+            samples << QStringLiteral("%1:%2").arg(curve->sample(i).x()).arg(curve->sample(i).y());
+        QCOMPARE(samples.join(' '), QStringLiteral("0:9028.8 0.5:9100.25 1:nan 1.5:9300 2:9350.5"));
+        QCOMPARE(curve->segments(), (QVector<QPair<int, int>>{{0, 1}, {3, 4}}));
         QCOMPARE(curve->boundingRect(), QRectF(QPointF(0.0, 9028.8), QPointF(2.0, 9350.5)));
     }
 
