@@ -77,89 +77,73 @@ public:
         f.setStrikeOut(flag());
         return f;
     }
+    // Every listed member of o gets a fresh value from make.
+    template<class T, class M, class F>
+    static void fill(T *o, std::initializer_list<M T::*> members, F make)
+    {
+        for (M T::*m : members)
+            o->*m = make();
+    }
     void axis(Single_Axis_Info *a)
     {
-        a->axisColorName = text();
-        a->rangeMin = anyDouble();
-        a->rangeMax = anyDouble();
-        a->autoRange = flag();
-        a->numMajorTicks = anyULong();
-        a->numMinorTicks = anyULong();
-        a->label = text();
-        a->gridColorName = text();
-        a->gridLineStyle = anyInt();
-        a->gridLineWidth = anyInt();
-        a->gridVisible = flag();
-        a->rangeUnits = anyInt();
+        using A = Single_Axis_Info;
+        fill(a, {&A::axisColorName, &A::label, &A::gridColorName}, [&] { return text(); });
+        fill(a, {&A::rangeMin, &A::rangeMax}, [&] { return anyDouble(); });
+        fill(a, {&A::autoRange, &A::gridVisible}, [&] { return flag(); });
+        fill(a, {&A::numMajorTicks, &A::numMinorTicks}, [&] { return anyULong(); });
+        fill(a, {&A::gridLineStyle, &A::gridLineWidth, &A::rangeUnits}, [&] { return anyInt(); });
     }
     void channel(Plot_Channel_Info *c)
     {
-        c->yVarName = text();
-        c->useLeftAxis = flag();
-        c->visible = flag();
+        using C = Plot_Channel_Info;
+        fill(c, {&C::yVarName, &C::xVarName}, [&] { return text(); });
+        fill(c, {&C::useLeftAxis, &C::visible}, [&] { return flag(); });
+        fill(c, {&C::lineStyle, &C::lineWidth}, [&] { return anyInt(); });
         c->lineColor = QColor::fromRgba(rng.generate());
-        c->lineStyle = anyInt();
-        c->lineWidth = anyInt();
         const quint32 bits = rng.generate() & 0x7fbfffffu; // never a NaN
         std::memcpy(&c->markerSize, &bits, sizeof bits);
-        c->xVarName = text();
     }
     Plot_Axis_Info graph()
     {
-        Plot_Axis_Info g;
+        using G = Plot_Axis_Info;
+        G g;
         for (Single_Axis_Info *a : {&g.leftYAxis, &g.rightYAxis, &g.xAxis})
             axis(a);
-        for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) {
+        for (int r = 0; r < G::MaxChannels; ++r) {
             channel(&g.varChannels[r]);
             channel(&g.overlayChannels[r]);
         }
-        g.numVarChannels = ulong(between(0, 8));
-        g.numOverlayChannels = ulong(between(0, 8));
-        g.traceMode = anyInt();
-        g.showDatapoints = flag();
-        g.showXYValues = flag();
+        fill(&g, {&G::numVarChannels, &G::numOverlayChannels}, [&] { return ulong(between(0, 8)); });
+        fill(&g,
+             {&G::traceMode, &G::engineState, &G::overlayState, &G::panState, &G::zoomState,
+              &G::displayType},
+             [&] { return anyInt(); });
+        fill(&g, {&G::showDatapoints, &G::showXYValues, &G::engineDirty, &G::autoScroll},
+             [&] { return flag(); });
+        fill(&g,
+             {&G::firstSampleTime, &G::lastSampleTime, &G::overlayFirstTime, &G::overlayLastTime,
+              &G::panOffset, &G::zoomOffset, &G::cometLength, &G::timeScaleNumerator,
+              &G::timeScaleDenominator},
+             [&] { return anyInt64(); });
         g.overlayFileName = text();
-        g.engineState = anyInt();
-        g.firstSampleTime = anyInt64();
-        g.lastSampleTime = anyInt64();
-        g.overlayState = anyInt();
-        g.overlayFirstTime = anyInt64();
-        g.overlayLastTime = anyInt64();
-        g.panState = anyInt();
-        g.zoomState = anyInt();
-        g.panOffset = anyInt64();
-        g.zoomOffset = anyInt64();
-        g.engineDirty = flag();
-        g.displayType = anyInt();
-        g.cometLength = anyInt64();
-        g.timeScaleNumerator = anyInt64();
-        g.timeScaleDenominator = anyInt64();
-        g.autoScroll = flag();
         return g;
     }
     void screen(Plot_Screen_Info *s)
     {
+        using S = Plot_Screen_Info;
         for (int g = between(0, 8); g > 0; --g)
             s->plotAxisInfo.append(graph());
         s->numPlots = ulong(between(0, 8));
-        s->screenRefreshInterval = anyULong();
-        s->dataSampleInterval = anyULong();
-        s->dataStorage = anyULong();
+        fill(s, {&S::screenRefreshInterval, &S::dataSampleInterval, &S::dataStorage},
+             [&] { return anyULong(); });
         s->dataUnits = UnitType(anyInt());
         s->screenId = anyInt();
         s->lastSavedTime = anyInt64();
-        s->plotBgColorName = text();
-        s->title = text();
-        s->titleFont = font();
-        s->subtitle = text();
-        s->subtitleFont = font();
-        s->note = text();
-        s->noteFont = font();
-        s->showTitleSubtitle = flag();
-        s->showNote = flag();
-        s->condenseControls = flag();
-        s->legend = flag();
-        s->configFileName = text();
+        fill(s, {&S::plotBgColorName, &S::title, &S::subtitle, &S::note, &S::configFileName},
+             [&] { return text(); });
+        fill(s, {&S::titleFont, &S::subtitleFont, &S::noteFont}, [&] { return font(); });
+        fill(s, {&S::showTitleSubtitle, &S::showNote, &S::condenseControls, &S::legend},
+             [&] { return flag(); });
     }
 
 private:
