@@ -662,45 +662,38 @@ private slots:
     {
         QTest::addColumn<Setter>("after");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("equal") << Setter([](Plot_Screen_Info *) {}) << QStringList();
-        QTest::newRow("axes, -0 and a fine step")
-            << Setter([](Plot_Screen_Info *s) {
-                   s->plotAxisInfo[1].leftYAxis.rangeMax = 8000;
-                   s->plotAxisInfo[0].rightYAxis.rangeMin = -0.0;
-                   s->plotAxisInfo[0].rightYAxis.rangeMax = 250.00000000000003;
-               })
-            << QStringList{"Graph 1 / Y axis (right) / range min: 0 -> -0",
-                           "Graph 1 / Y axis (right) / range max: 0 -> 250.00000000000003",
-                           "Graph 2 / Y axis (left) / range max: 0 -> 8000"};
-        QTest::newRow("channels, display")
-            << Setter([](Plot_Screen_Info *s) {
-                   s->plotAxisInfo[2].varChannels[0].yVarName = "T3";
-                   s->plotAxisInfo[0].overlayChannels[7].lineStyle = LineStyleDot;
-                   s->plotAxisInfo[1].displayType = DisplayComet;
-                   s->plotAxisInfo[1].varChannels[1].lineColor = QColor(0, 255, 0, 128);
-               })
-            << QStringList{"Graph 1 / overlay channel 8 / line style: solid -> dot",
-                           "Graph 2 / channel 2 / colour: #ffe1ff -> #8000ff00",
-                           "Graph 2 / display type: Full Trace -> Comet",
-                           "Graph 3 / channel 1 / Y variable: Time -> T3"};
-        QTest::newRow("screen")
-            << Setter([](Plot_Screen_Info *s) {
-                   s->screenRefreshInterval = 50;
-                   s->dataUnits = UnitMinutes;
-                   s->titleFont.setBold(true);
-                   s->legend = false;
-               })
-            << QStringList{"Refresh interval: 100 ms -> 50 ms",
-                           "Data storage units: seconds -> minutes",
-                           "Title font: Sans Serif, 12 pt -> Sans Serif, 12 pt, weight 75",
-                           "Legend: shown -> hidden"};
-        QTest::newRow("graph added") << Setter([](Plot_Screen_Info *s) {
-            s->plotAxisInfo.append(Plot_Axis_Info());
-            s->numPlots = 4;
-        }) << QStringList{"Graph 4 added", "Graphs shown: 3 -> 4"};
-        QTest::newRow("graphs removed")
-            << Setter([](Plot_Screen_Info *s) { s->plotAxisInfo.resize(1); })
-            << QStringList{"Graph 2 removed", "Graph 3 removed"};
+        auto row = [](const QString &lines, const Setter &edit) {
+            QTest::newRow(qPrintable(lines.left(30)))
+                << edit << lines.split("; ", Qt::SkipEmptyParts);
+        };
+        row("", [](S *) {});
+        row("Graph 1 / Y axis (right) / range min: 0 -> -0; "
+            "Graph 1 / Y axis (right) / range max: 0 -> 250.00000000000003; "
+            "Graph 2 / Y axis (left) / range max: 0 -> 8000",
+            [](S *s) {
+                g(s, 1).leftYAxis.rangeMax = 8000, g(s, 0).rightYAxis.rangeMin = -0.0;
+                g(s, 0).rightYAxis.rangeMax = 250.00000000000003;
+            });
+        row("Graph 1 / overlay channel 8 / line style: solid -> dot; "
+            "Graph 2 / channel 2 / colour: #ffe1ff -> #8000ff00; "
+            "Graph 2 / display type: Full Trace -> Comet; Graph 3 / channel 1 / Y variable: Time "
+            "-> T3",
+            [](S *s) {
+                g(s, 2).varChannels[0].yVarName = "T3",
+                     g(s, 0).overlayChannels[7].lineStyle = LineStyleDot;
+                g(s, 1).displayType = DisplayComet,
+                     g(s, 1).varChannels[1].lineColor = QColor(0, 255, 0, 128);
+            });
+        row("Refresh interval: 100 ms -> 50 ms; Data storage units: seconds -> minutes; "
+            "Title font: Sans Serif, 12 pt -> Sans Serif, 12 pt, weight 75; Legend: shown -> "
+            "hidden",
+            [](S *s) {
+                s->screenRefreshInterval = 50, s->dataUnits = UnitMinutes;
+                s->titleFont.setBold(true), s->legend = false;
+            });
+        row("Graph 4 added; Graphs shown: 3 -> 4",
+            [](S *s) { s->plotAxisInfo.append(Plot_Axis_Info()), s->numPlots = 4; });
+        row("Graph 2 removed; Graph 3 removed", [](S *s) { s->plotAxisInfo.resize(1); });
     }
     void differenceLines()
     {
