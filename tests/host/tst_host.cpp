@@ -65,6 +65,14 @@ std::unique_ptr<PlotHostWindow> sampleWindow()
     return w;
 }
 
+void wheel(QWidget *canvas)
+{
+    const QPoint at = canvas->rect().center();
+    QWheelEvent e(QPointF(at), QPointF(canvas->mapToGlobal(at)), QPoint(), QPoint(0, 120),
+                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &e);
+}
+
 void sendMouse(QWidget *to, QEvent::Type type, const QPoint &at, Qt::MouseButton button,
                Qt::MouseButtons held)
 {
@@ -184,9 +192,7 @@ private slots:
             sendMouse(canvas, QEvent::MouseButtonRelease, centre + QPoint(40, 30), Qt::MiddleButton,
                       Qt::NoButton);
         } else {
-            QWheelEvent e(QPointF(centre), QPointF(canvas->mapToGlobal(centre)), QPoint(),
-                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(canvas, &e);
+            wheel(canvas);
         }
         QTEST(w->panBits().testBit(slot), "panned");
         QTEST(w->zoomBits().testBit(slot), "zoomed");
@@ -261,14 +267,8 @@ private slots:
         std::unique_ptr<PlotHostWindow> w = sampleWindow();
         QVERIFY(w);
         QWidget *canvas = w->graph(1)->canvas();
-        auto wheel = [canvas] {
-            const QPoint at = canvas->rect().center();
-            QWheelEvent e(QPointF(at), QPointF(canvas->mapToGlobal(at)), QPoint(), QPoint(0, 120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(canvas, &e);
-        };
         if (zoomFirst)
-            wheel();
+            wheel(canvas);
         w->configure();
         XY_Plot_Config_Dialog *dialog = w->dialog();
         auto *frame = dialog->findChild<Base_Plot_Frame_Tab *>(QStringLiteral("plot_frame_tab"));
@@ -277,7 +277,7 @@ private slots:
         if (zoomFirst)
             w->resetZoomAction()->trigger();
         else
-            wheel();
+            wheel(canvas);
         const bool locked = w->panBits().count(true) + w->zoomBits().count(true) > 0;
         QCOMPARE(locked, zoomFirst == edited); // the change waited exactly when edited
         QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("btnApply"))->isEnabled(), !locked);
@@ -436,37 +436,31 @@ private slots:
         QVERIFY2(why.contains(error) && (error.isEmpty() || why.contains(path)), qPrintable(why));
     }
 
+    // What the host's series reader makes of a file: "rows firstN2 secondTime",
+    // empty when refused.
     void loggerSeries_data()
     {
         QTest::addColumn<QByteArray>("content"); // empty: the shipped sample
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<double>("firstN2");
-        QTest::addColumn<double>("secondTime");
-        QTest::newRow("sample") << QByteArray() << true << 401 << 9028.8 << 0.3;
+        QTest::addColumn<QString>("read");
+        QTest::newRow("sample") << QByteArray() << "401 9028.8 0.3";
         QTest::newRow("semicolons, CRLF, comment")
-            << QByteArray("# rig 3\r\nTime;N2_Speed\r\n0;100.5\r\n0.1;101\r\n") << true << 2
-            << 100.5 << 0.1;
+            << QByteArray("# rig 3\r\nTime;N2_Speed\r\n0;100.5\r\n0.1;101\r\n") << "2 100.5 0.1";
         QTest::newRow("stops at a ragged line")
-            << QByteArray("Time\tN2_Speed\n0\t1\n1\t2\n2\n3\t4\n") << true << 2 << 1.0 << 1.0;
+            << QByteArray("Time\tN2_Speed\n0\t1\n1\t2\n2\n3\t4\n") << "2 1 1";
         QTest::newRow("metadata, units, decimal comma")
             << QByteArray("\"Pr\xFC"
                           "fstand 3\"\nTime;N2_Speed\ns;1/min\n0;1,5\n0,5;2\n")
-            << true << 2 << 1.5 << 0.5;
+            << "2 1.5 0.5";
         QTest::newRow("ISO time stamps: seconds from the first")
             << QByteArray("Time,N2_Speed\n2026-03-12T23:59:59.5+01:00,7\n2026-03-12T23:00:01Z,8\n")
-            << true << 2 << 7.0 << 1.5;
+            << "2 7 1.5";
         QTest::newRow("clock times past midnight")
-            << QByteArray("Time\tN2_Speed\n23:59:59\t3\n00:00:02,5\t4\n") << true << 2 << 3.0
-            << 3.5;
-        QTest::newRow("header only") << QByteArray("Time,N2_Speed\n") << false << 0 << 0.0 << 0.0;
+            << QByteArray("Time\tN2_Speed\n23:59:59\t3\n00:00:02,5\t4\n") << "2 3 3.5";
+        QTest::newRow("header only") << QByteArray("Time,N2_Speed\n") << "";
     }
     void loggerSeries()
     {
         QFETCH(QByteArray, content);
-        QFETCH(bool, ok);
-        QFETCH(int, rows);
-
         QString path = QFileInfo(PlotHostWindow::sampleScreenPath())
                            .dir()
                            .filePath(QStringLiteral("engine_run_overlay.dat"));
@@ -477,15 +471,16 @@ private slots:
         }
         LoggerSeries series;
         QString error;
-        QCOMPARE(series.load(path, &error), ok);
-        QCOMPARE(series.rowCount(), rows);
-        if (!ok) {
-            QVERIFY(error.contains(path));
-            return;
-        }
-        QTEST(series.column(QStringLiteral("N2_Speed")).value(0), "firstN2");
-        QCOMPARE(series.column(QStringLiteral("Time")).size(), rows);
-        QTEST(series.column(QStringLiteral("Time")).value(1), "secondTime");
+        const bool ok = series.load(path, &error);
+        const QVector<double> time = series.column(QStringLiteral("Time"));
+        QVERIFY(time.size() == series.rowCount() && ok == (series.rowCount() > 0));
+        QVERIFY2(ok || error.contains(path), qPrintable(error));
+        QTEST(ok ? QStringLiteral("%1 %2 %3")
+                       .arg(series.rowCount())
+                       .arg(series.column(QStringLiteral("N2_Speed")).value(0))
+                       .arg(time.value(1))
+                 : QString(),
+              "read");
     }
 
     // A decimal-comma export where a channel did not answer: the overlay
