@@ -28,26 +28,25 @@ private slots:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<int>("interval"); // Untouched: the call fails
         const Table none, host{{"SLO", 250}, {"FAS", 5}, {"MED", 100}, {"BAD", -1}};
-        const QByteArray unset;
-        QTest::newRow("SLO") << none << unset << QByteArray("SLO") << 1000;
-        QTest::newRow("FAS") << none << unset << QByteArray("FAS") << 10;
+        auto row = [](const char *tag, const Table &source, const char *failSwitch,
+                      const char *name, int interval) {
+            QTest::newRow(tag) << source << QByteArray(failSwitch) << QByteArray(name) << interval;
+        };
+        const int no = Untouched;
+        row("SLO", none, nullptr, "SLO", 1000);
+        row("FAS", none, nullptr, "FAS", 10);
         for (const char *other : {"slo", "SLOW", "FA", "", "MED"})
-            QTest::newRow(other) << none << unset << QByteArray(other) << int(Untouched);
-        QTest::newRow("SLO, switch SLO")
-            << none << QByteArray("SLO") << QByteArray("SLO") << int(Untouched);
-        QTest::newRow("FAS, switch SLO") << none << QByteArray("SLO") << QByteArray("FAS") << 10;
-        QTest::newRow("FAS, switch FAS")
-            << none << QByteArray("FAS") << QByteArray("FAS") << int(Untouched);
-        QTest::newRow("SLO, switch slo") << none << QByteArray("slo") << QByteArray("SLO") << 1000;
-        QTest::newRow("SLO, switch empty") << none << QByteArray("") << QByteArray("SLO") << 1000;
-        QTest::newRow("host SLO") << host << unset << QByteArray("SLO") << 250;
-        QTest::newRow("host's own name") << host << unset << QByteArray("MED") << 100;
-        QTest::newRow("name the host lacks")
-            << host << unset << QByteArray("XYZ") << int(Untouched);
-        QTest::newRow("name the host fails")
-            << host << unset << QByteArray("BAD") << int(Untouched);
-        QTest::newRow("switch beats host")
-            << host << QByteArray("FAS") << QByteArray("FAS") << int(Untouched);
+            row(other, none, nullptr, other, no);
+        row("SLO, switch SLO", none, "SLO", "SLO", no);
+        row("FAS, switch SLO", none, "SLO", "FAS", 10);
+        row("FAS, switch FAS", none, "FAS", "FAS", no);
+        row("SLO, switch slo", none, "slo", "SLO", 1000);
+        row("SLO, switch empty", none, "", "SLO", 1000);
+        row("host SLO", host, nullptr, "SLO", 250);
+        row("host's own name", host, nullptr, "MED", 100);
+        row("name the host lacks", host, nullptr, "XYZ", no);
+        row("name the host fails", host, nullptr, "BAD", no);
+        row("switch beats host", host, "FAS", "FAS", no);
     }
     void intervals()
     {
