@@ -254,20 +254,18 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<int>("hits");
         QTest::addColumn<int>("flags");
-        const int startsWith = Qt::MatchStartsWith;
-        QTest::newRow("first from the top") << 0 << int(Qt::DisplayRole) << 1 << startsWith;
-        QTest::newRow("edit role") << 0 << int(Qt::EditRole) << 1 << startsWith;
-        QTest::newRow("every hit") << 0 << int(Qt::DisplayRole) << -1 << startsWith;
-        QTest::newRow("two hits") << 0 << int(Qt::DisplayRole) << 2 << startsWith;
-        QTest::newRow("from row 1") << 1 << int(Qt::DisplayRole) << 1 << startsWith;
-        QTest::newRow("from row 2, wrapping")
-            << 2 << int(Qt::DisplayRole) << 1 << int(startsWith | Qt::MatchWrap);
-        QTest::newRow("tool tip role") << 0 << int(Qt::ToolTipRole) << 1 << startsWith;
-        QTest::newRow("contains") << 0 << int(Qt::DisplayRole) << 1 << int(Qt::MatchContains);
-        QTest::newRow("exactly") << 0 << int(Qt::DisplayRole) << 1 << int(Qt::MatchFixedString);
-        QTest::newRow("case sensitive")
-            << 0 << int(Qt::DisplayRole) << 1 << int(startsWith | Qt::MatchCaseSensitive);
-        QTest::newRow("wildcard") << 0 << int(Qt::DisplayRole) << 1 << int(Qt::MatchWildcard);
+        const int D = Qt::DisplayRole, S = Qt::MatchStartsWith;
+        QTest::newRow("first from the top") << 0 << D << 1 << S;
+        QTest::newRow("edit role") << 0 << int(Qt::EditRole) << 1 << S;
+        QTest::newRow("tool tip role") << 0 << int(Qt::ToolTipRole) << 1 << S;
+        QTest::newRow("every hit") << 0 << D << -1 << S;
+        QTest::newRow("two hits") << 0 << D << 2 << S;
+        QTest::newRow("from row 1") << 1 << D << 1 << S;
+        QTest::newRow("from row 2, wrapping") << 2 << D << 1 << int(S | Qt::MatchWrap);
+        QTest::newRow("contains") << 0 << D << 1 << int(Qt::MatchContains);
+        QTest::newRow("exactly") << 0 << D << 1 << int(Qt::MatchFixedString);
+        QTest::newRow("case sensitive") << 0 << D << 1 << int(S | Qt::MatchCaseSensitive);
+        QTest::newRow("wildcard") << 0 << D << 1 << int(Qt::MatchWildcard);
     }
     void otherSearches()
     {
