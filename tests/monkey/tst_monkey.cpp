@@ -217,9 +217,7 @@ struct OverlayFiles
     QString write(const char *name, const QByteArray &content)
     {
         QFile file(dir.filePath(QLatin1String(name)));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(content);
-        return file.fileName();
+        return file.open(QIODevice::WriteOnly) && file.write(content) ? file.fileName() : "";
     }
     QString byChoice(int choice) const { return choice == 0 ? good : choice == 1 ? bad : ""; }
 };
