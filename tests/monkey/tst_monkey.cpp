@@ -1,7 +1,8 @@
 // Seeded random walks over the dialog and the single-graph tab, invariants
-// checked after every step; a failure names the seed and the step. More
-// cases: XY_PLOT_MONKEY_SEED / XY_PLOT_MONKEY_TAB_SEED (comma lists) and
-// XY_PLOT_MONKEY_STEPS, e.g. XY_PLOT_MONKEY_SEED=1,2,3,20240517.
+// checked after every step; a failure names the seed and the step. ctest
+// runs the seeds as entries side by side. More: XY_PLOT_MONKEY_SEED and
+// XY_PLOT_MONKEY_TAB_SEED (comma lists), XY_PLOT_MONKEY_STEPS (length), e.g.
+// XY_PLOT_MONKEY_SEED=1,2,3,20240517 XY_PLOT_MONKEY_TAB_SEED=7,8 (every entry's walks).
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
