@@ -1,11 +1,8 @@
-// Seeded random walks over the configuration dialog and the single-graph
-// tab: thousands of user and host actions per seed, with the dialog's
-// invariants checked after every step. A failure names the seed and the
-// step. ctest runs the seeds as separate entries (tst_monkey*), side by
-// side. XY_PLOT_MONKEY_SEED and XY_PLOT_MONKEY_TAB_SEED (one seed or a comma
-// list) choose the seeds of the dialog and tab walks, XY_PLOT_MONKEY_STEPS
-// their length: XY_PLOT_MONKEY_SEED=1,2,3,20240517 XY_PLOT_MONKEY_TAB_SEED=7,8
-// runs every walk of the ctest entries in one process.
+// Seeded random walks over the dialog and the single-graph tab, invariants
+// checked after every step; a failure names the seed and the step. ctest
+// runs the seeds as entries side by side. More: XY_PLOT_MONKEY_SEED and
+// XY_PLOT_MONKEY_TAB_SEED (comma lists), XY_PLOT_MONKEY_STEPS (length), e.g.
+// XY_PLOT_MONKEY_SEED=1,2,3,20240517 XY_PLOT_MONKEY_TAB_SEED=7,8 (every entry's walks).
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -106,20 +103,6 @@ Single_Axis_Info randomAxis(Rng &rng)
     return a;
 }
 
-// A channel row, its colour, style and side taken from a random axis.
-Plot_Channel_Info randomChannel(Rng &rng, const QStringList &names)
-{
-    const Single_Axis_Info axis = randomAxis(rng);
-    Plot_Channel_Info c;
-    c.xVarName = rng.chance(90) ? rng.pick(names) : QStringLiteral("UNKNOWN");
-    c.yVarName = rng.chance(90) ? rng.pick(names) : QStringLiteral("UNKNOWN");
-    c.useLeftAxis = axis.autoRange;
-    c.lineColor = QColor(axis.axisColorName);
-    c.lineStyle = axis.gridLineStyle;
-    c.lineWidth = rng.between(0, 10);
-    return c;
-}
-
 // A description as a host may hand it over: 0 to 8 graphs, sometimes fewer
 // records than graphs (the dialog shows such a graph with fresh values).
 std::unique_ptr<Plot_Screen_Info> randomDescription(Rng &rng)
@@ -134,6 +117,18 @@ std::unique_ptr<Plot_Screen_Info> randomDescription(Rng &rng)
     info->dataStorage = static_cast<unsigned long>(rng.between(30, 3600));
     info->dataUnits = static_cast<UnitType>(rng.below(3));
     info->title = randomText(rng);
+    // A channel row, its colour, style and side taken from a random axis.
+    const auto channel = [&rng](const QStringList &names) {
+        const Single_Axis_Info axis = randomAxis(rng);
+        Plot_Channel_Info c;
+        c.xVarName = rng.chance(90) ? rng.pick(names) : QStringLiteral("UNKNOWN");
+        c.yVarName = rng.chance(90) ? rng.pick(names) : QStringLiteral("UNKNOWN");
+        c.useLeftAxis = axis.autoRange;
+        c.lineColor = QColor(axis.axisColorName);
+        c.lineStyle = axis.gridLineStyle;
+        c.lineWidth = rng.between(0, 10);
+        return c;
+    };
     for (int g = 0; g < records; ++g) {
         Plot_Axis_Info &r = info->plotAxisInfo[g];
         r.leftYAxis = randomAxis(rng);
@@ -141,10 +136,10 @@ std::unique_ptr<Plot_Screen_Info> randomDescription(Rng &rng)
         r.xAxis = randomAxis(rng);
         r.numVarChannels = static_cast<unsigned long>(rng.between(0, 8));
         for (unsigned long i = 0; i < r.numVarChannels; ++i)
-            r.varChannels[i] = randomChannel(rng, catalogue());
+            r.varChannels[i] = channel(catalogue());
         r.numOverlayChannels = static_cast<unsigned long>(rng.between(0, 8));
         for (unsigned long i = 0; i < r.numOverlayChannels; ++i)
-            r.overlayChannels[i] = randomChannel(rng, overlayNames(g));
+            r.overlayChannels[i] = channel(overlayNames(g));
         r.displayType = rng.below(3);
         r.cometLength = rng.between(0, 99);
         r.showDatapoints = rng.chance(50);
@@ -223,14 +218,9 @@ struct OverlayFiles
     QString write(const char *name, const QByteArray &content)
     {
         QFile file(dir.filePath(QLatin1String(name)));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(content);
-        return file.fileName();
+        return file.open(QIODevice::WriteOnly) && file.write(content) ? file.fileName() : "";
     }
-    QString byChoice(int choice) const
-    {
-        return choice == 0 ? good : choice == 1 ? bad : QString();
-    }
+    QString byChoice(int choice) const { return choice == 0 ? good : choice == 1 ? bad : ""; }
 };
 
 // The widgets of one graph slot, found by their object names.
@@ -541,12 +531,11 @@ private:
                         pair->setLineEditText(field % 2, texts[field]);
             }
         }
-        const char *fields[] = {"lineEditScreenRefreshInterval", "lineEditScreenRefreshRate",
-                                "lineEditDataSampleInterval", "lineEditDataSampleRate",
-                                "lineEditDataStorage"};
-        const QString values[] = {"100", "10", "20", "50", QString::number(m_rng.between(30, 7200))};
+        const QStringList fields{"ScreenRefreshInterval", "ScreenRefreshRate", "DataSampleInterval",
+                                 "DataSampleRate", "DataStorage"};
+        const QStringList values{"100", "10", "20", "50", QString::number(m_rng.between(30, 7200))};
         for (int i = 0; i < 5; ++i)
-            named<QLineEdit>(fields[i])->setText(values[i]);
+            named<QLineEdit>(qPrintable("lineEdit" + fields[i]))->setText(values[i]);
         named<QComboBox>("cmbDataStorageUnits")->setCurrentIndex(0);
     }
 

@@ -25,6 +25,13 @@
 namespace {
 
 enum Way { SetRowCount, InsertRow, RowsBeforeKind, OwnInsert, OtherInsert };
+enum : int {
+    Y = Spreadsheet::YAxesKind,
+    X = Spreadsheet::XAxisKind,
+    Vars = Spreadsheet::XYVarKind,
+    Overlay = Spreadsheet::XYOverlayKind,
+    All = Spreadsheet::AllGraphsKind
+};
 const QString axisCells = "LineEdit_LineEditWidget,LineEdit_LineEditWidget,";
 const QString lineCells = "IconButtonWidget,LineEditColorWidget,Combo_SpinBoxWidget";
 const QString yAxesCells = "IconButtonWidget,LineEditColorWidget,CheckBoxWidget," + axisCells
@@ -34,6 +41,12 @@ const QString xAxisCells = "CheckBoxWidget," + axisCells
                              "Combo_SpinBoxWidget";
 const QString varCells = "ZelVariable,ZelVariable," + lineCells;
 const QString overlayCells = "ComboBoxWidget,ComboBoxWidget," + lineCells;
+
+template<class W>
+W *cellAt(const Spreadsheet &table, int row, int column)
+{
+    return qobject_cast<W *>(table.cellWidget(row, column));
+}
 
 QString cellClasses(const Spreadsheet &table, int row)
 {
@@ -50,14 +63,13 @@ QStringList marks(const Spreadsheet &table)
 {
     QStringList found;
     for (int row = 0; row < table.rowCount(); ++row)
-        found << qobject_cast<LineEditColorWidget *>(table.cellWidget(row, 3))->getBGStyleSheet();
+        found << cellAt<LineEditColorWidget>(table, row, 3)->getBGStyleSheet();
     return found;
 }
 void markRows(Spreadsheet &table)
 {
     for (int row = 0; row < table.rowCount(); ++row)
-        qobject_cast<LineEditColorWidget *>(table.cellWidget(row, 3))
-            ->setBGStyleSheet(QColor(row * 10, 0, 0).name());
+        cellAt<LineEditColorWidget>(table, row, 3)->setBGStyleSheet(QColor(row * 10, 0, 0).name());
 }
 
 QAction *rowAction(Spreadsheet &table, bool add)
@@ -99,31 +111,24 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("way");
         QTest::addColumn<QString>("cells");
-        const struct
-        {
-            int kind;
-            const char *name;
-            QString cells;
-        } kinds[] = {{Spreadsheet::YAxesKind, "Y axes", yAxesCells},
-                     {Spreadsheet::XAxisKind, "X axis", xAxisCells},
-                     {Spreadsheet::XYVarKind, "variables", varCells},
-                     {Spreadsheet::XYOverlayKind, "overlay", overlayCells},
-                     {Spreadsheet::AllGraphsKind, "overview", "LineEditWidget," + varCells}};
+        const QList<std::pair<int, QString>> kinds{{Y, yAxesCells},
+                                                   {X, xAxisCells},
+                                                   {Vars, varCells},
+                                                   {Overlay, overlayCells},
+                                                   {All, "LineEditWidget," + varCells}};
         for (const auto &k : kinds)
             for (int way : {SetRowCount, InsertRow, RowsBeforeKind})
-                QTest::addRow("%s, way %d", k.name, way) << k.kind << way << k.cells;
-        QTest::newRow("insertXYVarRow")
-            << int(Spreadsheet::XYVarKind) << int(OwnInsert) << varCells;
-        QTest::newRow("insertXYOverlayRow")
-            << int(Spreadsheet::XYOverlayKind) << int(OwnInsert) << overlayCells;
+                QTest::addRow("kind %d, way %d", k.first, way) << k.first << way << k.second;
+        QTest::newRow("insertXYVarRow") << int(Vars) << int(OwnInsert) << varCells;
+        QTest::newRow("insertXYOverlayRow") << int(Overlay) << int(OwnInsert) << overlayCells;
         QTest::newRow("insertAllVarRow")
-            << int(Spreadsheet::AllGraphsKind) << int(OwnInsert) << "LineEditWidget," + varCells;
-        QTest::newRow("insertAllOverlayRow") << int(Spreadsheet::AllGraphsKind) << int(OtherInsert)
-                                             << "LineEditWidget," + overlayCells;
+            << int(All) << int(OwnInsert) << "LineEditWidget," + varCells;
+        QTest::newRow("insertAllOverlayRow")
+            << int(All) << int(OtherInsert) << "LineEditWidget," + overlayCells;
         QTest::newRow("overlay row, variable table")
-            << int(Spreadsheet::XYVarKind) << int(OtherInsert) << overlayCells;
+            << int(Vars) << int(OtherInsert) << overlayCells;
         QTest::newRow("variable row, overlay table")
-            << int(Spreadsheet::XYOverlayKind) << int(OtherInsert) << varCells;
+            << int(Overlay) << int(OtherInsert) << varCells;
     }
     void rowsGetCellsOfTheirKind()
     {
@@ -138,14 +143,13 @@ private slots:
         table.setSpreadsheetKind(kind);
         QCOMPARE(table.spreadsheetKind(), kind);
         for (int i = 0; i < 3 && way != RowsBeforeKind; ++i) {
-            const bool overview = kind == Spreadsheet::AllGraphsKind;
             if (way == SetRowCount)
                 table.setRowCount(i + 1);
             else if (way == InsertRow)
                 table.insertRow(i == 2 ? 1 : 0);
-            else if (overview)
+            else if (kind == All)
                 insertOverviewRow(table, i, way == OtherInsert);
-            else if ((kind == Spreadsheet::XYVarKind) == (way == OwnInsert))
+            else if ((kind == Vars) == (way == OwnInsert))
                 table.insertXYVarRow(i, 0);
             else
                 table.insertXYOverlayRow(i, 0);
@@ -154,7 +158,7 @@ private slots:
         for (int row = 0; row < 3; ++row)
             QCOMPARE(cellClasses(table, row), cells);
         // Every overview cell is read only; nothing else is.
-        QCOMPARE(table.cellWidget(1, 1)->isEnabled(), kind != Spreadsheet::AllGraphsKind);
+        QCOMPARE(table.cellWidget(1, 1)->isEnabled(), kind != All);
         if (way == SetRowCount) {
             // A kind set again gives fresh cells; no kind takes them away.
             const QWidget *before = table.cellWidget(0, 0);
@@ -166,38 +170,37 @@ private slots:
         }
     }
 
+    // Rows 0 and 1 are there; the new row's colour is white.
     void insertPosition_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<int>("newRow");
-        QTest::newRow("first") << 0 << 0;
-        QTest::newRow("middle") << 1 << 1;
-        QTest::newRow("end") << 2 << 2;
-        QTest::newRow("past the end appends") << 3 << 2;
-        QTest::newRow("negative appends") << -1 << 2;
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("first") << 0 << QStringList{"#ffffff", "#000000", "#0a0000"};
+        QTest::newRow("middle") << 1 << QStringList{"#000000", "#ffffff", "#0a0000"};
+        QTest::newRow("past the end appends") << 3 << QStringList{"#000000", "#0a0000", "#ffffff"};
+        QTest::newRow("negative appends") << -1 << QStringList{"#000000", "#0a0000", "#ffffff"};
     }
     void insertPosition()
     {
         QFETCH(int, index);
-        QFETCH(int, newRow);
+        QFETCH(QStringList, expected);
         Spreadsheet table;
-        table.setSpreadsheetKind(Spreadsheet::XYVarKind);
+        table.setSpreadsheetKind(Vars);
         table.setRowCount(2);
         markRows(table);
-        QStringList expected = marks(table);
-        expected.insert(newRow, "#ffffff"); // a new row's colour
         table.insertXYVarRow(index, 0);
         QCOMPARE(marks(table), expected);
     }
 
     // Y axes rows are their axis, left then right; the range fields of an
-    // axis are editable while it is not auto ranged.
+    // axis are editable while it is not auto ranged; only the grid colour
+    // carries the grid check box.
     void axisRows_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("autoColumn");
-        QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 2;
-        QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << 0;
+        QTest::newRow("Y axes") << int(Y) << 2;
+        QTest::newRow("X axis") << int(X) << 0;
     }
     void axisRows()
     {
@@ -208,54 +211,51 @@ private slots:
         table.setRowCount(2);
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
+        const auto editable = [&](int row) {
+            auto *range = cellAt<LineEdit_LineEditWidget>(table, row, autoColumn + 1);
+            return QString::asprintf("%d%d", range->lineEdit(0)->isEnabled(),
+                                     range->lineEdit(1)->isEnabled());
+        };
         for (int row = 0; row < 2; ++row) {
-            auto *check = qobject_cast<CheckBoxWidget *>(table.cellWidget(row, autoColumn));
-            auto *range =
-                qobject_cast<LineEdit_LineEditWidget *>(table.cellWidget(row, autoColumn + 1));
-            QVERIFY(check && range);
-            check->checkBox()->click();
-            QVERIFY(!range->lineEdit(0)->isEnabled() && !range->lineEdit(1)->isEnabled());
-            check->checkBox()->click();
-            QVERIFY(range->lineEdit(0)->isEnabled() && range->lineEdit(1)->isEnabled());
+            QCheckBox *check = cellAt<CheckBoxWidget>(table, row, autoColumn)->checkBox();
+            check->click();
+            QCOMPARE(editable(row), QString("00"));
+            check->click();
+            QCOMPARE(editable(row), QString("11"));
             if (row == 0) // the other row is not touched
-                check->checkBox()->click();
-            // Only the grid colour carries the grid check box.
+                check->click();
             for (int column = 0; column < table.columnCount(); ++column)
                 QCOMPARE(table.cellWidget(row, column)->findChild<QCheckBox *>() != nullptr,
-                         column == autoColumn || (kind == Spreadsheet::YAxesKind && column == 6));
-            if (kind != Spreadsheet::YAxesKind)
+                         column == autoColumn || (kind == Y && column == 6));
+            if (kind != Y)
                 continue;
-            auto *side = qobject_cast<IconButtonWidget *>(table.cellWidget(row, 0));
+            auto *side = cellAt<IconButtonWidget>(table, row, 0);
             QCOMPARE(side->getLeftSelected(), row == 0);
             // A click where the user clicks, through the window.
             const QPoint at = side->mapTo(&table, side->rect().center());
             QTest::mouseClick(table.windowHandle(), Qt::LeftButton, {}, at);
             QCOMPARE(side->getLeftSelected(), row == 0); // the row is the axis
         }
-        auto *first = qobject_cast<LineEdit_LineEditWidget *>(table.cellWidget(0, autoColumn + 1));
-        QVERIFY(!first->lineEdit(0)->isEnabled());
-        QVERIFY(qobject_cast<LineEdit_LineEditWidget *>(table.cellWidget(1, autoColumn + 1))
-                    ->lineEdit(0)
-                    ->isEnabled());
+        QCOMPARE(editable(0) + editable(1), QString("0011"));
     }
 
     // The actions of the row menu are offered when they can act, for the
-    // variable and overlay tables only.
+    // variable and overlay tables only; without a row pointed at, Delete
+    // takes the last row.
     void rowMenuActions_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("canAdd");
         QTest::addColumn<bool>("canDelete");
-        for (int kind : {int(Spreadsheet::XYVarKind), int(Spreadsheet::XYOverlayKind)}) {
-            const char *name = kind == Spreadsheet::XYVarKind ? "variables" : "overlay";
-            QTest::addRow("%s, empty", name) << kind << 0 << true << false;
-            QTest::addRow("%s, one row", name) << kind << 1 << true << true;
-            QTest::addRow("%s, one short of full", name) << kind << 7 << true << true;
-            QTest::addRow("%s, full", name) << kind << 8 << false << true;
+        for (int kind : {int(Vars), int(Overlay)}) {
+            QTest::addRow("%d, empty", kind) << kind << 0 << true << false;
+            QTest::addRow("%d, one row", kind) << kind << 1 << true << true;
+            QTest::addRow("%d, one short of full", kind) << kind << 7 << true << true;
+            QTest::addRow("%d, full", kind) << kind << 8 << false << true;
         }
-        QTest::newRow("overview") << int(Spreadsheet::AllGraphsKind) << 1 << false << false;
-        QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 1 << false << false;
+        QTest::newRow("overview") << int(All) << 1 << false << false;
+        QTest::newRow("Y axes") << int(Y) << 1 << false << false;
         QTest::newRow("no kind") << int(Spreadsheet::NoKind) << 0 << false << false;
     }
     void rowMenuActions()
@@ -267,23 +267,20 @@ private slots:
         Spreadsheet table;
         table.setRowCount(rows);
         table.setSpreadsheetKind(kind);
-        QAction *add = rowAction(table, true);
-        QAction *remove = rowAction(table, false);
+        QAction *add = rowAction(table, true), *remove = rowAction(table, false);
         QVERIFY(add && remove);
         QCOMPARE(add->isEnabled(), canAdd);
         QCOMPARE(remove->isEnabled(), canDelete);
-        if (canDelete) {
-            // Without a row pointed at, the last row goes.
+        if (canDelete)
             markRows(table);
-            const QStringList before = marks(table);
-            remove->trigger();
+        const QStringList before = canDelete ? marks(table) : QStringList();
+        remove->trigger();
+        QCOMPARE(table.rowCount(), rows - int(canDelete));
+        if (canDelete) {
             QCOMPARE(marks(table), before.mid(0, rows - 1));
             QVERIFY(add->isEnabled());
             QCOMPARE(remove->isEnabled(), rows > 1);
             table.setRowCount(rows);
-        } else {
-            remove->trigger();
-            QCOMPARE(table.rowCount(), rows);
         }
         add->trigger();
         add->trigger();
@@ -292,7 +289,7 @@ private slots:
         QCOMPARE(remove->isEnabled(), canAdd || canDelete);
         if (canAdd)
             QCOMPARE(cellClasses(table, table.rowCount() - 1),
-                     kind == Spreadsheet::XYVarKind ? varCells : overlayCells);
+                     kind == Vars ? varCells : overlayCells);
     }
 
     // The menu on a row deletes that row; below the rows it deletes none;
@@ -304,17 +301,15 @@ private slots:
         QTest::addColumn<int>("pointedRow"); // 3: below the rows
         QTest::addColumn<QStringList>("offered");
         QTest::addColumn<QStringList>("left");
-        const QStringList all{"#000000", "#0a0000", "#140000"};
-        const QStringList both{"Add Row", "Delete Row"};
-        const int vars = Spreadsheet::XYVarKind;
+        const QStringList all{"#000000", "#0a0000", "#140000"}, both{"Add Row", "Delete Row"};
         QTest::newRow("middle row")
-            << vars << QVariant() << 1 << both << QStringList{all.at(0), all.at(2)};
+            << int(Vars) << QVariant() << 1 << both << QStringList{all.at(0), all.at(2)};
         QTest::newRow("first row, menu on")
-            << vars << QVariant(true) << 0 << both << QStringList(all.mid(1));
-        QTest::newRow("below the rows") << vars << QVariant() << 3 << QStringList{"Add Row"} << all;
-        QTest::newRow("switched off") << vars << QVariant(false) << 1 << QStringList() << all;
-        QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << QVariant() << 0 << QStringList()
-                                << QStringList();
+            << int(Vars) << QVariant(true) << 0 << both << QStringList(all.mid(1));
+        QTest::newRow("below the rows")
+            << int(Vars) << QVariant() << 3 << QStringList{"Add Row"} << all;
+        QTest::newRow("switched off") << int(Vars) << QVariant(false) << 1 << QStringList() << all;
+        QTest::newRow("X axis") << int(X) << QVariant() << 0 << QStringList() << QStringList();
     }
     void rowMenu()
     {
@@ -325,8 +320,8 @@ private slots:
         QFETCH(QStringList, left);
         Spreadsheet table;
         table.setSpreadsheetKind(kind);
-        table.setRowCount(kind == Spreadsheet::XAxisKind ? 1 : 3);
-        if (kind != Spreadsheet::XAxisKind)
+        table.setRowCount(kind == X ? 1 : 3);
+        if (kind != X)
             markRows(table);
         if (menuVisible.isValid())
             table.setProperty("contextMenuVisible", menuVisible);
@@ -356,9 +351,9 @@ private slots:
         QApplication::sendEvent(table.viewport(), &event);
         QApplication::processEvents();
         QCOMPARE(enabled, offered);
-        if (kind != Spreadsheet::XAxisKind)
+        if (kind != X)
             QCOMPARE(marks(table), left);
-        QCOMPARE(rowAction(table, false)->isEnabled(), kind == Spreadsheet::XYVarKind);
+        QCOMPARE(rowAction(table, false)->isEnabled(), kind == Vars);
     }
 
     // A new overlay row offers the channels of the table's graph (1 to 8),
@@ -384,7 +379,7 @@ private slots:
                                          ? PlotSingleton::overlayChannelNamesOf(graph - 1)
                                          : QStringList();
         Spreadsheet table;
-        table.setSpreadsheetKind(Spreadsheet::XYOverlayKind);
+        table.setSpreadsheetKind(Overlay);
         if (way != RowsBeforeKind)
             table.setGraphNumber(graph);
         if (way == InsertRow)
@@ -393,14 +388,13 @@ private slots:
             table.insertXYOverlayRow(0, 0);
         else
             table.setRowCount(1);
-        auto *kept = qobject_cast<ComboBoxWidget *>(table.cellWidget(0, 0));
+        auto *kept = cellAt<ComboBoxWidget>(table, 0, 0);
         if (way == RowsBeforeKind) {
             kept->setComboBoxContentsList({"OWN"}); // a row that offers channels keeps them
             table.setGraphNumber(graph);
         }
         QCOMPARE(table.graphNumber(), graph);
-        QCOMPARE(offered(table.cellWidget(0, 0)),
-                 way == RowsBeforeKind ? QStringList{"OWN"} : expected);
+        QCOMPARE(offered(kept), way == RowsBeforeKind ? QStringList{"OWN"} : expected);
         QCOMPARE(offered(table.cellWidget(0, 1)), expected);
         QCOMPARE(kept->getComboBoxCurrentIndex(), -1);
     }
@@ -421,10 +415,10 @@ private slots:
         for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
             setChannels(slot, {QString(), "TIME"});
         Spreadsheet fresh;
-        fresh.setSpreadsheetKind(Spreadsheet::AllGraphsKind);
+        fresh.setSpreadsheetKind(All);
         insertOverviewRow(fresh, 0, overlay);
         Spreadsheet table;
-        table.setSpreadsheetKind(Spreadsheet::AllGraphsKind);
+        table.setSpreadsheetKind(All);
         for (int round = 0; round < 3; ++round) {
             for (int row = 0; row < 3; ++row) {
                 insertOverviewRow(table, row, overlay);
@@ -483,8 +477,8 @@ private slots:
     void refillingRowsLeavesNothingBehind_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("variables") << int(Spreadsheet::XYVarKind);
-        QTest::newRow("overview") << int(Spreadsheet::AllGraphsKind);
+        QTest::newRow("variables") << int(Vars);
+        QTest::newRow("overview") << int(All);
     }
     void refillingRowsLeavesNothingBehind()
     {
@@ -521,23 +515,22 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("rows");
-        QTest::newRow("Y axes") << int(Spreadsheet::YAxesKind) << 2;
-        QTest::newRow("X axis") << int(Spreadsheet::XAxisKind) << 1;
-        QTest::newRow("variables") << int(Spreadsheet::XYVarKind) << 8;
-        QTest::newRow("overlay") << int(Spreadsheet::XYOverlayKind) << 8;
-        QTest::newRow("overview") << int(Spreadsheet::AllGraphsKind) << 40;
+        QTest::newRow("Y axes") << int(Y) << 2;
+        QTest::newRow("X axis") << int(X) << 1;
+        QTest::newRow("variables") << int(Vars) << 8;
+        QTest::newRow("overlay") << int(Overlay) << 8;
+        QTest::newRow("overview") << int(All) << 40;
     }
     void fitsDialog()
     {
         QFETCH(int, kind);
         QFETCH(int, rows);
-        const bool channels = kind == Spreadsheet::XYVarKind || kind == Spreadsheet::XYOverlayKind;
         QWidget page;
         page.setStyleSheet("QTabBar::tab { height: 30px; }"); // cells lose inherited fonts
         auto *layout = new QVBoxLayout(&page);
         auto *table = new Spreadsheet;
         QFont font = QApplication::font();
-        font.setPointSize(channels ? font.pointSize() : 10);
+        font.setPointSize(kind == Vars || kind == Overlay ? font.pointSize() : 10);
         table->setFont(font);
         table->setSpreadsheetKind(kind);
         layout->addWidget(table);
@@ -547,19 +540,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         table->hide();
         for (int row = 0; row < rows; ++row)
-            kind == Spreadsheet::AllGraphsKind ? table->insertAllVarRow(row, 0)
-                                               : table->insertRow(row);
+            kind == All ? table->insertAllVarRow(row, 0) : table->insertRow(row);
         table->show();
-        if (kind == Spreadsheet::AllGraphsKind)
-            table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum() / 2);
+        table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum() / 2);
         QApplication::processEvents();
         QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
         const QFontMetrics headerFm(table->horizontalHeader()->font());
         int inView = 0;
         for (int column = 0; column < table->columnCount(); ++column) {
             const QString header = table->horizontalHeaderItem(column)->text();
-            QVERIFY2(table->columnWidth(column) > headerFm.horizontalAdvance(header),
-                     qPrintable(header));
+            const QByteArray why = header.toUtf8();
+            QVERIFY2(table->columnWidth(column) > headerFm.horizontalAdvance(header), why.data());
             for (int row = 0; row < rows; ++row) {
                 QWidget *cell = table->cellWidget(row, column);
                 const QRect rect = table->visualRect(table->model()->index(row, column));
@@ -569,21 +560,20 @@ private slots:
                 }
                 ++inView;
                 QCOMPARE(cell->geometry(), rect);
-                if (table->horizontalHeader()->sectionResizeMode(column) != QHeaderView::Stretch)
-                    QVERIFY2(table->columnWidth(column) >= cell->minimumSizeHint().width(),
-                             qPrintable(header));
+                QVERIFY2(table->columnWidth(column) >= cell->minimumSizeHint().width()
+                             || table->horizontalHeader()->sectionResizeMode(column)
+                                    == QHeaderView::Stretch,
+                         why.data());
                 QVERIFY(table->rowHeight(row) >= cell->sizeHint().height());
-                QCOMPARE(cell->font().pointSize(), font.pointSize());
-                for (const QWidget *editor : cell->findChildren<QWidget *>())
+                const QList<QWidget *> editors = cell->findChildren<QWidget *>() << cell;
+                for (const QWidget *editor : editors)
                     QCOMPARE(editor->font().pointSize(), font.pointSize());
             }
         }
-        QCOMPARE(inView < rows * table->columnCount(), kind == Spreadsheet::AllGraphsKind);
-        if (kind == Spreadsheet::YAxesKind) {
+        QCOMPARE(inView < rows * table->columnCount(), kind == All);
+        if (kind == Y)
             QCOMPARE(table->height(), 2 * table->frameWidth() + table->horizontalHeader()->height()
                                           + table->verticalHeader()->length());
-            QCOMPARE(table->verticalScrollBar()->maximum(), 0);
-        }
         // A font given later reaches the cells too.
         font.setPointSize(font.pointSize() + 4);
         table->setFont(font);
