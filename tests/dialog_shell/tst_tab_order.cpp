@@ -125,39 +125,29 @@ private slots:
         }
     }
 
-    // The graph tabs stand on end on the left; at the dialog's size and
-    // larger the room the style leaves each label holds its text.
-    void graphTabLabelsFit_data()
-    {
-        QTest::addColumn<QString>("tabs");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("graph pages, form size") << "plotConfigTabs" << QSize();
-        QTest::newRow("axes pages, form size") << "axesConfigTabs" << QSize();
-        QTest::newRow("graph pages, larger") << "plotConfigTabs" << QSize(1200, 800);
-    }
+    // The graph tabs stand on end on the left; at the dialog's size the
+    // room the style leaves each label holds its text.
     void graphTabLabelsFit()
     {
-        QFETCH(QString, tabs);
-        QFETCH(QSize, size);
         Dialog dialog(&host, nullptr, false);
-        if (size.isValid())
-            dialog.resize(size);
-        dialog.show(&host, QBitArray(8), QBitArray(8),
-                    tabs == "axesConfigTabs" ? Dialog::AxesArea : Dialog::PlotArea, 0, false);
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTabBar *bar = dialog.findChild<QTabWidget *>(tabs)->tabBar();
-        QVERIFY(bar->isVisible());
-        for (int i = 0; i < bar->count(); ++i) {
-            QStyleOptionTab option;
-            option.initFrom(bar);
-            option.shape = bar->shape();
-            option.rect = bar->tabRect(i);
-            option.text = bar->tabText(i);
-            option.position = QStyleOptionTab::Middle;
-            const QRect label =
-                bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
-            const int needed = bar->fontMetrics().horizontalAdvance(option.text);
-            QVERIFY2(needed <= qMax(label.width(), label.height()), qPrintable(option.text));
+        for (int area : {Dialog::PlotArea, Dialog::AxesArea}) {
+            dialog.show(&host, QBitArray(8), QBitArray(8), Dialog::DialogOpenArea(area), 0, false);
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QTabBar *bar =
+                dialog.findChild<QTabWidget *>(area ? "axesConfigTabs" : "plotConfigTabs")->tabBar();
+            QVERIFY(bar->isVisible());
+            for (int i = 0; i < bar->count(); ++i) {
+                QStyleOptionTab option;
+                option.initFrom(bar);
+                option.shape = bar->shape();
+                option.rect = bar->tabRect(i);
+                option.text = bar->tabText(i);
+                option.position = QStyleOptionTab::Middle;
+                const QRect label =
+                    bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+                const int needed = bar->fontMetrics().horizontalAdvance(option.text);
+                QVERIFY2(needed <= qMax(label.width(), label.height()), qPrintable(option.text));
+            }
         }
     }
 };

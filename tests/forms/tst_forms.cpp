@@ -1,11 +1,6 @@
-// The generated dialog form, set up on a plain widget: each graph page's
-// tables carry their kind and graph number, its two switches are separate
-// groups, and setupUi tells each table its kind between its size and its
-// graph number.
-#include <QDialog>
+// The generated forms: setupUi tells each table its kind between its size
+// and its graph number.
 #include <QtTest>
-
-#include <interfaces/spreadsheet.h>
 
 #include "ui_xy_plot_config_dialog.h"
 #include "ui_xy_plot_config_tab.h" // generated for tableSetupOrder
@@ -15,30 +10,6 @@ class tst_Forms : public QObject
     Q_OBJECT
 
 private slots:
-    void graphPages()
-    {
-        QDialog dialog;
-        Ui_Plot_Config_Dialog ui;
-        ui.setupUi(&dialog);
-        const auto find = [&](const char *pattern, int n) {
-            return dialog.findChild<QWidget *>(QString::fromLatin1(pattern).arg(n));
-        };
-        const QStringList tables{"plot%1XYVarSpreadsheet:10", "plot%1XYOverlaySpreadsheet:11",
-                                 "graph%1YAxesSpreadsheet:2", "graph%1XAxisSpreadsheet:12"};
-        for (int n = 1; n <= 8; ++n) {
-            for (const QString &entry : tables) {
-                QWidget *t = find(qPrintable(entry.section(':', 0, 0)), n);
-                QVERIFY2(t, qPrintable(entry));
-                QCOMPARE(t->property("spreadsheetKind").toString(), entry.section(':', 1));
-                QCOMPARE(t->property("graphNumber").toInt(), n);
-            }
-            const auto group = [&](const char *p) { return find(p, n)->parent(); };
-            QVERIFY(group("radDatapointShowPlot%1") == group("radDatapointHidePlot%1"));
-            QVERIFY(group("radXYValuesShowPlot%1") == group("radXYValuesHidePlot%1"));
-            QVERIFY(group("radXYValuesShowPlot%1") != group("radDatapointShowPlot%1"));
-        }
-    }
-
     // The kind decides the cells of the rows already there, the graph number
     // the channels they offer: setupUi sizes a table (C)olumns, (R)ows, then
     // sets its (S)preadsheet kind, then its (G)raph number.

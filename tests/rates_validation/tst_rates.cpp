@@ -1,10 +1,9 @@
-// Rate and interval fields, the master scheduler intervals read at start-up
-// (and the fatal exit when one is missing) and the X range conversions.
+// Rate and interval fields, the fatal exit when a master scheduler interval
+// is missing at start-up, and the X range conversions.
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "support/modal_answerer.h"
 
-#include <interfaces/ms_interval.h>
 #include <interfaces/plot_screen_info.h>
 #include <interfaces/spreadsheet.h>
 
@@ -301,20 +300,6 @@ private slots:
         QTEST(qulonglong(field == SampleRate ? written->dataSampleInterval
                                              : written->screenRefreshInterval),
               "appliedMs");
-    }
-
-    void schedulerIntervalsAtConstruction()
-    {
-        QByteArrayList asked;
-        const MsIntervalSource previous =
-            set_ms_interval_source([&](const char *name, char *, qint32 *ms) -> qint16 {
-                asked << name;
-                *ms = 250;
-                return 0;
-            });
-        Dialog built(&info, nullptr, false);
-        set_ms_interval_source(previous);
-        QCOMPARE(asked, QByteArrayList({"SLO", "FAS"}));
     }
 
     // The one fatal path, in a child process: a box that cannot be closed
