@@ -434,6 +434,7 @@ private slots:
         auto host = makeHost(3);
         Dialog d(host.get(), nullptr, true);
         QVERIFY(tabs(d, "plotConfigTabs")->actions().isEmpty());
+        QVERIFY(tabs(d, "plotConfigTabs")->tabBar()->tabRect(0).isEmpty()); // the bar takes no room
         for (int opening = 0; opening < 2; ++opening) {
             QCOMPARE(tabLabels(d, "plotConfigTabs") + '/' + tabLabels(d, "axesConfigTabs"),
                      "All|Graph 1/Graph 1");
