@@ -28,16 +28,6 @@ int cellOf(Spreadsheet *table, QWidget *widget)
     return -1;
 }
 
-// What in a table's cells takes the focus itself.
-int fieldCount(Spreadsheet *table)
-{
-    int fields = 0;
-    for (QWidget *w : table->viewport()->findChildren<QWidget *>())
-        fields += w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && w->isEnabled()
-                  && w->isVisible() && cellOf(table, w) >= 0;
-    return fields;
-}
-
 // Presses the key until the focus is back at the start; the widgets that
 // had the focus, the start first, null at the end if it never came back.
 QList<QWidget *> walk(QWidget *start, Qt::KeyboardModifiers modifiers)
@@ -79,40 +69,42 @@ private slots:
 
     void walkThroughPage_data()
     {
-        QTest::addColumn<Dialog::DialogOpenArea>("area");
+        QTest::addColumn<int>("area");
         QTest::addColumn<int>("graph");
         QTest::addColumn<QStringList>("tables");
-        QTest::newRow("first graph page")
-            << Dialog::PlotArea << 0
-            << QStringList{"plot1XYVarSpreadsheet", "plot1XYOverlaySpreadsheet"};
-        QTest::newRow("second graph page")
-            << Dialog::PlotArea << 1
-            << QStringList{"plot2XYVarSpreadsheet", "plot2XYOverlaySpreadsheet"};
-        QTest::newRow("axes page")
-            << Dialog::AxesArea << 0
-            << QStringList{"graph1YAxesSpreadsheet", "graph1XAxisSpreadsheet"};
+        QTest::newRow("graph 1") << 0 << 0
+                                 << QStringList{"plot1XYVarSpreadsheet",
+                                                "plot1XYOverlaySpreadsheet"};
+        QTest::newRow("graph 2") << 0 << 1
+                                 << QStringList{"plot2XYVarSpreadsheet",
+                                                "plot2XYOverlaySpreadsheet"};
+        QTest::newRow("axes") << 1 << 0
+                              << QStringList{"graph1YAxesSpreadsheet", "graph1XAxisSpreadsheet"};
     }
     void walkThroughPage()
     {
-        QFETCH(Dialog::DialogOpenArea, area);
+        QFETCH(int, area);
         QFETCH(int, graph);
         QFETCH(QStringList, tables);
         Dialog dialog(&host, nullptr, false);
-        dialog.show(&host, QBitArray(8), QBitArray(8), area, graph, false);
+        dialog.show(&host, QBitArray(8), QBitArray(8), Dialog::DialogOpenArea(area), graph, false);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto *start = dialog.findChild<QWidget *>(QStringLiteral("btnApply"));
         start->setFocus(Qt::OtherFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), start);
         const QList<QWidget *> forward = walk(start, Qt::NoModifier);
         QVERIFY2(!forward.contains(nullptr), "Tab never came back to Apply");
-        // Shift+Tab walks the same fields the other way round.
-        QList<QWidget *> reversed{start};
+        QList<QWidget *> reversed{start}; // Shift+Tab: the same fields the other way round
         for (int i = forward.size() - 1; i > 0; --i)
             reversed << forward.at(i);
         QCOMPARE(walk(start, Qt::ShiftModifier), reversed);
 
         for (const QString &name : tables) {
             auto *table = dialog.findChild<Spreadsheet *>(name);
+            int fields = 0; // what in the cells takes the focus itself
+            for (QWidget *w : table->viewport()->findChildren<QWidget *>())
+                fields += w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && w->isEnabled()
+                          && w->isVisible() && cellOf(table, w) >= 0;
             // Each field once, one after the other, row by row and column by
             // column; nothing else in between.
             QList<int> cells;
@@ -126,48 +118,36 @@ private slots:
                 first = first < 0 ? i : first;
                 last = i;
             }
-            QVERIFY(fieldCount(table) > 0);
-            QCOMPARE(cells.size(), fieldCount(table));
+            QVERIFY(fields > 0);
+            QCOMPARE(cells.size(), fields);
             QCOMPARE(last - first + 1, cells.size());
-            QList<int> sorted = cells;
-            std::sort(sorted.begin(), sorted.end());
-            QCOMPARE(cells, sorted);
+            QVERIFY(std::is_sorted(cells.begin(), cells.end()));
         }
     }
 
-    // The graph tabs stand on end on the left; at the dialog's size and
-    // larger the room the style leaves each label holds its text.
-    void graphTabLabelsFit_data()
-    {
-        QTest::addColumn<QString>("tabs");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("graph pages, form size") << "plotConfigTabs" << QSize();
-        QTest::newRow("axes pages, form size") << "axesConfigTabs" << QSize();
-        QTest::newRow("graph pages, larger") << "plotConfigTabs" << QSize(1200, 800);
-    }
+    // The graph tabs stand on end on the left; at the dialog's size the
+    // room the style leaves each label holds its text.
     void graphTabLabelsFit()
     {
-        QFETCH(QString, tabs);
-        QFETCH(QSize, size);
         Dialog dialog(&host, nullptr, false);
-        if (size.isValid())
-            dialog.resize(size);
-        dialog.show(&host, QBitArray(8), QBitArray(8),
-                    tabs == "axesConfigTabs" ? Dialog::AxesArea : Dialog::PlotArea, 0, false);
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTabBar *bar = dialog.findChild<QTabWidget *>(tabs)->tabBar();
-        QVERIFY(bar->isVisible());
-        for (int i = 0; i < bar->count(); ++i) {
-            QStyleOptionTab option;
-            option.initFrom(bar);
-            option.shape = bar->shape();
-            option.rect = bar->tabRect(i);
-            option.text = bar->tabText(i);
-            option.position = QStyleOptionTab::Middle;
-            const QRect label =
-                bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
-            const int needed = bar->fontMetrics().horizontalAdvance(option.text);
-            QVERIFY2(needed <= qMax(label.width(), label.height()), qPrintable(option.text));
+        for (int area : {Dialog::PlotArea, Dialog::AxesArea}) {
+            dialog.show(&host, QBitArray(8), QBitArray(8), Dialog::DialogOpenArea(area), 0, false);
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QTabBar *bar =
+                dialog.findChild<QTabWidget *>(area ? "axesConfigTabs" : "plotConfigTabs")->tabBar();
+            QVERIFY(bar->isVisible());
+            for (int i = 0; i < bar->count(); ++i) {
+                QStyleOptionTab option;
+                option.initFrom(bar);
+                option.shape = bar->shape();
+                option.rect = bar->tabRect(i);
+                option.text = bar->tabText(i);
+                option.position = QStyleOptionTab::Middle;
+                const QRect label =
+                    bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+                const int needed = bar->fontMetrics().horizontalAdvance(option.text);
+                QVERIFY2(needed <= qMax(label.width(), label.height()), qPrintable(option.text));
+            }
         }
     }
 };

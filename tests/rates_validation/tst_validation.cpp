@@ -142,57 +142,48 @@ bool applyEdit(XY_Plot_Config_Dialog &d, const QString &edit)
     return true;
 }
 
-QString xMessage(int graph, int row)
+// The box a failure opens, from "X g r", "Y g r" (variable rows),
+// "major< g side", "major> g side", "minor< g side", "minor> g side",
+// "range g side" (Y axes) or "storage limit" ("storage" alone: too short).
+QStringList expectedBox(const QString &key)
 {
-    return QStringLiteral("For Graph: %1 Row: %2\n\nA X variable name must be selected.\n\n"
-                          "Please select a X Variable Name to be plotted.\n")
-        .arg(graph)
-        .arg(row);
+    const QStringList p = key.split(' ');
+    const QString kind = p[0].left(5);
+    if (p[0] == "X" || p[0] == "Y")
+        return {QStringLiteral("No %1 Variable Name Selected").arg(p[0]),
+                QStringLiteral("For Graph: %1 Row: %2\n\nA %3 variable name must be selected.\n\n"
+                               "Please select a %3 Variable Name to be plotted.\n")
+                    .arg(p[1], p[2], p[0])};
+    if (p[0] == "storage")
+        return {"Warning",
+                "Please reenter the Data Storage value.\n\nThe Data Storage value must be "
+                    + (p.size() < 2 ? QStringLiteral("30 seconds or more.")
+                                    : QStringLiteral("between 30 and %1 seconds.").arg(p[1]))};
+    const QString axis = QStringLiteral("For Graph: %1 - Axes: %2\n\n").arg(p[1], p[2]);
+    if (p[0] == "range")
+        return {"Missing Range Min or Max Values",
+                axis
+                    + "The Y Axes Auto Range is off, a value must be specified\n"
+                      "for the Y Axes Range Min and Y Axes Range Max Values.\n\n"
+                      "Please enter in a Y Axes Range Min or Range Max value\n"};
+    const QString title =
+        QStringLiteral("Invalid Number for Y %1 Ticks").arg(kind == "major" ? "Major" : "Minor");
+    if (p[0].endsWith('>'))
+        return {title,
+                axis
+                    + QStringLiteral(
+                          "The entered value for Number of %1 Tick\nMarks must be less than 10.\n")
+                          .arg(kind == "major" ? "Major" : "Minor")};
+    if (kind == "major")
+        return {title,
+                axis
+                    + "The entered value of Number of Major Tick\nMarks must be greater than 0.\n\n"
+                      "Please enter in a value for Number of Major Tick Marks\n"};
+    return {title,
+            axis
+                + "The entered Number of Minor Tick Marks must\nbe greater than or equal to 0.\n\n"
+                  "Please enter in the value for Number of Minor Ticks.\n"};
 }
-
-QString yMessage(int graph, int row)
-{
-    return QStringLiteral("For Graph: %1 Row: %2\n\nA Y variable name must be selected.\n\n"
-                          "Please select a Y Variable Name to be plotted.\n")
-        .arg(graph)
-        .arg(row);
-}
-
-QString axisPrefix(int graph, const char *side)
-{
-    return QStringLiteral("For Graph: %1 - Axes: %2\n\n").arg(graph).arg(QLatin1String(side));
-}
-
-const QString kMajorLow =
-    QStringLiteral("The entered value of Number of Major Tick\nMarks must be greater than 0.\n\n"
-                   "Please enter in a value for Number of Major Tick Marks\n");
-const QString kMajorHigh =
-    QStringLiteral("The entered value for Number of Major Tick\nMarks must be less than 10.\n");
-const QString kMinorLow =
-    QStringLiteral("The entered Number of Minor Tick Marks must\nbe greater than or equal to 0.\n\n"
-                   "Please enter in the value for Number of Minor Ticks.\n");
-const QString kMinorHigh =
-    QStringLiteral("The entered value for Number of Minor Tick\nMarks must be less than 10.\n");
-const QString kRangeMissing =
-    QStringLiteral("The Y Axes Auto Range is off, a value must be specified\n"
-                   "for the Y Axes Range Min and Y Axes Range Max Values.\n\n"
-                   "Please enter in a Y Axes Range Min or Range Max value\n");
-const QString kStorageLow = QStringLiteral(
-    "Please reenter the Data Storage value.\n\nThe Data Storage value must be 30 seconds or more.");
-
-QString storageHigh(const char *limit)
-{
-    return QStringLiteral("Please reenter the Data Storage value.\n\n"
-                          "The Data Storage value must be between 30 and %1 seconds.")
-        .arg(QLatin1String(limit));
-}
-
-const QString kMajorTitle = QStringLiteral("Invalid Number for Y Major Ticks");
-const QString kMinorTitle = QStringLiteral("Invalid Number for Y Minor Ticks");
-const QString kRangeTitle = QStringLiteral("Missing Range Min or Max Values");
-const QString kXTitle = QStringLiteral("No X Variable Name Selected");
-const QString kYTitle = QStringLiteral("No Y Variable Name Selected");
-const QString kWarning = QStringLiteral("Warning");
 
 } // namespace
 
@@ -210,101 +201,83 @@ private slots:
         shared->QWidget::show();
     }
     void cleanupTestCase() { shared.reset(); }
+    // Each row: the edits, the box the checks open ("" none: every check
+    // passes), the field that gets the focus, and fields to look at
+    // afterwards as "<field> <expected text>".
     void checks_data()
     {
         QTest::addColumn<QStringList>("edits");
-        QTest::addColumn<QString>("title"); // empty: every check passes
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<QStringList>(
-            "after"); // fields to look at afterwards, as "<field> <expected text>"
+        QTest::addColumn<QStringList>("after");
         using L = QStringList;
-        auto pass = [](const char *name, const L &edits, const L &after = {}) {
-            QTest::newRow(name) << edits << QString() << QString() << QString() << after;
+        auto row = [](const char *name, const L &edits, const char *box = "",
+                      const char *focus = "", const L &after = {}) {
+            QTest::newRow(name) << edits << QString(box) << QString(focus) << after;
         };
-        auto fail = [](const char *name, const L &edits, const QString &title, const QString &text,
-                       const char *focus, const L &after = {}) {
-            QTest::newRow(name) << edits << title << text << QString(focus) << after;
-        };
-        pass("all valid", {});
-        pass("empty variable table", {"rows 1 0"});
-        pass("overlay rows not checked", {"overlay 0 3"});
+        row("all valid", {});
+        row("empty variable table", {"rows 1 0"});
+        row("overlay rows not checked", {"overlay 0 3"});
 
         // Variable rows.
-        fail("X empty in row 2", {"rows 0 3", "x 0 1"}, kXTitle, xMessage(1, 2), "x 0 1");
-        fail("graph 1 before graph 2", {"rows 0 3", "x 0 1", "y 1 0"}, kXTitle, xMessage(1, 2),
-             "x 0 1");
-        fail("both empty reports X", {"x 0 0", "y 0 0"}, kXTitle, xMessage(1, 1), "x 0 0");
-        fail("Y empty", {"y 0 0"}, kYTitle, yMessage(1, 1), "y 0 0");
-        fail("graph 2 row 3", {"rows 1 3", "x 1 2"}, kXTitle, xMessage(2, 3), "x 1 2");
-        pass("hidden graph 3 skipped", {"hide 2", "rows 2 2", "x 2 1", "major 2 0 0"});
-        pass("graph never shown skipped", {"x 5 0", "major 6 0 99"}, {"major 6 0 99"});
-        fail("panned graph skipped", {"pan 0", "x 0 0", "y 1 0"}, kYTitle, yMessage(2, 1), "y 1 0");
-        pass("zoomed graph skipped", {"zoom 0", "x 0 0", "major 0 0 0"});
-        pass("panned graph's axes skipped", {"pan 1", "major 1 0 11"}, {"major 1 0 11"});
+        row("X empty in row 2", {"rows 0 3", "x 0 1"}, "X 1 2", "x 0 1");
+        row("graph 1 before graph 2", {"rows 0 3", "x 0 1", "y 1 0"}, "X 1 2", "x 0 1");
+        row("both empty reports X", {"x 0 0", "y 0 0"}, "X 1 1", "x 0 0");
+        row("Y empty", {"y 0 0"}, "Y 1 1", "y 0 0");
+        row("graph 2 row 3", {"rows 1 3", "x 1 2"}, "X 2 3", "x 1 2");
+        row("hidden graph 3 skipped", {"hide 2", "rows 2 2", "x 2 1", "major 2 0 0"});
+        row("graph never shown skipped", {"x 5 0", "major 6 0 99"}, "", "", {"major 6 0 99"});
+        row("panned graph skipped", {"pan 0", "x 0 0", "y 1 0"}, "Y 2 1", "y 1 0");
+        row("zoomed graph skipped", {"zoom 0", "x 0 0", "major 0 0 0"});
+        row("panned graph's axes skipped", {"pan 1", "major 1 0 11"}, "", "", {"major 1 0 11"});
 
-        // Tick marks: messages, order and focus. Which texts pass or fail each
-        // tick check is the hostile value suite's table. A count above 10 is
-        // put back to 10.
-        fail("major 0", {"major 0 0 0"}, kMajorTitle, axisPrefix(1, "Left") + kMajorLow,
-             "major 0 0", {"major 0 0 0"});
-        fail("major 11", {"major 0 0 11"}, kMajorTitle, axisPrefix(1, "Left") + kMajorHigh,
-             "major 0 0", {"major 0 0 10"});
-        fail("minor -1", {"minor 0 0 -1"}, kMinorTitle, axisPrefix(1, "Left") + kMinorLow,
-             "minor 0 0", {"minor 0 0 -1"});
-        fail("minor 11", {"minor 2 1 11"}, kMinorTitle, axisPrefix(3, "Right") + kMinorHigh,
-             "minor 2 1", {"minor 2 1 10"});
-        fail("major before minor", {"major 0 0 0", "minor 0 0 -1"}, kMajorTitle,
-             axisPrefix(1, "Left") + kMajorLow, "major 0 0", {"minor 0 0 -1"});
-        fail("left before right", {"minor 0 1 11", "major 0 0 11"}, kMajorTitle,
-             axisPrefix(1, "Left") + kMajorHigh, "major 0 0", {"major 0 0 10", "minor 0 1 11"});
-        fail("right axis of graph 3", {"major 2 1 0"}, kMajorTitle,
-             axisPrefix(3, "Right") + kMajorLow, "major 2 1");
+        // Tick marks: messages, order and focus (which texts pass each check
+        // is the hostile value suite's table). A count above 10 is put back
+        // to 10.
+        row("major 0", {"major 0 0 0"}, "major< 1 Left", "major 0 0", {"major 0 0 0"});
+        row("major 11", {"major 0 0 11"}, "major> 1 Left", "major 0 0", {"major 0 0 10"});
+        row("minor -1", {"minor 0 0 -1"}, "minor< 1 Left", "minor 0 0", {"minor 0 0 -1"});
+        row("minor 11", {"minor 2 1 11"}, "minor> 3 Right", "minor 2 1", {"minor 2 1 10"});
+        row("major before minor", {"major 0 0 0", "minor 0 0 -1"}, "major< 1 Left", "major 0 0");
+        row("left before right", {"minor 0 1 11", "major 0 0 11"}, "major> 1 Left", "major 0 0",
+            {"major 0 0 10", "minor 0 1 11"});
+        row("right axis of graph 3", {"major 2 1 0"}, "major< 3 Right", "major 2 1");
 
         // Range of an axis without auto range.
-        pass("auto range with empty range", {"min 0 0 ", "max 0 0 "});
-        fail("only maximum filled", {"manual 0 0", "min 0 0 "}, kRangeTitle,
-             axisPrefix(1, "Left") + kRangeMissing, "min 0 0");
-        fail("only minimum filled", {"manual 1 1", "max 1 1 "}, kRangeTitle,
-             axisPrefix(2, "Right") + kRangeMissing, "max 1 1");
-        fail("both range fields empty", {"manual 0 1", "min 0 1 ", "max 0 1 "}, kRangeTitle,
-             axisPrefix(1, "Right") + kRangeMissing, "min 0 1");
-        pass("blank range counts as entered", {"manual 0 0", "min 0 0  ", "max 0 0  "});
-        fail("tick error before missing range",
-             {"manual 0 0", "min 0 0 ", "max 0 0 ", "major 0 0 0"}, kMajorTitle,
-             axisPrefix(1, "Left") + kMajorLow, "major 0 0");
+        row("auto range with empty range", {"min 0 0 ", "max 0 0 "});
+        row("only maximum filled", {"manual 0 0", "min 0 0 "}, "range 1 Left", "min 0 0");
+        row("only minimum filled", {"manual 1 1", "max 1 1 "}, "range 2 Right", "max 1 1");
+        row("both empty", {"manual 0 1", "min 0 1 ", "max 0 1 "}, "range 1 Right", "min 0 1");
+        row("blank range counts as entered", {"manual 0 0", "min 0 0  ", "max 0 0  "});
+        row("ticks before range", {"manual 0 0", "min 0 0 ", "major 0 0 0"}, "major< 1 Left",
+            "major 0 0");
 
         // Order across the checks.
-        fail("variables before axes", {"x 0 0", "major 0 0 0"}, kXTitle, xMessage(1, 1), "x 0 0",
-             {"major 0 0 0"});
-        fail("graph 1 axes before graph 2 variables", {"major 0 1 11", "y 1 0"}, kMajorTitle,
-             axisPrefix(1, "Right") + kMajorHigh, "major 0 1", {"major 0 1 10"});
-        fail("graph 3 axes before storage", {"manual 2 0", "max 2 0 ", "storage 1"}, kRangeTitle,
-             axisPrefix(3, "Left") + kRangeMissing, "max 2 0", {"storage 1"});
+        row("variables before axes", {"x 0 0", "major 0 0 0"}, "X 1 1", "x 0 0", {"major 0 0 0"});
+        row("graph 1 axes before graph 2 variables", {"major 0 1 11", "y 1 0"}, "major> 1 Right",
+            "major 0 1", {"major 0 1 10"});
+        row("graph 3 axes before storage", {"manual 2 0", "max 2 0 ", "storage 1"}, "range 3 Left",
+            "max 2 0", {"storage 1"});
 
         // Storage period against the sample rate, in seconds after its unit
         // (empty text, 0.4 and 1 minute are rows of the hostile value suite).
-        pass("s 3600 at 100 Hz", {"storage 3600", "rate 100"});
-        fail("s 3601 at 100 Hz", {"storage 3601", "rate 100"}, kWarning, storageHigh("3600"),
-             "storage", {"storage 3601"});
-        fail("s 30 at 20000 Hz", {"storage 30", "rate 20000"}, kWarning, storageHigh("18"),
-             "storage");
-        pass("s 30 without rate", {"storage 30", "rate "});
-        fail("s 29 without rate", {"storage 29", "rate "}, kWarning, kStorageLow, "storage");
-        pass("s 100000 at 0 Hz", {"storage 100000", "rate 0"});
-        fail("six significant digits", {"storage 51429", "rate 7"}, kWarning,
-             storageHigh("51428.6"), "storage");
-        fail("min 61 at 100 Hz", {"storage 61", "unit 1", "rate 100"}, kWarning,
-             storageHigh("3600"), "storage", {"storage 61"});
-        fail("h 1.01 at 100 Hz", {"storage 1.01", "unit 2", "rate 100"}, kWarning,
-             storageHigh("3600"), "storage");
-        fail("unknown unit is seconds", {"storage 29", "unit -1", "rate "}, kWarning, kStorageLow,
-             "storage");
+        row("s 3600 at 100 Hz", {"storage 3600", "rate 100"});
+        row("s 3601 at 100 Hz", {"storage 3601", "rate 100"}, "storage 3600", "storage",
+            {"storage 3601"});
+        row("s 30 at 20000 Hz", {"storage 30", "rate 20000"}, "storage 18", "storage");
+        row("s 30 without rate", {"storage 30", "rate "});
+        row("s 29 without rate", {"storage 29", "rate "}, "storage", "storage");
+        row("s 100000 at 0 Hz", {"storage 100000", "rate 0"});
+        row("six significant digits", {"storage 51429", "rate 7"}, "storage 51428.6", "storage");
+        row("min 61 at 100 Hz", {"storage 61", "unit 1", "rate 100"}, "storage 3600", "storage",
+            {"storage 61"});
+        row("h 1.01 at 100 Hz", {"storage 1.01", "unit 2", "rate 100"}, "storage 3600", "storage");
+        row("unknown unit is seconds", {"storage 29", "unit -1", "rate "}, "storage", "storage");
     }
     void checks()
     {
         QFETCH(QStringList, edits);
-        QFETCH(QString, title);
+        QFETCH(QString, box);
         QFETCH(QString, focus);
         QFETCH(QStringList, after);
         XY_Plot_Config_Dialog &d = *shared;
@@ -323,8 +296,8 @@ private slots:
         for (QTabWidget *tabs : pages)
             shownPages << tabs->currentIndex();
         ModalAnswerer answerer;
-        QCOMPARE(Access::checkIfDataIsValid(d), title.isEmpty());
-        QCOMPARE(answerer.count(), title.isEmpty() ? 0 : 1);
+        QCOMPARE(Access::checkIfDataIsValid(d), box.isEmpty());
+        QCOMPARE(answerer.count(), box.isEmpty() ? 0 : 1);
         for (int i = 0; i < pages.size(); ++i) // the checks never switch pages
             QCOMPARE(pages[i]->currentIndex(), shownPages[i]);
         for (const QString &field : after) {
@@ -332,19 +305,17 @@ private slots:
             QVERIFY2(edit, qPrintable(field));
             QCOMPARE(edit->text(), field.section(' ', field.startsWith("storage") ? 1 : 3));
         }
-        if (title.isEmpty())
+        if (box.isEmpty())
             return;
-        const ModalAnswerer::Seen box = answerer.last();
-        QCOMPARE(box.title, title);
-        QTEST(box.text, "text");
-        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QVERIFY(!box.hasParent);
-        // The variable check keeps a message box's own window flags; the others
-        // offer no close box.
-        const bool variableCheck = title == kXTitle || title == kYTitle;
-        QCOMPARE(box.flags, variableCheck
-                                ? QMessageBox().windowFlags()
-                                : Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+        const ModalAnswerer::Seen seen = answerer.last();
+        QCOMPARE(QStringList({seen.title, seen.text}), expectedBox(box));
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(!seen.hasParent);
+        // The variable check keeps a message box's own window flags; the
+        // others offer no close box.
+        QCOMPARE(seen.flags, box.startsWith('X') || box.startsWith('Y')
+                                 ? QMessageBox().windowFlags()
+                                 : Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
 
         // The field sits on a page that may not be shown, so the window's focus
         // child tells where the keyboard focus went.
