@@ -753,6 +753,30 @@ private slots:
         QVERIFY(changed > 300);
     }
 
+    // A host adopting the dialog's edits takes each shown member it changed.
+    void mergeAdoptsShownEdits_data()
+    {
+        QTest::addColumn<Setter>("edit");
+        QTest::newRow("left Y label") << Setter([](S *s) { g(s, 0).leftYAxis.label = "L"; });
+        QTest::newRow("right Y label") << Setter([](S *s) { g(s, 1).rightYAxis.label = "R"; });
+        QTest::newRow("X label") << Setter([](S *s) { g(s, 2).xAxis.label = "X"; });
+        QTest::newRow("channel") << Setter([](S *s) { g(s, 1).varChannels[1].yVarName = "N2"; });
+        QTest::newRow("overlay") << Setter([](S *s) { g(s, 2).overlayChannels[0].lineWidth = 3; });
+        QTest::newRow("points") << Setter([](S *s) { g(s, 0).showDatapoints ^= true; });
+        QTest::newRow("title") << Setter([](S *s) { s->setTitle("T"); });
+    }
+    void mergeAdoptsShownEdits()
+    {
+        QFETCH(Setter, edit);
+        S host, edited;
+        fillWithinDialogLimits(&host);
+        fillWithinDialogLimits(&edited);
+        edit(&edited);
+        QVERIFY(!plotScreenDifferenceLines(host, edited).isEmpty());
+        mergeDialogEdits(host, edited);
+        QCOMPARE(plotScreenDifferenceLines(host, edited), QStringList());
+    }
+
     // Copies between graphs and the defaults of the data model.
     void presets_data()
     {
