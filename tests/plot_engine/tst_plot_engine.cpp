@@ -763,6 +763,7 @@ private slots:
         QTest::newRow("channel") << Setter([](S *s) { g(s, 1).varChannels[1].yVarName = "N2"; });
         QTest::newRow("overlay") << Setter([](S *s) { g(s, 2).overlayChannels[0].lineWidth = 3; });
         QTest::newRow("points") << Setter([](S *s) { g(s, 0).showDatapoints ^= true; });
+        QTest::newRow("values") << Setter([](S *s) { g(s, 2).showXYValues ^= true; });
         QTest::newRow("title") << Setter([](S *s) { s->setTitle("T"); });
     }
     void mergeAdoptsShownEdits()
