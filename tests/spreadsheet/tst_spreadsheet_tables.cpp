@@ -506,6 +506,19 @@ private slots:
 #endif
     }
 
+    // Cells of columns a caller takes away go with them.
+    void removedColumnsTakeTheirCells()
+    {
+        Spreadsheet table;
+        table.setSpreadsheetKind(Vars);
+        table.setRowCount(2);
+        const QPointer<QWidget> cell = table.cellWidget(1, 1);
+        QVERIFY(cell);
+        table.removeColumn(1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(cell.isNull());
+    }
+
     // On a page of the dialog's width, in the form's fonts, every table
     // shows every header and cell whole without scrolling sideways, its
     // cells lying on their table cells (the overview: only those in view,
