@@ -5,11 +5,30 @@
 
 #include <cmath>
 
-QwtScaleDiv evenDivision(double lower, double upper, unsigned long majors, unsigned long minors)
+namespace {
+
+// Major ticks at least 2 and at most 50, at most 20 minor ticks between
+// two majors, and the distance of two majors.
+struct Spacing
+{
+    int majors;
+    int minors;
+    double step;
+};
+
+Spacing spacing(double lower, double upper, unsigned long majors, unsigned long minors)
 {
     const int n = static_cast<int>(qBound(2UL, majors, 50UL));
-    const int m = static_cast<int>(qMin(minors, 20UL));
-    const double step = (upper - lower) / (n - 1);
+    return {n, static_cast<int>(qMin(minors, 20UL)), (upper - lower) / (n - 1)};
+}
+
+} // namespace
+
+QwtScaleDiv evenDivision(double lower, double upper, unsigned long majors, unsigned long minors)
+{
+    const Spacing sp = spacing(lower, upper, majors, minors);
+    const int n = sp.majors, m = sp.minors;
+    const double step = sp.step;
     QList<double> majorTicks;
     QList<double> minorTicks;
     for (int i = 0; i < n; ++i) {
@@ -25,9 +44,9 @@ QwtScaleDiv evenDivision(double lower, double upper, unsigned long majors, unsig
 
 QwtScaleDiv alignedDivision(double lower, double upper, unsigned long majors, unsigned long minors)
 {
-    const int n = static_cast<int>(qBound(2UL, majors, 50UL));
-    const int m = static_cast<int>(qMin(minors, 20UL));
-    const double step = (upper - lower) / (n - 1);
+    const Spacing sp = spacing(lower, upper, majors, minors);
+    const int m = sp.minors;
+    const double step = sp.step;
     QList<double> majorTicks;
     QList<double> minorTicks;
     if (step > 0.0) {
