@@ -1,9 +1,7 @@
-// Frame tab: every setting reads back as it was set, or as the user chose
-// it, and leaves the other settings alone.
+// Frame tab: what the user types or picks in a chooser reads back and leaves
+// the other settings alone; the choosers open at what was set.
 #include <interfaces/base_plot_frame_tab.h>
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFontDialog>
@@ -34,15 +32,14 @@ class TestFrameTab : public QObject
     Q_OBJECT
 
 private slots:
-    // "set": by the host; "typed": by the user, ending with Return (which
-    // opens no chooser in the dialog holding the tab); "chosen",
-    // "cancelled": the font chooser, opened at the font that was set.
+    // "typed" ends with Return, which must open no chooser in the dialog
+    // holding the tab; "chosen" and "cancelled" go through the font chooser.
     void textsAndFonts_data()
     {
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("how");
         for (int which = 0; which < 3; ++which)
-            for (const char *how : {"set", "typed", "chosen", "cancelled"})
+            for (const char *how : {"typed", "chosen", "cancelled"})
                 QTest::addRow("%s %s", textSettings[which].name, how) << which << QString(how);
     }
     void textsAndFonts()
@@ -65,16 +62,13 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QString text = s.name;
-        if (how == "set") {
-            (tab.*s.setText)(text = "Pr\u00fcfstand 7");
-        } else if (how == "typed") {
+        if (how == "typed") {
             ModalAnswerer answerer;
             edit->setFocus();
             edit->selectAll();
             QTest::keyClicks(edit, text = "Typed");
             QTest::keyClick(edit, Qt::Key_Return);
-            QCOMPARE(answerer.count(), 0);
-            QVERIFY(dialog.isVisible());
+            QVERIFY2(answerer.count() == 0, qPrintable(answerer.last().title));
         } else {
             QFont offered;
             ModalDialogAnswer<QFontDialog> answer([&](QFontDialog *chooser) {
@@ -99,77 +93,34 @@ private slots:
                  qPrintable(button->text()));
     }
 
-    // Each switch, set by the host or clicked by the user, is its own.
-    void switches()
-    {
-        const struct
-        {
-            const char *label;
-            void (Tab::*set)(bool);
-            bool (Tab::*get)() const;
-        } settings[] = {{"Show Title Bar", &Tab::setShowTitleBar, &Tab::getShowTitleBar},
-                        {"Show Note", &Tab::setShowNote, &Tab::getShowNote},
-                        {"Condense Controls", &Tab::setCondenseControls, &Tab::getCondensedControls},
-                        {"Show Legend", &Tab::setShowLegend, &Tab::getShowLegend}};
-        Tab tab;
-        for (int which = 0; which < 4; ++which) {
-            for (bool value : {true, false}) {
-                for (const auto &other : settings)
-                    (tab.*other.set)(!value);
-                (tab.*settings[which].set)(value);
-                for (int other = 0; other < 4; ++other)
-                    QCOMPARE((tab.*settings[other].get)(), other == which ? value : !value);
-            }
-            QCheckBox *box = nullptr;
-            for (QCheckBox *candidate : tab.findChildren<QCheckBox *>())
-                if (candidate->text() == settings[which].label)
-                    box = candidate;
-            QVERIFY(box);
-            box->click();
-            QCOMPARE((tab.*settings[which].get)(), true);
-        }
-    }
-
-    // Set by the host, or picked in the colour chooser (#204060), which opens
-    // at the colour that was set.
+    // The colour chooser opens at the colour that was set; a cancel keeps it.
     void colors_data()
     {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QString>("chooser");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("with alpha")
-            << QColor(10, 20, 30, 40) << QString() << QColor(10, 20, 30, 40);
-        QTest::newRow("invalid") << QColor() << QString() << QColor();
-        QTest::newRow("chosen") << QColor(0xab, 0xcd, 0xef) << "chosen" << QColor(0x20, 0x40, 0x60);
-        QTest::newRow("cancelled")
-            << QColor(0xab, 0xcd, 0xef) << "cancelled" << QColor(0xab, 0xcd, 0xef);
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
     }
     void colors()
     {
-        QFETCH(QColor, color);
-        QFETCH(QString, chooser);
-        QFETCH(QColor, expected);
+        QFETCH(bool, accept);
+        const QColor set(0xab, 0xcd, 0xef), picked(0x20, 0x40, 0x60);
         Tab tab;
-        tab.setColor(Qt::white);
-        tab.setColor(color);
+        tab.setColor(set);
         auto *button = tab.findChild<QPushButton *>("backgroundColorButton");
         QVERIFY(button);
-        if (!chooser.isEmpty()) {
-            tab.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&tab));
-            QColor offered;
-            ModalDialogAnswer<QColorDialog> answer([&](QColorDialog *dialog) {
-                offered = dialog->currentColor();
-                dialog->setCurrentColor(QColor(0x20, 0x40, 0x60));
-                chooser == "chosen" ? dialog->accept() : dialog->reject();
-            });
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(answer.seen(), 1);
-            QCOMPARE(offered, color);
-        }
-        QCOMPARE(tab.getColor(), expected);
-        if (expected.isValid())
-            QCOMPARE(button->text(), expected.name());
+        tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tab));
+        QColor offered;
+        ModalDialogAnswer<QColorDialog> answer([&](QColorDialog *dialog) {
+            offered = dialog->currentColor();
+            dialog->setCurrentColor(picked);
+            accept ? dialog->accept() : dialog->reject();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(answer.seen(), 1);
+        QCOMPARE(offered, set);
+        QCOMPARE(tab.getColor(), accept ? picked : set);
+        QCOMPARE(button->text(), tab.getColor().name());
     }
 };
 
