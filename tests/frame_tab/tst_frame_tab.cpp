@@ -94,33 +94,28 @@ private slots:
     }
 
     // The colour chooser opens at the colour that was set; a cancel keeps it.
-    void colors_data()
-    {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("chosen") << true;
-        QTest::newRow("cancelled") << false;
-    }
     void colors()
     {
-        QFETCH(bool, accept);
         const QColor set(0xab, 0xcd, 0xef), picked(0x20, 0x40, 0x60);
         Tab tab;
-        tab.setColor(set);
         auto *button = tab.findChild<QPushButton *>("backgroundColorButton");
         QVERIFY(button);
         tab.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tab));
-        QColor offered;
-        ModalDialogAnswer<QColorDialog> answer([&](QColorDialog *dialog) {
-            offered = dialog->currentColor();
-            dialog->setCurrentColor(picked);
-            accept ? dialog->accept() : dialog->reject();
-        });
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(answer.seen(), 1);
-        QCOMPARE(offered, set);
-        QCOMPARE(tab.getColor(), accept ? picked : set);
-        QCOMPARE(button->text(), tab.getColor().name());
+        for (bool accept : {false, true}) {
+            tab.setColor(set);
+            QColor offered;
+            ModalDialogAnswer<QColorDialog> answer([&](QColorDialog *dialog) {
+                offered = dialog->currentColor();
+                dialog->setCurrentColor(picked);
+                accept ? dialog->accept() : dialog->reject();
+            });
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(answer.seen(), 1);
+            QCOMPARE(offered, set);
+            QCOMPARE(tab.getColor(), accept ? picked : set);
+            QCOMPARE(button->text(), tab.getColor().name());
+        }
     }
 };
 
