@@ -18,7 +18,7 @@ private slots:
         set_ms_interval_source(MsIntervalSource());
     }
 
-    // The rows run in turn: a switch or source kept from a row shows in the next.
+    // Rows run in turn, so a switch or source kept from one row shows in the next.
     void intervals_data()
     {
         QTest::addColumn<bool>("host"); // the host's source: SLO 250, MED 100, others fail
