@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyleOptionTab>
 #include <QtTest>
 
 #include <memory>
@@ -79,6 +80,33 @@ void makeValid(QWidget &d)
     child<QLineEdit>(d, "lineEditDataStorage")->setText(QStringLiteral("60"));
 }
 
+// Where a focus stop sits in a table, as row * 100 + column; -1 outside.
+int cellOf(Spreadsheet *table, QWidget *widget)
+{
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (int column = 0; column < table->columnCount(); ++column) {
+            QWidget *cell = table->cellWidget(row, column);
+            if (cell && (cell == widget || cell->isAncestorOf(widget)))
+                return row * 100 + column;
+        }
+    return -1;
+}
+
+// Presses Tab until the focus is back at the start; the widgets that had
+// the focus, the start first, null at the end if it never came back.
+QList<QWidget *> walk(QWidget *start, Qt::KeyboardModifiers modifiers)
+{
+    QList<QWidget *> visited{start};
+    for (int step = 0; step < 400; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        QWidget *now = QApplication::focusWidget();
+        if (now == start || !now)
+            return visited;
+        visited << now;
+    }
+    return visited << nullptr;
+}
+
 // Apply and OK are let through once per 500 ms, process-wide: before a
 // press, wait out what is left of the last press's window.
 QElapsedTimer sinceApply;
@@ -114,19 +142,17 @@ private slots:
         second = std::make_unique<Dialog>(secondHost.get(), nullptr, false);
     }
 
-    // "sN/pan/zoom/area/index" shows N graphs, "S" the second dialog; "gN"
-    // selects graph N's tab ("gA" All), "+" adds and "-" deletes there; "pN",
-    // "hN", "cN" set the graph, axes and config tab index; "xN" makes graph N
-    // a comet of length 7 showing points and values, "rN:k" gives it k rows;
-    // "k" edits the storage, "f" sets a file name. "v" makes both dialogs
-    // valid and waits out the Apply window, "W" only waits; "A"/"O" press
-    // Apply/OK, on the second dialog "a"/"o"; "I" presses Apply with a
-    // variable missing. "Fname" focuses a field (a table's first), "Ttext"
-    // retypes it; "R" Return and Enter, "E" Escape, "C" Cancel, "X" close.
-    // Queries: "?t" graph tabs, "@" the current (axes after "/" if they
-    // differ), "?c" config tab, "?l" OK, Apply, Cancel on and "Pan Mode"
-    // shown on both labels of graphs 1 and 3, "?gN" graph N as type/comet
-    // length/hide radios/rows, "?s" add/delete signals, "?b" the box, "?e"
+    // "sN/pan/zoom/area/index" shows N graphs, "S" the second dialog; "gN"/"gA"
+    // selects a tab, "+"/"-" adds/deletes there; "pN"/"hN"/"cN" set the graph/
+    // axes/config tab; "xN" makes graph N a comet of length 7 showing points
+    // and values, "rN:k" gives it k rows; "k" edits the storage, "f" the file
+    // name; "v" makes both dialogs valid and waits out the Apply window, "W"
+    // only waits; "A"/"O" (second dialog "a"/"o") press Apply/OK, "I" Apply
+    // with a variable missing; "Fname" focuses a field, "Ttext" retypes it,
+    // "R" Return and Enter, "E" Escape, "C" Cancel, "X" close. Queries: "?t"
+    // graph tabs@current (axes after "/" if they differ), "?c" config tab,
+    // "?l" OK, Apply, Cancel on, "Pan Mode" on graphs 1 and 3, "?gN" type/
+    // comet/hide radios/rows, "?s" add/delete signals, "?b" the box, "?e"
     // unapplied edits, "?p" applied, OKed, boxes, cancelled, still shown.
     void script_data()
     {
@@ -246,7 +272,7 @@ private slots:
                 press(c.isLower() ? *second : d, c.toLower() == 'o' ? "btnOk" : "btnApply");
             } else if (c == 'F') { // focus moves only in an active window
                 field = child(d, arg);
-                if (auto *cells = qobject_cast<Spreadsheet *>(field)) {
+                if (auto *cells = qobject_cast<Spreadsheet *>(field)) { // its first
                     field = nullptr;
                     for (QLineEdit *edit : cells->findChildren<QLineEdit *>())
                         field = field || !edit->isVisible() || !edit->isEnabled() ? field : edit;
@@ -319,6 +345,80 @@ private slots:
         for (const QList<QVariant> &args : QList<QList<QVariant>>(applied) + applied2) {
             std::unique_ptr<Plot_Screen_Info> p(args.at(0).value<Plot_Screen_Info *>());
             QVERIFY(p && p.get() != sharedHost.get() && p.get() != secondHost.get());
+        }
+    }
+
+    // Tab and Shift+Tab reach every field of a page once, go through each
+    // table cell by cell and leave it after its last cell.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QStringList>("tables"); // of a graph page or an axes page
+        QTest::newRow("graph 1") << QStringList{"plot1XYVar", "plot1XYOverlay"};
+        QTest::newRow("graph 2") << QStringList{"plot2XYVar", "plot2XYOverlay"};
+        QTest::newRow("axes") << QStringList{"graph1YAxes", "graph1XAxis"};
+    }
+    void tabOrder()
+    {
+        QFETCH(QStringList, tables);
+        auto host = makeHost(2);
+        for (Plot_Axis_Info &g : host->plotAxisInfo) {
+            g.numVarChannels = 3;
+            g.numOverlayChannels = 2;
+        }
+        Dialog dialog(host.get(), nullptr, false);
+        dialog.show(host.get(), bits(), bits(), Dialog::DialogOpenArea(tables[0].startsWith('g')),
+                    tables[0].at(tables[0].indexOf(QRegularExpression("\\d"))).digitValue() - 1,
+                    false);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *start = child(dialog, "btnApply");
+        start->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), start);
+        const QList<QWidget *> forward = walk(start, Qt::NoModifier);
+        QVERIFY2(!forward.contains(nullptr), "Tab never came back to Apply");
+        QList<QWidget *> backward = walk(start, Qt::ShiftModifier); // the same fields reversed
+        std::reverse(backward.begin() + 1, backward.end());
+        QCOMPARE(backward, forward);
+        for (const QString &name : tables) {
+            auto *table = child<Spreadsheet>(dialog, name + "Spreadsheet");
+            QList<int> fields, stops; // what in the cells takes the focus itself, row by row
+            for (QWidget *w : table->viewport()->findChildren<QWidget *>())
+                if (w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && w->isEnabled()
+                    && w->isVisible() && cellOf(table, w) >= 0)
+                    fields << cellOf(table, w);
+            std::sort(fields.begin(), fields.end());
+            int first = -1, last = -1; // one after the other, nothing else in between
+            for (int i = 0; i < forward.size(); ++i)
+                if (table->isAncestorOf(forward.at(i))) {
+                    stops << cellOf(table, forward.at(i));
+                    first = first < 0 ? i : first;
+                    last = i;
+                }
+            QCOMPARE(last - first + 1, stops.size());
+            QVERIFY(!fields.isEmpty());
+            QCOMPARE(stops, fields);
+        }
+    }
+
+    // The graph tabs stand on end on the left; at the dialog's size the room
+    // the style leaves each label holds its text.
+    void graphTabLabelsFit()
+    {
+        for (int area : {Dialog::PlotArea, Dialog::AxesArea}) {
+            shared->show(sharedHost.get(), bits(), bits(), Dialog::DialogOpenArea(area), 0, false);
+            QVERIFY(QTest::qWaitForWindowExposed(shared.get()));
+            QTabBar *bar = tabs(*shared, area ? "axesConfigTabs" : "plotConfigTabs")->tabBar();
+            for (int i = 0; i < bar->count(); ++i) {
+                QStyleOptionTab option;
+                option.initFrom(bar);
+                option.shape = bar->shape();
+                option.rect = bar->tabRect(i);
+                option.text = bar->tabText(i);
+                option.position = QStyleOptionTab::Middle;
+                const QRect label =
+                    bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+                const int needed = bar->fontMetrics().horizontalAdvance(option.text);
+                QVERIFY2(needed <= qMax(label.width(), label.height()), qPrintable(option.text));
+            }
         }
     }
 
