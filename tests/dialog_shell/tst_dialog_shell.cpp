@@ -1,7 +1,6 @@
 // The dialog shell as a host drives it, scripted on one dialog and a second
-// one of the same process: the pan/zoom lock, the pages it opens, adding and
-// deleting graphs, the Apply window, the keys that leave or not and the
-// unapplied edits; then titles, a queued show, plug-in mode and the icons.
+// one of the same process; then the tab order, the tab labels, titles,
+// plug-in mode and the icons.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -26,14 +25,13 @@ using Host = std::unique_ptr<Plot_Screen_Info>;
 
 namespace {
 
-Host makeHost(int graphs, const QString &configName = QString())
+Host makeHost(int graphs, int rows = 1)
 {
     auto host = std::make_unique<Plot_Screen_Info>();
     host->numPlots = static_cast<unsigned long>(graphs);
     host->plotAxisInfo.resize(graphs);
     for (Plot_Axis_Info &graph : host->plotAxisInfo)
-        graph.numVarChannels = 1;
-    host->configFileName = configName;
+        graph.numVarChannels = graph.numOverlayChannels = rows;
     return host;
 }
 
@@ -81,28 +79,21 @@ void makeValid(QWidget &d)
 }
 
 // Where a focus stop sits in a table, as row * 100 + column; -1 outside.
-int cellOf(Spreadsheet *table, QWidget *widget)
-{
-    for (int row = 0; row < table->rowCount(); ++row)
-        for (int column = 0; column < table->columnCount(); ++column) {
-            QWidget *cell = table->cellWidget(row, column);
-            if (cell && (cell == widget || cell->isAncestorOf(widget)))
-                return row * 100 + column;
-        }
-    return -1;
-}
+const auto cellOf = [](Spreadsheet *table, QWidget *w) {
+    const QModelIndex cell = table->indexAt(w->mapTo(table->viewport(), QPoint(1, 1)));
+    return cell.isValid() ? cell.row() * 100 + cell.column() : -1;
+};
 
 // Presses Tab until the focus is back at the start; the widgets that had
 // the focus, the start first, null at the end if it never came back.
 QList<QWidget *> walk(QWidget *start, Qt::KeyboardModifiers modifiers)
 {
     QList<QWidget *> visited{start};
-    for (int step = 0; step < 400; ++step) {
+    while (visited.size() < 400) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
-        QWidget *now = QApplication::focusWidget();
-        if (now == start || !now)
+        if (QApplication::focusWidget() == start || !QApplication::focusWidget())
             return visited;
-        visited << now;
+        visited << QApplication::focusWidget();
     }
     return visited << nullptr;
 }
@@ -146,8 +137,8 @@ private slots:
     // selects a tab, "+"/"-" adds/deletes there; "pN"/"hN"/"cN" set the graph/
     // axes/config tab; "xN" makes graph N a comet of length 7 showing points
     // and values, "rN:k" gives it k rows; "k" edits the storage, "f" the file
-    // name; "v" makes both dialogs valid and waits out the Apply window, "W"
-    // only waits; "A"/"O" (second dialog "a"/"o") press Apply/OK, "I" Apply
+    // name; "v" makes both dialogs valid and waits out the Apply window;
+    // "A"/"O" (second dialog "a"/"o") press Apply/OK, "I" Apply
     // with a variable missing; "Fname" focuses a field, "Ttext" retypes it,
     // "R" Return and Enter, "E" Escape, "C" Cancel, "X" close. Queries: "?t"
     // graph tabs@current (axes after "/" if they differ), "?c" config tab,
@@ -170,8 +161,7 @@ private slots:
         row("s4 c1 p0 s4///2/0 ?c ?t c1 p0 s4///2/3 ?c ?t", "c2 1234@1 c2 1234@4");
         row("s4 c1 p0 s4///3/2 ?c ?t", "c0 1234@1");            // an unknown area ignores the index
         row("s4 h2 ?t p2 p0 ?t ?s", "1234@3 1234@A/1234@2 s0"); // the pages follow each other
-        // Adding takes the first hidden graph after the current one, else the
-        // first hidden of all.
+        // Add takes the first hidden graph after the current, else the first of all.
         row("s5 g3 - ?t ?s g2 + ?t", "1245@4 s1 12345@2");
         row("s5 g3 - g1 + ?t", "12345@1");
         row("s3 g3 + ?t", "1234@3");
@@ -184,21 +174,18 @@ private slots:
                                 "shown.\n\nA delete is not applicable now.");
         row("s8 g5 + ?t ?s ?b",
             "12345678@5 s0 Eight Graphs is Max|The application only supports showing 8 graphs.");
-        // An added graph starts plain with a row at least; a deleted one keeps
-        // its settings while hidden, its rows when added back.
+        // An added graph starts plain with a row at least; a hidden one keeps all.
         row("s4 x3 r3:0 r4:2 g3 - ?g3 g2 + ?g3 g4 - g3 + ?g4", "2/7/00/0 0/0off/11/1 0/0off/11/2");
-        // The Apply window is shared by Apply and OK of every dialog; a
-        // refused press opens it too.
+        // One Apply window for Apply and OK of all dialogs; a refusal opens it too.
         row("s2 S v A A a ?p", "p10001");
         row("s2 S v A O ?p", "p11000");
         row("s2 S v a o ?p", "p11001");
-        row("s2 S v A W A ?p", "p20001");
+        row("s2 S v A v A ?p", "p20001");
         row("s2 S v I A ?p", "p00101");
-        row("s2 S v I W O ?p", "p11100");
+        row("s2 S v I v O ?p", "p11100");
         // Return ends the edit: no chooser opens, no button is pressed.
         row("s2 x1 v FlineEditScreenRefreshRate R FspinCometLength1 R ?p", "p00001");
-        row("s2///1 v Fgraph1YAxesSpreadsheet R ?p", "p00001");
-        row("s2///2 v FtitleEdit R ?p", "p00001");
+        row("s2///1 v Fgraph1YAxesSpreadsheet R c2 FtitleEdit R ?p", "p00001");
         // Leaving throws a refused edit away quietly; Escape sends no signal.
         row("s1 FlineEditDataSampleInterval T5 C ?p", "p00010");
         row("s1 FlineEditScreenRefreshInterval T5 E ?p", "p00000");
@@ -228,19 +215,23 @@ private slots:
             const QString arg = op.mid(1);
             const int n = arg.section(':', 0, 0).mid(arg.startsWith('g')).toInt();
             QTabWidget *plotTabs = tabs(d, "plotConfigTabs");
-            if (c == 's') {
+            if (c == 's') { // queued, as a host of another thread would call it
                 const QStringList p = (arg + "////").split('/');
                 sharedHost = makeHost(p[0].toInt());
-                d.show(sharedHost.get(), bits(p[1]), bits(p[2]),
-                       Dialog::DialogOpenArea(p[3].toInt()), p[4].toInt(), false);
+                QVERIFY(QMetaObject::invokeMethod(&d, "show", Qt::QueuedConnection,
+                                                  Q_ARG(Plot_Screen_Info *, sharedHost.get()),
+                                                  Q_ARG(QBitArray, bits(p[1])),
+                                                  Q_ARG(QBitArray, bits(p[2])),
+                                                  Q_ARG(XY_Plot_Config_Dialog::DialogOpenArea,
+                                                        Dialog::DialogOpenArea(p[3].toInt())),
+                                                  Q_ARG(int, p[4].toInt()), Q_ARG(bool, false)));
+                QCoreApplication::sendPostedEvents(&d, QEvent::MetaCall);
                 changed.clear();
             } else if (c == 'S') {
                 second->show(secondHost.get(), bits(), bits(), Dialog::PlotArea, 0, false);
             } else if (c == 'g') {
-                plotTabs->setCurrentIndex(tabState(d, "plotConfigTabs")
-                                              .section('@', 0, 0)
-                                              .split('|')
-                                              .indexOf(arg == "A" ? "All" : "Graph " + arg));
+                plotTabs->setCurrentIndex(
+                    arg == "A" ? 0 : compact(tabState(d, "plotConfigTabs")).indexOf(arg) + 1);
             } else if (c == '+' || c == '-') {
                 plotTabs->actions().value(c == '-')->trigger();
             } else if (c == 'p' || c == 'h' || c == 'c') {
@@ -261,8 +252,6 @@ private slots:
             } else if (c == 'v') {
                 makeValid(d);
                 makeValid(*second);
-                settleApplyWindow();
-            } else if (c == 'W') {
                 settleApplyWindow();
             } else if (c == 'I') {
                 variable(d, 1, 0, 0)->setCurrentIndex(-1);
@@ -325,9 +314,9 @@ private slots:
                 out << "e" + QString::number(d.hasUnappliedEdits());
             } else if (arg == "b") {
                 const ModalAnswerer::Seen seen = answerer.last();
-                const bool plain = seen.buttons == QMessageBox::Ok && !seen.hasParent
-                                   && !(seen.flags & Qt::WindowCloseButtonHint);
-                out << (answerer.count() == 1 && plain ? "" : "!") + seen.title + '|' + seen.text;
+                const bool plain = answerer.count() == 1 && seen.buttons == QMessageBox::Ok
+                                   && !seen.hasParent && !(seen.flags & Qt::WindowCloseButtonHint);
+                out << (plain ? "" : "!") + seen.title + '|' + seen.text;
             } else if (arg == "p") {
                 QCoreApplication::processEvents(); // a box opened late would be answered now
                 out << QString("p%1%2%3%4%5")
@@ -360,11 +349,7 @@ private slots:
     void tabOrder()
     {
         QFETCH(QStringList, tables);
-        auto host = makeHost(2);
-        for (Plot_Axis_Info &g : host->plotAxisInfo) {
-            g.numVarChannels = 3;
-            g.numOverlayChannels = 2;
-        }
+        auto host = makeHost(2, 3);
         Dialog dialog(host.get(), nullptr, false);
         dialog.show(host.get(), bits(), bits(), Dialog::DialogOpenArea(tables[0].startsWith('g')),
                     tables[0].at(tables[0].indexOf(QRegularExpression("\\d"))).digitValue() - 1,
@@ -416,38 +401,10 @@ private slots:
                 option.position = QStyleOptionTab::Middle;
                 const QRect label =
                     bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
-                const int needed = bar->fontMetrics().horizontalAdvance(option.text);
-                QVERIFY2(needed <= qMax(label.width(), label.height()), qPrintable(option.text));
+                QVERIFY2(bar->fontMetrics().horizontalAdvance(option.text)
+                             <= qMax(label.width(), label.height()),
+                         qPrintable(option.text));
             }
-        }
-    }
-
-    // A host may show the dialog through a queued call.
-    void queuedShow()
-    {
-        auto host = makeHost(3);
-        auto d = std::make_unique<Dialog>(host.get(), nullptr, false);
-        QVERIFY(QMetaObject::invokeMethod(d.get(), "show", Qt::QueuedConnection,
-                                          Q_ARG(Plot_Screen_Info *, host.get()),
-                                          Q_ARG(QBitArray, bits()), Q_ARG(QBitArray, bits()),
-                                          Q_ARG(XY_Plot_Config_Dialog::DialogOpenArea,
-                                                Dialog::AxesArea),
-                                          Q_ARG(int, 2), Q_ARG(bool, false)));
-        QTRY_COMPARE(tabs(*d, "axesConfigTabs")->currentIndex() * d->isVisible(), 2);
-    }
-
-    // A plug-in dialog has one graph and no add/delete menu, however many
-    // graphs the host describes, when built and on every show.
-    void pluginMode()
-    {
-        auto host = makeHost(3);
-        Dialog d(host.get(), nullptr, true);
-        QVERIFY(tabs(d, "plotConfigTabs")->actions().isEmpty());
-        QVERIFY(tabs(d, "plotConfigTabs")->tabBar()->tabRect(0).isEmpty()); // the bar takes no room
-        for (int opening = 0; opening < 2; ++opening) {
-            QCOMPARE(tabState(d, "plotConfigTabs") + ' ' + tabState(d, "axesConfigTabs"),
-                     "All|Graph 1@Graph 1 Graph 1@Graph 1");
-            d.show(host.get(), bits(), bits(), Dialog::PlotArea, 0, true);
         }
     }
 
@@ -456,7 +413,8 @@ private slots:
     // icons the library carries, not none.
     void construction()
     {
-        auto host = makeHost(1, QStringLiteral("cell3_xy.cfg"));
+        auto host = makeHost(3);
+        host->configFileName = QStringLiteral("cell3_xy.cfg");
         QTemporaryDir tmp;
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(tmp.path()));
@@ -481,6 +439,16 @@ private slots:
                          && button->icon().pixmap(16).toImage().convertToFormat(f)
                                 == expected.convertToFormat(f),
                      qPrintable(icon));
+        }
+        // A plug-in dialog has one graph and no add/delete menu, however many
+        // graphs the host describes, when built and on every show.
+        Dialog plugin(host.get(), nullptr, true);
+        QVERIFY(tabs(plugin, "plotConfigTabs")->actions().isEmpty());
+        QVERIFY(tabs(plugin, "plotConfigTabs")->tabBar()->tabRect(0).isEmpty()); // takes no room
+        for (int opening = 0; opening < 2; ++opening) {
+            QCOMPARE(tabState(plugin, "plotConfigTabs") + ' ' + tabState(plugin, "axesConfigTabs"),
+                     "All|Graph 1@Graph 1 Graph 1@Graph 1");
+            plugin.show(host.get(), bits(), bits(), Dialog::PlotArea, 0, true);
         }
     }
 };

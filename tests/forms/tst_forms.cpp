@@ -24,10 +24,9 @@ private slots:
         QFile file(QStringLiteral(XY_FORMS_UI_HEADER_DIR "/") + header);
         QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
         QMap<QString, QString> steps;
-        auto calls = QRegularExpression(R"((?m)^\s*(\w+)->set(Column|Row|Spreadsheet|Graph))"
-                                        R"((Count|Kind|Number)\()")
-                         .globalMatch(QString::fromUtf8(file.readAll()));
-        while (calls.hasNext()) {
+        const QRegularExpression call(
+            R"((?m)^\s*(\w+)->set(Column|Row|Spreadsheet|Graph)(Count|Kind|Number)\()");
+        for (auto calls = call.globalMatch(QString::fromUtf8(file.readAll())); calls.hasNext();) {
             const QRegularExpressionMatch m = calls.next();
             steps[m.captured(1)] += m.captured(2).at(0);
         }
