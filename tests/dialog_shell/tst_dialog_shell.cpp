@@ -1,7 +1,6 @@
-// The dialog shell as a host drives it: construction and show, the host
-// signals and the Apply window, leaving, the pan/zoom lock, the icons and
-// adding and deleting graphs. Most functions share one dialog and show it
-// again for each row; show() reloads everything the rows change.
+// The dialog shell as a host drives it, scripted on one dialog and a second
+// one of the same process; then the tab order, the tab labels, titles,
+// plug-in mode and the icons.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyleOptionTab>
 #include <QtTest>
 
 #include <memory>
@@ -25,22 +25,18 @@ using Host = std::unique_ptr<Plot_Screen_Info>;
 
 namespace {
 
-Host makeHost(int graphs, const QString &configName = QString())
+Host makeHost(int graphs, int rows = 1)
 {
     auto host = std::make_unique<Plot_Screen_Info>();
     host->numPlots = static_cast<unsigned long>(graphs);
     host->plotAxisInfo.resize(graphs);
-    for (Plot_Axis_Info &graph : host->plotAxisInfo) {
-        graph.numVarChannels = 1;
-        graph.varChannels[0].xVarName = QStringLiteral("Time");
-        graph.varChannels[0].yVarName = QStringLiteral("N1_Speed");
-    }
-    host->configFileName = configName;
+    for (Plot_Axis_Info &graph : host->plotAxisInfo)
+        graph.numVarChannels = graph.numOverlayChannels = rows;
     return host;
 }
 
 // Eight pan or zoom bits from a pattern such as "01" (graph 2 set).
-QBitArray bits(const QString &pattern)
+QBitArray bits(const QString &pattern = QString())
 {
     QBitArray b(8);
     for (int i = 0; i < pattern.size(); ++i)
@@ -54,50 +50,52 @@ T *child(QWidget &d, const QString &name, int n = 0)
     return d.findChild<T *>(n ? name.arg(n) : name);
 }
 
-QTabWidget *tabs(QWidget &d, const char *name)
-{
-    return child<QTabWidget>(d, name);
-}
+const auto tabs = [](QWidget &d, const char *name) { return child<QTabWidget>(d, name); };
 
-// The labels of a tab widget's tabs, "|"-separated.
-QString tabLabels(QWidget &d, const char *name)
+// The tab labels, "|"-separated, and after "@" the current one.
+QString tabState(QWidget &d, const char *name)
 {
     QStringList labels;
     for (auto *w = tabs(d, name); labels.size() < w->count();)
         labels << w->tabText(labels.size());
-    return labels.join('|');
+    return labels.join('|') + '@' + tabs(d, name)->tabText(tabs(d, name)->currentIndex());
 }
 
-// Selects a tab of the graph pages, then triggers a tab bar menu action:
-// 0 "Add Graph", 1 "Delete Graph".
-void trigger(QWidget &d, int tab, int action)
+QComboBox *variable(QWidget &d, int graph, int row, int column)
 {
-    tabs(d, "plotConfigTabs")->setCurrentIndex(tab);
-    tabs(d, "plotConfigTabs")->actions().value(action)->trigger();
-}
-
-QComboBox *variable(QWidget &d, int slot, int row, int column)
-{
-    auto *t = child<Spreadsheet>(d, "plot%1XYVarSpreadsheet", slot + 1);
-    return qobject_cast<ZelVariable *>(t->cellWidget(row, column))->comboBox();
+    auto *table = child<Spreadsheet>(d, "plot%1XYVarSpreadsheet", graph);
+    return qobject_cast<ZelVariable *>(table->cellWidget(row, column))->comboBox();
 }
 
 // A variable in every row of every graph and a storage that pass the checks.
 void makeValid(QWidget &d)
 {
-    for (int g = 0; g < 8; ++g)
-        for (int r = child<Spreadsheet>(d, "plot%1XYVarSpreadsheet", g + 1)->rowCount(); r--;)
+    for (int g = 1; g <= 8; ++g)
+        for (int r = child<Spreadsheet>(d, "plot%1XYVarSpreadsheet", g)->rowCount(); r--;)
             for (int c = 0; c < 2; ++c)
                 variable(d, g, r, c)->setCurrentIndex(c);
     child<QLineEdit>(d, "lineEditDataSampleRate")->setText(QStringLiteral("50"));
     child<QLineEdit>(d, "lineEditDataStorage")->setText(QStringLiteral("60"));
 }
 
-// Focus moves, and key presses reach the dialog, only in an active window.
-bool activate(QWidget *w)
+// Where a focus stop sits in a table, as row * 100 + column; -1 outside.
+const auto cellOf = [](Spreadsheet *table, QWidget *w) {
+    const QModelIndex cell = table->indexAt(w->mapTo(table->viewport(), QPoint(1, 1)));
+    return cell.isValid() ? cell.row() * 100 + cell.column() : -1;
+};
+
+// Presses Tab until the focus is back at the start; the widgets that had
+// the focus, the start first, null at the end if it never came back.
+QList<QWidget *> walk(QWidget *start, Qt::KeyboardModifiers modifiers)
 {
-    QApplication::setActiveWindow(w);
-    return QTest::qWaitForWindowActive(w);
+    QList<QWidget *> visited{start};
+    while (visited.size() < 400) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        if (QApplication::focusWidget() == start || !QApplication::focusWidget())
+            return visited;
+        visited << QApplication::focusWidget();
+    }
+    return visited << nullptr;
 }
 
 // Apply and OK are let through once per 500 ms, process-wide: before a
@@ -121,484 +119,336 @@ class TstDialogShell : public QObject
 {
     Q_OBJECT
 
-    Host sharedHost;
-    std::unique_ptr<Dialog> shared;
-    std::unique_ptr<Dialog> second; // another dialog of the same process
-
-    // The shared dialog, shown with a host of that many graphs.
-    Dialog &shownWith(int graphs, const QString &pan = "", const QString &zoom = "",
-                      int area = Dialog::PlotArea, int plotIndex = 0)
-    {
-        sharedHost = makeHost(graphs);
-        shared->show(sharedHost.get(), bits(pan), bits(zoom), Dialog::DialogOpenArea(area),
-                     plotIndex, false);
-        return *shared;
-    }
+    Host sharedHost, secondHost;
+    std::unique_ptr<Dialog> shared, second;
 
 private slots:
     void initTestCase()
     {
         ZelVariable::setAvailableVariables({"Time", "N1_Speed", "N2_Speed", "EGT_1"});
         sharedHost = makeHost(1);
+        secondHost = makeHost(2);
+        secondHost->plotAxisInfo[1].overlayFileName = QStringLiteral("/data/PC_format/run7.dat");
         shared = std::make_unique<Dialog>(sharedHost.get(), nullptr, false);
-    }
-    void cleanupTestCase()
-    {
-        second.reset();
-        shared.reset();
+        second = std::make_unique<Dialog>(secondHost.get(), nullptr, false);
     }
 
-    void titles()
+    // "sN/pan/zoom/area/index" shows N graphs, "S" the second dialog; "gN"/"gA"
+    // selects a tab, "+"/"-" adds/deletes there; "pN"/"hN"/"cN" set the graph/
+    // axes/config tab; "xN" makes graph N a comet of length 7 showing points
+    // and values, "rN:k" gives it k rows; "k" edits the storage, "f" the file
+    // name; "v" makes both dialogs valid and waits out the Apply window;
+    // "A"/"O" (second dialog "a"/"o") press Apply/OK, "I" Apply
+    // with a variable missing; "Fname" focuses a field, "Ttext" retypes it,
+    // "R" Return and Enter, "E" Escape, "C" Cancel, "X" close. Queries: "?t"
+    // graph tabs@current (axes after "/" if they differ), "?c" config tab,
+    // "?l" OK, Apply, Cancel on, "Pan Mode" on graphs 1 and 3, "?gN" type/
+    // comet/hide radios/rows, "?s" add/delete signals, "?b" the box, "?e"
+    // unapplied edits, "?p" applied, OKed, boxes, cancelled, still shown.
+    void script_data()
     {
-        for (const QString name : {"cell3_xy.cfg", ""}) {
-            auto host = makeHost(1, name);
-            Dialog d(host.get(), nullptr, false);
-            QCOMPARE(d.windowTitle(), "Configuration for " + name);
-            d.setConfigFilename(QStringLiteral("other.cfg"));
-            QCOMPARE(d.getConfigFilename(), QStringLiteral("other.cfg"));
-            d.show(host.get(), bits(""), bits(""), Dialog::PlotArea, 0, false);
-            QCOMPARE(d.windowTitle(), "Configuration for " + (name.isEmpty() ? "<not set>" : name));
-            QCOMPARE(d.getConfigFilename(), name);
-        }
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char *script, const char *expected) {
+            QTest::newRow(script) << QString(script) << QString(expected);
+        };
+        // One panned or zoomed graph locks every graph.
+        row("s3 ?l g3 - + ?s", "1110000 s2");
+        row("s3//01 ?l g3 - + ?t ?s", "0011111 123@3 s0");
+        row("s3/00000001 ?l g3 - + ?t ?s", "0011111 123@3 s0");
+        // The area's config tab and the index's graph open, whatever was current.
+        row("s4 c1 p0 s4///0/1 ?c ?t c1 p0 s4///1/2 ?c ?t", "c0 1234@2 c1 1234@3");
+        row("s4 c1 p0 s4///2/0 ?c ?t c1 p0 s4///2/3 ?c ?t", "c2 1234@1 c2 1234@4");
+        row("s4 c1 p0 s4///3/2 ?c ?t", "c0 1234@1");            // an unknown area ignores the index
+        row("s4 h2 ?t p2 p0 ?t ?s", "1234@3 1234@A/1234@2 s0"); // the pages follow each other
+        // Add takes the first hidden graph after the current, else the first of all.
+        row("s5 g3 - ?t ?s g2 + ?t", "1245@4 s1 12345@2");
+        row("s5 g3 - g1 + ?t", "12345@1");
+        row("s3 g3 + ?t", "1234@3");
+        row("s5 g2 - g4 + ?t", "13456@4");
+        row("s7 g2 - g7 + ?t", "1345678@7");
+        row("s8 g2 - g5 - g8 + ?t g8 + ?t ?s", "1234678@8 12345678@8 s4");
+        row("s0 ?t g1 + ?t ?s", "1@1 1@1 s1");
+        row("s3 gA - ?t ?s gA + ?t ?s", "123@A/123@1 s1 123@A/123@1 s1");
+        row("s3 g1 - ?t ?s ?b", "123@1 s1 One Graph is Minimum|There must be atleast 1 graph "
+                                "shown.\n\nA delete is not applicable now.");
+        row("s8 g5 + ?t ?s ?b",
+            "12345678@5 s0 Eight Graphs is Max|The application only supports showing 8 graphs.");
+        // An added graph starts plain with a row at least; a hidden one keeps all.
+        row("s4 x3 r3:0 r4:2 g3 - ?g3 g2 + ?g3 g4 - g3 + ?g4", "2/7/00/0 0/0off/11/1 0/0off/11/2");
+        // One Apply window for Apply and OK of all dialogs; a refusal opens it too.
+        row("s2 S v A A a ?p", "p10001");
+        row("s2 S v A O ?p", "p11000");
+        row("s2 S v a o ?p", "p11001");
+        row("s2 S v A v A ?p", "p20001");
+        row("s2 S v I A ?p", "p00101");
+        row("s2 S v I v O ?p", "p11100");
+        // Return ends the edit: no chooser opens, no button is pressed.
+        row("s2 x1 v FlineEditScreenRefreshRate R FspinCometLength1 R ?p", "p00001");
+        row("s2///1 v Fgraph1YAxesSpreadsheet R c2 FtitleEdit R ?p", "p00001");
+        // Leaving throws a refused edit away quietly; Escape sends no signal.
+        row("s1 FlineEditDataSampleInterval T5 C ?p", "p00010");
+        row("s1 FlineEditScreenRefreshInterval T5 E ?p", "p00000");
+        row("s1 FlineEditDataSampleRate T500 X ?p", "p00010");
+        row("s1 FlineEditScreenRefreshRate T X ?p", "p00010");
+        // Only edits the next Apply would write count, and an Apply settles them.
+        row("s3 ?e k ?e s3 g3 - ?e s3 f ?e", "e0 e1 e1 e0");
+        row("s3 v k ?e A ?e", "e1 e0");
     }
-
-    // One panned or zoomed graph locks every graph: OK, Apply, adding and
-    // deleting are off, and both labels of each shown graph say so.
-    void panZoomLock_data()
+    void script()
     {
-        QTest::addColumn<QString>("pan");
-        QTest::addColumn<QString>("zoom");
-        QTest::addColumn<bool>("locked");
-        QTest::newRow("free") << ""
-                              << "" << false;
-        QTest::newRow("one zoomed") << ""
-                                    << "01" << true;
-        QTest::newRow("one panned") << "00000001"
-                                    << "" << true;
-    }
-    void panZoomLock()
-    {
-        QFETCH(bool, locked);
-        QFETCH(QString, pan);
-        QFETCH(QString, zoom);
-        Dialog &d = shownWith(3, pan, zoom);
-        QCOMPARE(child(d, "btnOk")->isEnabled(), !locked);
-        QCOMPARE(child(d, "btnApply")->isEnabled(), !locked);
-        QVERIFY(child(d, "btnCancel")->isEnabled());
-        for (const char *name : {"lblPlot1Mode", "lblAxes1Mode", "lblPlot3Mode", "lblAxes3Mode"})
-            QCOMPARE(!child(d, name)->isHidden() && child<QLabel>(d, name)->text() == "Pan Mode",
-                     locked);
-        QSignalSpy changed(&d, &Dialog::addDeleteGraphSignal);
-        trigger(d, 3, 1);
-        trigger(d, 3, 0);
-        QCOMPARE(changed.count(), locked ? 0 : 2);
-    }
-
-    // The config tab of the area and the graph of the index open, with
-    // "All" current before; the graph and axes pages then follow each other
-    // without a host signal.
-    void openArea_data()
-    {
-        QTest::addColumn<int>("area");
-        QTest::addColumn<int>("plotIndex");
-        QTest::addColumn<int>("configTab");
-        QTest::addColumn<int>("plotTab");
-        QTest::newRow("plot, graph 2") << 0 << 1 << 0 << 2;
-        QTest::newRow("axes, graph 3") << 1 << 2 << 1 << 3;
-        QTest::newRow("frame, graph 1") << 2 << 0 << 2 << 1;
-        QTest::newRow("frame, graph 4") << 2 << 3 << 2 << 4;
-        QTest::newRow("unknown area ignores index") << 3 << 2 << 0 << 1;
-    }
-    void openArea()
-    {
-        QFETCH(int, area);
-        QFETCH(int, plotIndex);
-        QFETCH(int, plotTab);
-        Dialog &d = shownWith(4);
-        QTabWidget *plotTabs = tabs(d, "plotConfigTabs"), *axesTabs = tabs(d, "axesConfigTabs");
-        tabs(d, "configTabs")->setCurrentIndex(1);
-        plotTabs->setCurrentIndex(1);
-        plotTabs->setCurrentIndex(0);
-        shownWith(4, "", "", area, plotIndex);
-        QTEST(tabs(d, "configTabs")->currentIndex(), "configTab");
-        QCOMPARE(plotTabs->currentIndex(), plotTab);
-        QCOMPARE(axesTabs->currentIndex(), plotTab - 1);
-        QSignalSpy changed(&d, &Dialog::addDeleteGraphSignal);
-        axesTabs->setCurrentIndex(2);
-        QCOMPARE(plotTabs->currentIndex(), 3);
-        plotTabs->setCurrentIndex(2);
-        QCOMPARE(axesTabs->currentIndex(), 1);
-        plotTabs->setCurrentIndex(0);
-        QCOMPARE(axesTabs->currentIndex(), 1);
-        QCOMPARE(changed.count(), 0);
-    }
-
-    // Presses, in order: A/O Apply/OK on the first dialog, a/o on the second,
-    // I Apply on the first with a missing variable, W wait out the window.
-    // Then: applied, OKed, boxes, first dialog still visible.
-    void applyWindow_data()
-    {
-        QTest::addColumn<QString>("presses");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("apply twice, other dialog") << "AAa"
-                                                   << "1 0 0 1";
-        QTest::newRow("apply then ok") << "AO"
-                                       << "1 1 0 0";
-        QTest::newRow("other dialog's ok") << "ao"
-                                           << "1 1 0 1";
-        QTest::newRow("after the window") << "AWA"
-                                          << "2 0 0 1";
-        QTest::newRow("refused press opens window") << "IA"
-                                                    << "0 0 1 1";
-        QTest::newRow("refused, then ok") << "IWO"
-                                          << "1 1 1 0";
-    }
-    void applyWindow()
-    {
-        QFETCH(QString, presses);
-        auto host = makeHost(2);
-        host->plotAxisInfo[1].overlayFileName = QStringLiteral("/data/PC_format/run7.dat");
-        const QByteArray before = host->toJson();
-        Dialog &first = shownWith(2);
-        if (!second)
-            second = std::make_unique<Dialog>(host.get(), nullptr, false);
-        second->show(host.get(), bits(""), bits(""), Dialog::PlotArea, 0, false);
-        QList<std::shared_ptr<QSignalSpy>> spies;
-        for (Dialog *d : {&first, second.get()}) {
-            makeValid(*d);
-            spies << std::make_shared<QSignalSpy>(d, &Dialog::applyPressedSignal)
-                  << std::make_shared<QSignalSpy>(d, &Dialog::okPressedSignal);
-        }
+        QFETCH(QString, script);
+        Dialog &d = *shared;
+        QSignalSpy changed(&d, &Dialog::addDeleteGraphSignal), ok(&d, &Dialog::okPressedSignal),
+            applied(&d, &Dialog::applyPressedSignal), cancelled(&d, &Dialog::cancelPressedSignal),
+            ok2(second.get(), &Dialog::okPressedSignal),
+            applied2(second.get(), &Dialog::applyPressedSignal);
         ModalAnswerer answerer;
-        settleApplyWindow();
-        for (QChar p : presses) {
-            if (p == 'W')
+        QStringList out;
+        QByteArray before;
+        QWidget *field = nullptr;
+        auto compact = [](QString s) {
+            return s.remove("All|").remove("Graph ").remove('|').replace("All", "A");
+        };
+        for (const QString &op : script.split(' ')) {
+            const QChar c = op.at(0);
+            const QString arg = op.mid(1);
+            const int n = arg.section(':', 0, 0).mid(arg.startsWith('g')).toInt();
+            QTabWidget *plotTabs = tabs(d, "plotConfigTabs");
+            if (c == 's') { // queued, as a host of another thread would call it
+                const QStringList p = (arg + "////").split('/');
+                sharedHost = makeHost(p[0].toInt());
+                QVERIFY(QMetaObject::invokeMethod(&d, "show", Qt::QueuedConnection,
+                                                  Q_ARG(Plot_Screen_Info *, sharedHost.get()),
+                                                  Q_ARG(QBitArray, bits(p[1])),
+                                                  Q_ARG(QBitArray, bits(p[2])),
+                                                  Q_ARG(XY_Plot_Config_Dialog::DialogOpenArea,
+                                                        Dialog::DialogOpenArea(p[3].toInt())),
+                                                  Q_ARG(int, p[4].toInt()), Q_ARG(bool, false)));
+                QCoreApplication::sendPostedEvents(&d, QEvent::MetaCall);
+                changed.clear();
+            } else if (c == 'S') {
+                second->show(secondHost.get(), bits(), bits(), Dialog::PlotArea, 0, false);
+            } else if (c == 'g') {
+                plotTabs->setCurrentIndex(
+                    arg == "A" ? 0 : compact(tabState(d, "plotConfigTabs")).indexOf(arg) + 1);
+            } else if (c == '+' || c == '-') {
+                plotTabs->actions().value(c == '-')->trigger();
+            } else if (c == 'p' || c == 'h' || c == 'c') {
+                const char *name = c == 'p' ? "plotConfigTabs" : "axesConfigTabs";
+                tabs(d, c == 'c' ? "configTabs" : name)->setCurrentIndex(n);
+            } else if (c == 'x') {
+                child<QComboBox>(d, "cboDisplayType%1", n)->setCurrentIndex(2);
+                child<QSpinBox>(d, "spinCometLength%1", n)->setValue(7);
+                child<QRadioButton>(d, "radDatapointShowPlot%1", n)->setChecked(true);
+                child<QRadioButton>(d, "radXYValuesShowPlot%1", n)->setChecked(true);
+            } else if (c == 'r') {
+                child<Spreadsheet>(d, "plot%1XYVarSpreadsheet", n)
+                    ->setRowCount(arg.section(':', 1).toInt());
+            } else if (c == 'k') {
+                child<QLineEdit>(d, "lineEditDataStorage")->setText(QStringLiteral("45"));
+            } else if (c == 'f') {
+                d.setConfigFilename(QStringLiteral("/data/saved_as.json"));
+            } else if (c == 'v') {
+                makeValid(d);
+                makeValid(*second);
                 settleApplyWindow();
-            variable(first, 0, 0, 0)->setCurrentIndex(p == 'I' ? -1 : 0);
-            if (p != 'W')
-                press(p.isLower() ? *second : first, p.toLower() == 'o' ? "btnOk" : "btnApply");
-        }
-        for (int i : {0, 2})
-            for (const QList<QVariant> &args : *spies[i]) {
-                std::unique_ptr<Plot_Screen_Info> p(args.at(0).value<Plot_Screen_Info *>());
-                QVERIFY(p && p.get() != host.get() && p.get() != sharedHost.get());
-                QCOMPARE(p->numPlots, 2ul);
+            } else if (c == 'I') {
+                variable(d, 1, 0, 0)->setCurrentIndex(-1);
+                press(d, "btnApply");
+                variable(d, 1, 0, 0)->setCurrentIndex(0);
+            } else if (QString("AOao").contains(c)) {
+                press(c.isLower() ? *second : d, c.toLower() == 'o' ? "btnOk" : "btnApply");
+            } else if (c == 'F') { // focus moves only in an active window
+                field = child(d, arg);
+                if (auto *cells = qobject_cast<Spreadsheet *>(field)) { // its first
+                    field = nullptr;
+                    for (QLineEdit *edit : cells->findChildren<QLineEdit *>())
+                        field = field || !edit->isVisible() || !edit->isEnabled() ? field : edit;
+                }
+                QVERIFY2(field && field->isVisible() && field->isEnabled(), qPrintable(arg));
+                QApplication::setActiveWindow(&d);
+                QVERIFY(QTest::qWaitForWindowActive(&d));
+                field->setFocus();
+                QTRY_COMPARE(QApplication::focusWidget(), field);
+            } else if (c == 'T') {
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(field, Qt::Key_Backspace);
+                QTest::keyClicks(field, arg);
+            } else if (c == 'R') {
+                QTest::keyClick(field, Qt::Key_Return);
+                QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+            } else if (c == 'E') {
+                QTest::keyClick(field, Qt::Key_Escape);
+            } else if (c == 'C') {
+                QTest::mouseClick(child<QPushButton>(d, "btnCancel"), Qt::LeftButton);
+            } else if (c == 'X') {
+                QVERIFY(d.close());
+            } else if (arg == "t") {
+                const QString p = compact(tabState(d, "plotConfigTabs")),
+                              a = compact(tabState(d, "axesConfigTabs"));
+                out << (p == a ? p : p + '/' + a);
+            } else if (arg == "c") {
+                out << "c" + QString::number(tabs(d, "configTabs")->currentIndex());
+            } else if (arg == "l") {
+                QString on;
+                for (const char *w : {"btnOk", "btnApply", "btnCancel", "lblPlot1Mode",
+                                      "lblAxes1Mode", "lblPlot3Mode", "lblAxes3Mode"})
+                    on += QString::number(*w == 'b'
+                                              ? child(d, w)->isEnabled()
+                                              : !child(d, w)->isHidden()
+                                                    && child<QLabel>(d, w)->text() == "Pan Mode");
+                out << on;
+            } else if (arg.startsWith('g')) {
+                auto *spin = child<QSpinBox>(d, "spinCometLength%1", n);
+                out << QString("%1/%2%3/%4%5/%6")
+                           .arg(child<QComboBox>(d, "cboDisplayType%1", n)->currentIndex())
+                           .arg(spin->value())
+                           .arg(spin->isEnabled() ? "" : "off")
+                           .arg(child<QRadioButton>(d, "radDatapointHidePlot%1", n)->isChecked())
+                           .arg(child<QRadioButton>(d, "radXYValuesHidePlot%1", n)->isChecked())
+                           .arg(child<Spreadsheet>(d, "plot%1XYVarSpreadsheet", n)->rowCount());
+            } else if (arg == "s") {
+                out << "s" + QString::number(changed.count());
+            } else if (arg == "e") {
+                out << "e" + QString::number(d.hasUnappliedEdits());
+            } else if (arg == "b") {
+                const ModalAnswerer::Seen seen = answerer.last();
+                const bool plain = answerer.count() == 1 && seen.buttons == QMessageBox::Ok
+                                   && !seen.hasParent && !(seen.flags & Qt::WindowCloseButtonHint);
+                out << (plain ? "" : "!") + seen.title + '|' + seen.text;
+            } else if (arg == "p") {
+                QCoreApplication::processEvents(); // a box opened late would be answered now
+                out << QString("p%1%2%3%4%5")
+                           .arg(applied.count() + applied2.count())
+                           .arg(ok.count() + ok2.count())
+                           .arg(answerer.count())
+                           .arg(cancelled.count())
+                           .arg(d.isVisible());
             }
-        QTEST(QStringLiteral("%1 %2 %3 %4")
-                  .arg(spies[0]->count() + spies[2]->count())
-                  .arg(spies[1]->count() + spies[3]->count())
-                  .arg(answerer.count())
-                  .arg(first.isVisible()),
-              "outcome");
-        QCOMPARE(host->toJson(), before); // what the host showed with is never written
-    }
-
-    // Return ends the edit in the field; it never opens a chooser and never
-    // presses OK, Apply or Cancel.
-    void returnInAField_data()
-    {
-        QTest::addColumn<int>("area");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("refresh rate") << int(Dialog::PlotArea) << "lineEditScreenRefreshRate";
-        QTest::newRow("comet length") << int(Dialog::PlotArea) << "spinCometLength1";
-        QTest::newRow("axis field") << int(Dialog::AxesArea) << "graph1YAxesSpreadsheet";
-        QTest::newRow("frame title") << int(Dialog::FrameArea) << "titleEdit";
-    }
-    void returnInAField()
-    {
-        QFETCH(int, area);
-        QFETCH(QString, field);
-        Dialog &d = shownWith(2, "", "", area);
-        child<QComboBox>(d, "cboDisplayType1")->setCurrentIndex(2); // comet length editable
-        QVERIFY(activate(&d));
-        makeValid(d);
-        QWidget *w = child(d, field);
-        if (auto *cells = qobject_cast<Spreadsheet *>(w)) { // the table's first field
-            w = nullptr;
-            for (QLineEdit *edit : cells->findChildren<QLineEdit *>())
-                if (!w && edit->isVisible() && edit->isEnabled())
-                    w = edit;
+            if (c == 's' || c == 'S') // what a host showed with is never written
+                before = sharedHost->toJson() + secondHost->toJson();
         }
-        QVERIFY2(w && w->isVisible() && w->isEnabled(), qPrintable(field));
-        w->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), w);
-        QSignalSpy ok(&d, &Dialog::okPressedSignal), applied(&d, &Dialog::applyPressedSignal),
-            cancelled(&d, &Dialog::cancelPressedSignal);
-        ModalAnswerer answerer;
-        settleApplyWindow(); // a press would otherwise go unseen
-        QTest::keyClick(w, Qt::Key_Return);
-        QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(answerer.count() + ok.count() + applied.count() + cancelled.count(), 0);
-        QVERIFY(d.isVisible());
+        QTEST(out.join(' '), "expected");
+        QCOMPARE(sharedHost->toJson() + secondHost->toJson(), before);
+        for (const QList<QVariant> &args : QList<QList<QVariant>>(applied) + applied2) {
+            std::unique_ptr<Plot_Screen_Info> p(args.at(0).value<Plot_Screen_Info *>());
+            QVERIFY(p && p.get() != sharedHost.get() && p.get() != secondHost.get());
+        }
     }
 
-    // Cancel and the close button announce leaving; Escape hides without
-    // the signal. Each throws a refused edit away without a warning.
-    void leaveDiscardsQuietly_data()
+    // Tab and Shift+Tab reach every field of a page once, go through each
+    // table cell by cell and leave it after its last cell.
+    void tabOrder_data()
     {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("cancelSignals");
-        auto row = [](const char *way, const char *field, const char *text, int signal) {
-            QTest::addRow("%s %s", way, field)
-                << QString(way) << QString(field) << QString(text) << signal;
-        };
-        row("cancel", "DataSampleInterval", "5", 1);
-        row("escape", "ScreenRefreshInterval", "5", 0);
-        row("close", "DataSampleRate", "500", 1);
-        row("close", "ScreenRefreshRate", "", 1);
+        QTest::addColumn<QStringList>("tables"); // of a graph page or an axes page
+        QTest::newRow("graph 1") << QStringList{"plot1XYVar", "plot1XYOverlay"};
+        QTest::newRow("graph 2") << QStringList{"plot2XYVar", "plot2XYOverlay"};
+        QTest::newRow("axes") << QStringList{"graph1YAxes", "graph1XAxis"};
     }
-    void leaveDiscardsQuietly()
+    void tabOrder()
     {
-        QFETCH(QString, way);
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        auto host = makeHost(1);
-        Dialog d(host.get(), nullptr, false);
-        d.show(host.get(), bits(""), bits(""), Dialog::PlotArea, 0, false);
-        QVERIFY(activate(&d));
-        auto *edit = child<QLineEdit>(d, "lineEdit" + field);
-        edit->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), edit);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-        QSignalSpy cancelled(&d, &Dialog::cancelPressedSignal);
-        ModalAnswerer answerer;
-        if (way == QLatin1String("cancel"))
-            QTest::mouseClick(child<QPushButton>(d, "btnCancel"), Qt::LeftButton);
-        else if (way == QLatin1String("escape"))
-            QTest::keyClick(edit, Qt::Key_Escape);
-        else
-            QVERIFY(d.close());
-        QCoreApplication::processEvents(); // a box opened late would be answered now
-        QCOMPARE(answerer.count(), 0);
-        QVERIFY(d.isHidden());
-        QTEST(int(cancelled.count()), "cancelSignals");
+        QFETCH(QStringList, tables);
+        auto host = makeHost(2, 3);
+        Dialog dialog(host.get(), nullptr, false);
+        dialog.show(host.get(), bits(), bits(), Dialog::DialogOpenArea(tables[0].startsWith('g')),
+                    tables[0].at(tables[0].indexOf(QRegularExpression("\\d"))).digitValue() - 1,
+                    false);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *start = child(dialog, "btnApply");
+        start->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), start);
+        const QList<QWidget *> forward = walk(start, Qt::NoModifier);
+        QVERIFY2(!forward.contains(nullptr), "Tab never came back to Apply");
+        QList<QWidget *> backward = walk(start, Qt::ShiftModifier); // the same fields reversed
+        std::reverse(backward.begin() + 1, backward.end());
+        QCOMPARE(backward, forward);
+        for (const QString &name : tables) {
+            auto *table = child<Spreadsheet>(dialog, name + "Spreadsheet");
+            QList<int> fields, stops; // what in the cells takes the focus itself, row by row
+            for (QWidget *w : table->viewport()->findChildren<QWidget *>())
+                if (w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && w->isEnabled()
+                    && w->isVisible() && cellOf(table, w) >= 0)
+                    fields << cellOf(table, w);
+            std::sort(fields.begin(), fields.end());
+            int first = -1, last = -1; // one after the other, nothing else in between
+            for (int i = 0; i < forward.size(); ++i)
+                if (table->isAncestorOf(forward.at(i))) {
+                    stops << cellOf(table, forward.at(i));
+                    first = first < 0 ? i : first;
+                    last = i;
+                }
+            QCOMPARE(last - first + 1, stops.size());
+            QVERIFY(!fields.isEmpty());
+            QCOMPARE(stops, fields);
+        }
     }
 
-    // The comet length can be edited exactly when the graph is a comet
-    // (0 Full Trace, 1 Marker Only, 2 Comet).
-    void cometLengthFollowsDisplayType()
+    // The graph tabs stand on end on the left; at the dialog's size the room
+    // the style leaves each label holds its text.
+    void graphTabLabelsFit()
     {
-        for (int type = 0; type < 3; ++type) {
-            auto host = makeHost(8);
-            for (Plot_Axis_Info &graph : host->plotAxisInfo)
-                graph.displayType = type;
-            child<QComboBox>(*shared, "cboDisplayType8")->setCurrentIndex(2 - type);
-            shared->show(host.get(), bits(""), bits(""), Dialog::PlotArea, 0, false);
-            for (int n = 1; n <= 8; ++n) {
-                QCOMPARE(child<QComboBox>(*shared, "cboDisplayType%1", n)->currentIndex(), type);
-                QCOMPARE(child(*shared, "spinCometLength%1", n)->isEnabled(), type == 2);
+        for (int area : {Dialog::PlotArea, Dialog::AxesArea}) {
+            shared->show(sharedHost.get(), bits(), bits(), Dialog::DialogOpenArea(area), 0, false);
+            QVERIFY(QTest::qWaitForWindowExposed(shared.get()));
+            QTabBar *bar = tabs(*shared, area ? "axesConfigTabs" : "plotConfigTabs")->tabBar();
+            for (int i = 0; i < bar->count(); ++i) {
+                QStyleOptionTab option;
+                option.initFrom(bar);
+                option.shape = bar->shape();
+                option.rect = bar->tabRect(i);
+                option.text = bar->tabText(i);
+                option.position = QStyleOptionTab::Middle;
+                const QRect label =
+                    bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+                QVERIFY2(bar->fontMetrics().horizontalAdvance(option.text)
+                             <= qMax(label.width(), label.height()),
+                         qPrintable(option.text));
             }
-            shownWith(1); // no longer showing this host
         }
     }
 
-    // A queued show opens the asked page; what a queued Apply handed the
-    // host outlives the dialog (a sanitizer build sees a use after free or
-    // a double delete here).
-    void queuedShowAndSignal()
-    {
-        auto host = makeHost(3, QStringLiteral("queued.cfg"));
-        auto d = std::make_unique<Dialog>(host.get(), nullptr, false);
-        QVERIFY(!child(*d, "spinCometLength1")->isEnabled()); // not loaded yet
-        QVERIFY(QMetaObject::invokeMethod(d.get(), "show", Qt::QueuedConnection,
-                                          Q_ARG(Plot_Screen_Info *, host.get()),
-                                          Q_ARG(QBitArray, bits("")), Q_ARG(QBitArray, bits("")),
-                                          Q_ARG(XY_Plot_Config_Dialog::DialogOpenArea,
-                                                Dialog::AxesArea),
-                                          Q_ARG(int, 2), Q_ARG(bool, false)));
-        QVERIFY(!d->isVisible());
-        QTRY_VERIFY(d->isVisible());
-        QCOMPARE(tabs(*d, "axesConfigTabs")->currentIndex(), 2);
-        Plot_Screen_Info *received = nullptr;
-        connect(
-            d.get(), &Dialog::applyPressedSignal, this, [&](Plot_Screen_Info *p) { received = p; },
-            Qt::QueuedConnection);
-        makeValid(*d);
-        settleApplyWindow();
-        press(*d, "btnApply");
-        QVERIFY(!received);
-        QTRY_VERIFY(received);
-        d.reset();
-        QCOMPARE(received->configFileName, QStringLiteral("queued.cfg"));
-        delete received;
-    }
-
-    // A plug-in dialog has one graph and no add/delete menu, however many
-    // graphs the host describes, when built and on every show.
-    void pluginMode()
+    // The title names the host's file, "<not set>" once shown without one;
+    // where the icon files the form names are missing, the buttons show the
+    // icons the library carries, not none.
+    void construction()
     {
         auto host = makeHost(3);
-        Dialog d(host.get(), nullptr, true);
-        QVERIFY(tabs(d, "plotConfigTabs")->actions().isEmpty());
-        QVERIFY(tabs(d, "plotConfigTabs")->tabBar()->tabRect(0).isEmpty()); // the bar takes no room
-        for (int opening = 0; opening < 2; ++opening) {
-            QCOMPARE(tabLabels(d, "plotConfigTabs") + '/' + tabLabels(d, "axesConfigTabs"),
-                     "All|Graph 1/Graph 1");
-            d.show(host.get(), bits(""), bits(""), Dialog::PlotArea, 0, true);
-        }
-        QCOMPARE(tabs(d, "plotConfigTabs")->currentIndex(), 1);
-    }
-
-    // Steps: a graph number selects that graph's tab, "A" the All tab; then
-    // "+" adds and "-" deletes. Graph tabs are listed by number; the box,
-    // if one opened, as "title|text".
-    void addDelete_data()
-    {
-        QTest::addColumn<int>("graphs");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("tabsAfterEachStep");
-        QTest::addColumn<int>("signalCount");
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<QString>("box");
-        using L = QStringList;
-        auto row = [](const char *name, int graphs, const L &steps, const L &tabs, int signalCount,
-                      const char *current, const char *box = "") {
-            QTest::newRow(name) << graphs << steps << tabs << signalCount << current << box;
-        };
-        row("delete a middle graph", 5, {"3-"}, {"1245"}, 1, "Graph 4");
-        row("delete, then add it back", 5, {"3-", "2+"}, {"1245", "12345"}, 2, "Graph 2");
-        row("add fills the gap after the current", 5, {"3-", "1+"}, {"1245", "12345"}, 2, "Graph 1");
-        row("add after the last graph", 3, {"3+"}, {"1234"}, 1, "Graph 3");
-        row("add skips shown graphs", 5, {"2-", "4+"}, {"1345", "13456"}, 2, "Graph 4");
-        row("add after the current before earlier gaps", 7, {"2-", "7+"}, {"134567", "1345678"}, 2,
-            "Graph 7");
-        row("only earlier graphs hidden: first hidden", 8, {"2-", "5-", "8+", "8+"},
-            {"1345678", "134678", "1234678", "12345678"}, 4, "Graph 8");
-        row("no graphs: graph 1 stays and can be added", 0, {"1+"}, {"1"}, 1, "Graph 1");
-        row("delete on All", 3, {"A-"}, {"123"}, 1, "All");
-        row("add on All", 3, {"A+"}, {"123"}, 0, "All");
-        row("delete graph 1 refused", 3, {"1-"}, {"123"}, 1, "Graph 1",
-            "One Graph is Minimum|There must be atleast 1 graph shown.\n\nA delete is not "
-            "applicable now.");
-        row("add with eight shown refused", 8, {"5+"}, {"12345678"}, 0, "Graph 5",
-            "Eight Graphs is Max|The application only supports showing 8 graphs.");
-    }
-    void addDelete()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, tabsAfterEachStep);
-        QFETCH(QString, current);
-        QFETCH(QString, box);
-        QFETCH(int, graphs);
-        Dialog &d = shownWith(graphs);
-        QSignalSpy spy(&d, &Dialog::addDeleteGraphSignal);
-        ModalAnswerer answerer;
-        for (int i = 0; i < steps.size(); ++i) {
-            const QString target = steps[i].startsWith('A') ? "All" : "Graph " + steps[i].left(1);
-            const int index = tabLabels(d, "plotConfigTabs").split('|').indexOf(target);
-            QVERIFY2(index >= 0, qPrintable(target));
-            trigger(d, index, steps[i].endsWith('+') ? 0 : 1);
-            const QString expected =
-                QString(tabsAfterEachStep[i]).replace(QRegularExpression("(.)"), "|Graph \\1");
-            QCOMPARE(tabLabels(d, "plotConfigTabs"), "All" + expected);
-            QCOMPARE(tabLabels(d, "axesConfigTabs"), expected.mid(1));
-        }
-        QTEST(int(spy.count()), "signalCount");
-        QTabWidget *plotTabs = tabs(d, "plotConfigTabs"), *axesTabs = tabs(d, "axesConfigTabs");
-        QCOMPARE(plotTabs->tabText(plotTabs->currentIndex()), current);
-        if (current != QLatin1String("All"))
-            QCOMPARE(axesTabs->tabText(axesTabs->currentIndex()), current);
-        QCOMPARE(answerer.count(), box.isEmpty() ? 0 : 1);
-        if (box.isEmpty())
-            return;
-        const ModalAnswerer::Seen seen = answerer.last();
-        QCOMPARE(seen.title + '|' + seen.text, box);
-        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QVERIFY(!seen.hasParent && !(seen.flags & Qt::WindowCloseButtonHint));
-    }
-
-    // An added graph starts from the plain settings and at least one row;
-    // a deleted one keeps its settings while it is hidden.
-    void addedGraphIsReset()
-    {
-        Dialog &d = shownWith(4);
-        child<QComboBox>(d, "cboDisplayType3")->setCurrentIndex(2);
-        child<QSpinBox>(d, "spinCometLength3")->setValue(7);
-        child<QRadioButton>(d, "radDatapointShowPlot3")->setChecked(true);
-        child<QRadioButton>(d, "radXYValuesShowPlot3")->setChecked(true);
-        child<Spreadsheet>(d, "plot3XYVarSpreadsheet")->setRowCount(0);
-        child<Spreadsheet>(d, "plot4XYVarSpreadsheet")->setRowCount(2);
-        trigger(d, 3, 1);
-        QCOMPARE(child<QSpinBox>(d, "spinCometLength3")->value(), 7);
-        trigger(d, 2, 0);
-        QCOMPARE(tabs(d, "plotConfigTabs")->count(), 5);
-        QCOMPARE(child<QComboBox>(d, "cboDisplayType3")->currentIndex(), 0);
-        QCOMPARE(child<QSpinBox>(d, "spinCometLength3")->value(), 0);
-        QVERIFY(!child(d, "spinCometLength3")->isEnabled());
-        QVERIFY(child<QRadioButton>(d, "radDatapointHidePlot3")->isChecked());
-        QVERIFY(child<QRadioButton>(d, "radXYValuesHidePlot3")->isChecked());
-        QCOMPARE(child<Spreadsheet>(d, "plot3XYVarSpreadsheet")->rowCount(), 1);
-        trigger(d, 4, 1); // graph 4 added back keeps its two rows
-        trigger(d, 3, 0);
-        QCOMPARE(child<Spreadsheet>(d, "plot4XYVarSpreadsheet")->rowCount(), 2);
-    }
-
-    // What a host asks before re-showing the open dialog: only edits the
-    // next Apply would write count, and an Apply settles them.
-    void unappliedEdits_data()
-    {
-        QTest::addColumn<QString>("edit");
-        QTest::addColumn<bool>("edited");
-        QTest::newRow("nothing") << QString() << false;
-        QTest::newRow("storage typed") << "storage" << true;
-        QTest::newRow("graph deleted") << "delete" << true;
-        QTest::newRow("new file name") << "file" << false;
-        QTest::newRow("storage typed, applied") << "storage apply" << false;
-    }
-    void unappliedEdits()
-    {
-        QFETCH(QString, edit);
-        auto host = makeHost(3);
+        host->configFileName = QStringLiteral("cell3_xy.cfg");
+        QTemporaryDir tmp;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(tmp.path()));
         Dialog d(host.get(), nullptr, false);
+        QVERIFY(QDir::setCurrent(previous));
         QVERIFY(!d.hasUnappliedEdits());
-        d.show(host.get(), bits(""), bits(""), Dialog::PlotArea, 0, false);
-        if (edit.startsWith(QLatin1String("storage")))
-            child<QLineEdit>(d, "lineEditDataStorage")->setText(QStringLiteral("45"));
-        if (edit == QLatin1String("delete"))
-            trigger(d, 3, 1);
-        if (edit == QLatin1String("file"))
-            d.setConfigFilename(QStringLiteral("/data/saved_as.json"));
-        if (edit.endsWith(QLatin1String("apply"))) {
-            QSignalSpy applied(&d, &Dialog::applyPressedSignal);
-            settleApplyWindow();
-            press(d, "btnApply");
-            QCOMPARE(applied.count(), 1);
-            delete applied.at(0).at(0).value<Plot_Screen_Info *>();
+        d.setConfigFilename(QStringLiteral("other.cfg"));
+        QStringList titles{d.windowTitle() + '|' + d.getConfigFilename()};
+        for (const QString name : {"cell3_xy.cfg", ""}) {
+            host->configFileName = name;
+            d.show(host.get(), bits(), bits(), Dialog::PlotArea, 0, false);
+            titles << d.windowTitle() + '|' + d.getConfigFilename();
         }
-        QTEST(d.hasUnappliedEdits(), "edited");
-    }
-
-    // The icon files the form names come first; where they are missing the
-    // buttons show the icons the library carries, not none.
-    void buttonIcons()
-    {
-        for (bool statedFilesPresent : {false, true}) {
-            QTemporaryDir tmp;
-            const QString actions = tmp.path() + "/specs/qt/crystal_project/16x16/actions/";
-            QVERIFY(QDir().mkpath(tmp.path() + "/a/b/c") && QDir().mkpath(actions));
-            QImage stated(16, 16, QImage::Format_ARGB32_Premultiplied);
-            stated.fill(QColor(10, 20, 30));
-            const QString previous = QDir::currentPath();
-            QVERIFY(QDir::setCurrent(tmp.path() + "/a/b/c"));
-            for (const char *icon : {"ok", "apply", "cancel"})
-                QVERIFY(!statedFilesPresent || stated.save(actions + icon + ".png", "PNG"));
-            Dialog d(sharedHost.get(), nullptr, false);
-            QVERIFY(QDir::setCurrent(previous));
-            for (const QString icon : {"Ok", "Apply", "Cancel"}) {
-                const QString file = icon.toLower() + ".png";
-                const QImage expected =
-                    statedFilesPresent ? stated : QImage(":/xy_plot_config/icons/" + file);
-                const QImage shown =
-                    child<QPushButton>(d, "btn" + icon)->icon().pixmap(16).toImage();
-                QVERIFY2(!expected.isNull()
-                             && shown.convertToFormat(stated.format())
-                                    == expected.convertToFormat(stated.format()),
-                         qPrintable(file));
-            }
+        QCOMPARE(titles, QStringList({"Configuration for cell3_xy.cfg|other.cfg",
+                                      "Configuration for cell3_xy.cfg|cell3_xy.cfg",
+                                      "Configuration for <not set>|"}));
+        for (const QString icon : {"ok", "apply", "cancel"}) {
+            const QImage expected(":/xy_plot_config/icons/" + icon + ".png");
+            auto *button = child<QPushButton>(d, "btn" + icon.left(1).toUpper() + icon.mid(1));
+            const QImage::Format f = QImage::Format_ARGB32_Premultiplied;
+            QVERIFY2(!expected.isNull()
+                         && button->icon().pixmap(16).toImage().convertToFormat(f)
+                                == expected.convertToFormat(f),
+                     qPrintable(icon));
+        }
+        // A plug-in dialog has one graph and no add/delete menu, however many
+        // graphs the host describes, when built and on every show.
+        Dialog plugin(host.get(), nullptr, true);
+        QVERIFY(tabs(plugin, "plotConfigTabs")->actions().isEmpty());
+        QVERIFY(tabs(plugin, "plotConfigTabs")->tabBar()->tabRect(0).isEmpty()); // takes no room
+        for (int opening = 0; opening < 2; ++opening) {
+            QCOMPARE(tabState(plugin, "plotConfigTabs") + ' ' + tabState(plugin, "axesConfigTabs"),
+                     "All|Graph 1@Graph 1 Graph 1@Graph 1");
+            plugin.show(host.get(), bits(), bits(), Dialog::PlotArea, 0, true);
         }
     }
 };
