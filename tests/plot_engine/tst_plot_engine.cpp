@@ -150,20 +150,11 @@ const auto jsonOf = [](const S &s) { return QJsonDocument::fromJson(s.toJson()).
 const auto doc = [](const QJsonValue &v) { return QJsonDocument(v.toObject()).toJson(); };
 const QJsonValue gone(QJsonValue::Undefined);
 // Runtime state of a graph, which a file may leave out and defaults keep.
-const QStringList engineKeys{"engineState",
-                             "firstSampleTime",
-                             "lastSampleTime",
-                             "overlayState",
-                             "overlayFirstTime",
-                             "overlayLastTime",
-                             "panState",
-                             "zoomState",
-                             "panOffset",
-                             "zoomOffset",
-                             "engineDirty",
-                             "timeScaleNumerator",
-                             "timeScaleDenominator",
-                             "autoScroll"};
+const QStringList engineKeys = QString("engineState firstSampleTime lastSampleTime overlayState "
+                                       "overlayFirstTime overlayLastTime panState zoomState "
+                                       "panOffset zoomOffset engineDirty timeScaleNumerator "
+                                       "timeScaleDenominator autoScroll")
+                                   .split(' ');
 
 // v with the member at a "key/index/key" path set to leaf (gone removes it).
 QJsonValue with(const QJsonValue &v, const QString &path, const QJsonValue &leaf)
@@ -181,13 +172,6 @@ QJsonValue with(const QJsonValue &v, const QString &path, const QJsonValue &leaf
     return o;
 }
 
-QJsonValue at(QJsonValue v, const QString &path)
-{
-    for (const QString &key : path.split('/'))
-        v = v.isArray() ? v[key.toInt()] : v[key];
-    return v;
-}
-
 // A row of a subjects table, tagged "subject subject|note".
 void row(const char *tag, const Setter &edit)
 {
@@ -196,21 +180,17 @@ void row(const char *tag, const Setter &edit)
 
 // Checks what list names (the text before ": ", "Graph 2 (plotAxisInfo[1])."
 // shortened to "2.") after the row's edit of a screen within the limits.
-QStringList subjects(const QStringList &lines)
-{
-    static const QRegularExpression graph("^Graph (\\d) \\(plotAxisInfo\\[\\d\\]\\)\\.");
-    QStringList out;
-    for (const QString &line : lines)
-        out << line.section(QStringLiteral(": "), 0, 0).replace(graph, QStringLiteral("\\1."));
-    return out;
-}
 void checkSubjects(QStringList (S::*list)() const)
 {
     QFETCH(Setter, edit);
     S s;
     fillWithinDialogLimits(&s);
     edit(&s);
-    QTEST(subjects((s.*list)()), "subjects");
+    QStringList subjects;
+    for (const QString &line : (s.*list)())
+        subjects << line.section(": ", 0, 0)
+                        .replace(QRegularExpression("^Graph (\\d) \\(.*?\\)\\."), "\\1.");
+    QTEST(subjects, "subjects");
 }
 
 using Leaves = QList<QPair<QString, QJsonValue>>;
@@ -274,21 +254,6 @@ private slots:
         }
     }
 
-    // A file may leave out a graph's runtime state; it then takes the defaults.
-    void runtimeStateMayBeLeftOut()
-    {
-        S s, read;
-        fillWithinDialogLimits(&s);
-        QJsonValue o = with(jsonOf(s), "formatVersion", gone);
-        for (const QString &key : engineKeys)
-            o = with(o, "plotAxisInfo/1/" + key, gone);
-        read.plotAxisInfo.resize(2);
-        g(&read, 1).autoScroll = false;
-        QString error;
-        QVERIFY2(read.fromJson(doc(o), &error), qPrintable(error));
-        QCOMPARE(plotScreenDifferenceLines(s, read), QStringList());
-    }
-
     void jsonErrors_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -324,6 +289,8 @@ private slots:
         row("subtitleFont/weight", 100, "100 is out of range");
         row("plotAxisInfo/0/varChannels", 1, "plotAxisInfo[0].varChannels: expected an array");
         row("formatVersion", 2, "formatVersion: 2 is not a known");
+        row("plotAxisInfo/0/varChannels/0/lineColor", "#:/g@G`", "\"#:/g@G`\" is not");
+        row("plotAxisInfo/0/varChannels/0/lineColor", "#12345", "\"#12345\" is not");
     }
     void jsonErrors()
     {
@@ -338,36 +305,20 @@ private slots:
         QCOMPARE(target.toJson(), before); // a refused file changes nothing
     }
 
-    // Per colour: read as a channel's colour from a file, and how many of
-    // the background, axis and grid colours the engine refuses to draw.
-    void colours()
-    {
-        S s;
-        fillWithinDialogLimits(&s);
-        QStringList got;
-        for (const char *colour : {"#09afAF", "#8009afAF", "#/00000", "#:00000", "#`00000",
-                                   "#g00000", "#@00000", "#G00000", "#12345", "x123456", "white"}) {
-            S read, drawn;
-            const QJsonValue o = with(jsonOf(s), "plotAxisInfo/0/varChannels/0/lineColor", colour);
-            drawn.plotBgColorName = colour;
-            drawn.plotAxisInfo = {Plot_Axis_Info()};
-            g(&drawn, 0).leftYAxis.axisColorName = g(&drawn, 0).xAxis.gridColorName = colour;
-            got << QString("%1 %2 %3")
-                       .arg(colour)
-                       .arg(read.fromJson(doc(o)))
-                       .arg(drawn.consistencyErrors().size());
-        }
-        QCOMPARE(got.join(", "), "#09afAF 1 0, #8009afAF 1 3, #/00000 0 3, #:00000 0 3, #`00000 0 "
-                                 "3, #g00000 0 3, #@00000 0 3, #G00000 0 3, #12345 0 3, x123456 0 "
-                                 "3, white 0 3");
-    }
-
     // What the engine refuses to draw (the row's tag, space-separated),
     // starting from a screen the engine and the dialog both take.
     void consistency_data()
     {
         QTest::addColumn<Setter>("edit");
         QTest::addColumn<QStringList>("subjects");
+        row("|every boundary digit", [](S *s) {
+            s->plotBgColorName = g(s, 1).leftYAxis.axisColorName = g(s, 2).xAxis.gridColorName =
+                "#09afAF";
+        });
+        row("plotBgColorName 2.leftYAxis.axisColorName 3.xAxis.gridColorName", [](S *s) {
+            s->plotBgColorName = "#8009afAF", g(s, 1).leftYAxis.axisColorName = "#:/g@G`";
+            g(s, 2).xAxis.gridColorName = "white";
+        });
         row("|channels past the counts", [](S *s) {
             g(s, 1).varChannels[2].lineStyle = 0x00FF,
                  g(s, 2).overlayChannels[1].lineColor = QColor();
@@ -483,11 +434,13 @@ private slots:
         fillWithinDialogLimits(&b);
         one.copyFrom(a);
         one.plotAxisInfo.resize(1);
+        // Every hex digit boundary, in either case, and an alpha.
+        QVERIFY(b.fromJson(
+            doc(with(jsonOf(b), "plotAxisInfo/1/varChannels/1/lineColor", "#8009afAF"))));
         g(&b, 1).leftYAxis.rangeMax = 8000, g(&b, 0).rightYAxis.rangeMin = -0.0;
         g(&b, 0).rightYAxis.rangeMax = 250.00000000000003;
         g(&b, 2).varChannels[0].yVarName = "T3", g(&b, 1).displayType = DisplayComet;
         g(&b, 0).overlayChannels[7].lineStyle = LineStyleDot;
-        g(&b, 1).varChannels[1].lineColor = QColor(0, 255, 0, 128);
         b.screenRefreshInterval = 50, b.dataUnits = UnitMinutes, b.numPlots = 4;
         b.titleFont.setBold(true), b.legend = false;
         QCOMPARE(plotScreenDifferenceLines(a, b).join('\n'),
@@ -495,7 +448,7 @@ private slots:
                  "Graph 1 / Y axis (right) / range max: 0 -> 250.00000000000003\n"
                  "Graph 1 / overlay channel 8 / line style: solid -> dot\n"
                  "Graph 2 / Y axis (left) / range max: 0 -> 8000\n"
-                 "Graph 2 / channel 2 / colour: #ffe1ff -> #8000ff00\n"
+                 "Graph 2 / channel 2 / colour: #ffe1ff -> #8009afaf\n"
                  "Graph 2 / display type: Full Trace -> Comet\n"
                  "Graph 3 / channel 1 / Y variable: Time -> T3\n"
                  "Graphs shown: 3 -> 4\nRefresh interval: 100 ms -> 50 ms\n"
@@ -521,26 +474,25 @@ private slots:
             // A font is one member, whichever attribute changed.
             const bool inFont = leaf.first.section('/', -2, -2).endsWith("Font");
             const QString member = inFont ? leaf.first.section('/', 0, -2) : leaf.first;
-            bool done = false;
+            QString path; // of the one difference the first change that reads back makes
             for (const QJsonValue &other : otherValues(leaf.second)) {
                 S read;
                 if (!read.fromJson(doc(with(json, leaf.first, other)))
                     || read.toJson() == original.toJson())
                     continue;
                 const QVector<PlotScreenDifference> d = plotScreenDifferences(original, read);
-                QVERIFY2(d.size() == 1, qPrintable(QString("%1: %2").arg(member).arg(d.size())));
-                const QString path = d.first().path;
-                QVERIFY2(d.first().oldValue != d.first().newValue, qPrintable(member));
-                QVERIFY2(memberOfPath.value(path, member) == member,
-                         qPrintable(member + " and " + memberOfPath[path] + " read " + path));
-                memberOfPath.insert(path, member);
-                done = true;
+                QVERIFY2(d.size() == 1 && d[0].oldValue != d[0].newValue, qPrintable(member));
+                path = d[0].path;
                 break;
             }
             // A pixel-sized font ignores its point size; the version is not a member.
-            QVERIFY2(done || leaf.first.endsWith("pointSize") || leaf.first == "formatVersion",
+            QVERIFY2(!path.isEmpty() || leaf.first.endsWith("pointSize")
+                         || leaf.first == "formatVersion",
                      qPrintable("no change found for " + leaf.first));
-            changed += done;
+            QVERIFY2(path.isEmpty() || memberOfPath.value(path, member) == member,
+                     qPrintable(member + " and " + memberOfPath[path] + " read " + path));
+            memberOfPath.insert(path, member);
+            changed += !path.isEmpty();
         }
         QVERIFY(changed > 300);
     }
@@ -560,85 +512,56 @@ private slots:
         QCOMPARE(plotScreenDifferenceLines(host, edited), QStringList());
     }
 
-    // Copies between graphs and the defaults of the data model: the file
-    // after is the row's edit of the file before.
-    void presets_data()
-    {
-        QTest::addColumn<Operation>("operation");
-        QTest::addColumn<JsonEdit>("expected");
-        QStringList styles;
-        for (int r = 0; r < 8; ++r)
-            for (const char *m : {"lineColor", "lineStyle", "lineWidth"})
-                styles << QString("varChannels/%1/%2").arg(r).arg(m)
-                       << QString("overlayChannels/%1/%2").arg(r).arg(m);
-        // Members keys of each graph in to taken from graph from.
-        auto copied = [](QJsonValue j, int from, const QList<int> &to, const QStringList &keys) {
-            for (int t : to)
-                for (const QString &key : keys)
-                    j = with(j, QString("plotAxisInfo/%1/%2").arg(t).arg(key),
-                             at(j, QString("plotAxisInfo/%1/%2").arg(from).arg(key)));
-            return j;
-        };
-        S plain;
-        plain.plotAxisInfo.resize(1);
-        const QJsonObject defaults = jsonOf(plain);
-        // A default graph in place of graph t, which keeps its runtime state.
-        auto restored = [=](QJsonValue j, int t) {
-            QJsonValue graph = defaults["plotAxisInfo"][0];
-            for (const QString &key : engineKeys)
-                graph = with(graph, key, j["plotAxisInfo"][t][key]);
-            return with(j, "plotAxisInfo/" + QString::number(t), graph);
-        };
-        auto row = [](const char *tag, const Operation &op, const JsonEdit &expected) {
-            QTest::newRow(tag) << op << expected;
-        };
-        row(
-            "axes",
-            [](S &s) {
-                return copyGraphAxes(s, 0, {2, 1, 0});
-            },
-            [=](QJsonValue j) {
-                return copied(j, 0, {1, 2}, {"leftYAxis", "rightYAxis", "xAxis"});
-            });
-        row(
-            "channel styles", [](S &s) { return copyChannelStyles(s, 2, {0}); },
-            [=](QJsonValue j) { return copied(j, 2, {0}, styles); });
-        row(
-            "display", [](S &s) { return copyDisplaySettings(s, 1, {2}); },
-            [=](QJsonValue j) {
-                return copied(j, 1, {2},
-                              {"displayType", "cometLength", "showDatapoints", "showXYValues"});
-            });
-        row(
-            "graph defaults", [](S &s) { return restoreGraphDefaults(s, 1); },
-            [=](QJsonValue j) { return restored(j, 1); });
-        row(
-            "screen defaults", [](S &s) { return restoreScreenDefaults(s), true; },
-            [=](QJsonValue j) { // the screen keeps its graphs, file and identity
-                QJsonValue d = defaults;
-                for (const char *key :
-                     {"plotAxisInfo", "numPlots", "configFileName", "screenId", "lastSavedTime"})
-                    d = with(d, key, j[key]);
-                return restored(restored(restored(d, 0), 1), 2);
-            });
-    }
+    // Copies between graphs and the defaults of the data model, each checked
+    // against the same edit of the file: a default graph keeps its runtime
+    // state, a default screen its graphs, file and identity.
     void presets()
     {
-        QFETCH(Operation, operation);
-        QFETCH(JsonEdit, expected);
-        S before, after, wanted;
+        S before, after, wanted, plain;
         Randomiser(77).screen(&before, 3);
         // Switches off their defaults, which a random screen may not give.
         before.showTitleSubtitle = before.showNote = before.legend = false;
         before.condenseControls = true;
         after.copyFrom(before);
+        plain.plotAxisInfo.resize(1);
+        const QJsonValue fresh = jsonOf(plain);
+        QJsonValue j = jsonOf(before);
+        auto copy = [&](int from, int to, const QString &key) {
+            QJsonValue v = j["plotAxisInfo"][from];
+            for (const QString &k : key.split('/'))
+                v = v.isArray() ? v[k.toInt()] : v[k];
+            j = with(j, QString("plotAxisInfo/%1/").arg(to) + key, v);
+        };
+        auto restore = [&](int t) {
+            QJsonValue graph = fresh["plotAxisInfo"][0];
+            for (const QString &key : engineKeys)
+                graph = with(graph, key, j["plotAxisInfo"][t][key]);
+            j = with(j, "plotAxisInfo/" + QString::number(t), graph);
+        };
         // A bad source, target or graph is refused without a change.
         QVERIFY(!copyGraphAxes(after, 0, {1, 3}) && !copyChannelStyles(after, -1, {1})
                 && !restoreGraphDefaults(after, 3));
-        QVERIFY(plotScreenDifferenceLines(before, after).isEmpty());
-        QVERIFY(operation(after));
-        QVERIFY(wanted.fromJson(doc(expected(jsonOf(before)))));
-        QVERIFY(wanted.toJson() != before.toJson());
+        QVERIFY(copyGraphAxes(after, 0, {2, 1, 0}) && copyChannelStyles(after, 2, {0})
+                && copyDisplaySettings(after, 1, {2}) && restoreGraphDefaults(after, 1));
+        for (const char *key : {"leftYAxis", "rightYAxis", "xAxis"})
+            copy(0, 1, key), copy(0, 2, key);
+        for (int r = 0; r < 8; ++r)
+            for (const char *m : {"lineColor", "lineStyle", "lineWidth"})
+                copy(2, 0, QString("varChannels/%1/%2").arg(r).arg(m)),
+                    copy(2, 0, QString("overlayChannels/%1/%2").arg(r).arg(m));
+        for (const char *key : {"displayType", "cometLength", "showDatapoints", "showXYValues"})
+            copy(1, 2, key);
+        restore(1);
+        QVERIFY(wanted.fromJson(doc(j)));
+        QCOMPARE(plotScreenDifferenceLines(wanted, after), QStringList());
+        restoreScreenDefaults(after);
+        const QJsonValue kept = j;
+        j = fresh;
+        for (const char *key :
+             {"plotAxisInfo", "numPlots", "configFileName", "screenId", "lastSavedTime"})
+            j = with(j, key, kept[key]);
+        restore(0), restore(1), restore(2);
+        QVERIFY(wanted.fromJson(doc(j)));
         QCOMPARE(plotScreenDifferenceLines(wanted, after), QStringList());
     }
 };
