@@ -1,9 +1,6 @@
-// Plot engine: codings, change signals, the overlay name store, the checks
-// made before drawing a screen and before the dialog shows one, JSON
-// persistence, differences, merges and copies between graphs.
-//
-// copies() writes and reads random descriptions: XY_PLOT_ENGINE_SEED (first
-// seed, default 1) and XY_PLOT_ENGINE_CASES (default 40) choose them.
+// Plot engine: the checks made before drawing a screen and before the dialog
+// shows one, JSON persistence, differences, merges and copies between graphs.
+// XY_PLOT_ENGINE_SEED (default 1) and _CASES (default 40) choose the random copies.
 #include <interfaces/plot_screen_info.h>
 
 #include <QJsonArray>
@@ -26,12 +23,9 @@ Q_DECLARE_METATYPE(JsonEdit)
 namespace {
 
 // Random descriptions, including the values JSON cannot hold as numbers.
-class Randomiser
+struct Randomiser
 {
-public:
-    explicit Randomiser(quint32 seed)
-        : rng(seed)
-    {}
+    QRandomGenerator rng;
     bool flag() { return rng.bounded(2) == 1; }
     int between(int lo, int hi) { return lo + int(rng.bounded(quint32(hi - lo + 1))); }
     int anyInt() { return int(rng.generate()); }
@@ -58,9 +52,7 @@ public:
     {
         QFont f(flag() ? QStringLiteral("DejaVu Serif") : QStringLiteral("Mono, with comma"));
         flag() ? f.setPixelSize(between(1, 200)) : f.setPointSizeF(between(1, 960) / 8.0);
-        f.setWeight(between(0, 99));
-        f.setItalic(flag());
-        f.setStrikeOut(flag());
+        f.setWeight(between(0, 99)), f.setItalic(flag()), f.setStrikeOut(flag());
         return f;
     }
     // Every listed member of o gets a fresh value from make.
@@ -70,49 +62,46 @@ public:
         for (M T::*m : members)
             o->*m = M((this->*make)());
     }
-    Plot_Axis_Info graph()
+    void screen(S *s, int graphs = -1)
     {
         using A = Single_Axis_Info;
         using C = Plot_Channel_Info;
         using G = Plot_Axis_Info;
         using R = Randomiser;
-        G g;
-        for (A *a : {&g.leftYAxis, &g.rightYAxis, &g.xAxis}) {
-            fill(a, {&A::axisColorName, &A::label, &A::gridColorName}, &R::text);
-            fill(a, {&A::rangeMin, &A::rangeMax}, &R::anyDouble);
-            fill(a, {&A::autoRange, &A::gridVisible}, &R::flag);
-            fill(a, {&A::numMajorTicks, &A::numMinorTicks}, &R::anyULong);
-            fill(a, {&A::gridLineStyle, &A::gridLineWidth, &A::rangeUnits}, &R::anyInt);
+        s->plotAxisInfo.resize(graphs < 0 ? between(0, 8) : graphs);
+        for (G &g : s->plotAxisInfo) {
+            for (A *a : {&g.leftYAxis, &g.rightYAxis, &g.xAxis}) {
+                fill(a, {&A::axisColorName, &A::label, &A::gridColorName}, &R::text);
+                fill(a, {&A::rangeMin, &A::rangeMax}, &R::anyDouble);
+                fill(a, {&A::autoRange, &A::gridVisible}, &R::flag);
+                fill(a, {&A::numMajorTicks, &A::numMinorTicks}, &R::anyULong);
+                fill(a, {&A::gridLineStyle, &A::gridLineWidth, &A::rangeUnits}, &R::anyInt);
+            }
+            for (int r = 0; r < 2 * G::MaxChannels; ++r) {
+                C *c =
+                    &(r < G::MaxChannels ? g.varChannels : g.overlayChannels)[r % G::MaxChannels];
+                fill(c, {&C::yVarName, &C::xVarName}, &R::text);
+                fill(c, {&C::useLeftAxis, &C::visible}, &R::flag);
+                fill(c, {&C::lineStyle, &C::lineWidth}, &R::anyInt);
+                c->lineColor = QColor::fromRgba(rng.generate());
+                const quint32 bits = rng.generate() & 0x7fbfffffu; // never a NaN
+                c->markerSize = qFromUnaligned<float>(&bits);
+            }
+            g.numVarChannels = ulong(between(0, 8));
+            g.numOverlayChannels = ulong(between(0, 8));
+            fill(&g,
+                 {&G::traceMode, &G::engineState, &G::overlayState, &G::panState, &G::zoomState,
+                  &G::displayType},
+                 &R::anyInt);
+            fill(&g, {&G::showDatapoints, &G::showXYValues, &G::engineDirty, &G::autoScroll},
+                 &R::flag);
+            fill(&g,
+                 {&G::firstSampleTime, &G::lastSampleTime, &G::overlayFirstTime,
+                  &G::overlayLastTime, &G::panOffset, &G::zoomOffset, &G::cometLength,
+                  &G::timeScaleNumerator, &G::timeScaleDenominator},
+                 &R::anyInt64);
+            g.overlayFileName = text();
         }
-        for (int r = 0; r < 2 * G::MaxChannels; ++r) {
-            C *c = r < G::MaxChannels ? &g.varChannels[r] : &g.overlayChannels[r - G::MaxChannels];
-            fill(c, {&C::yVarName, &C::xVarName}, &R::text);
-            fill(c, {&C::useLeftAxis, &C::visible}, &R::flag);
-            fill(c, {&C::lineStyle, &C::lineWidth}, &R::anyInt);
-            c->lineColor = QColor::fromRgba(rng.generate());
-            const quint32 bits = rng.generate() & 0x7fbfffffu; // never a NaN
-            c->markerSize = qFromUnaligned<float>(&bits);
-        }
-        g.numVarChannels = ulong(between(0, 8));
-        g.numOverlayChannels = ulong(between(0, 8));
-        fill(&g,
-             {&G::traceMode, &G::engineState, &G::overlayState, &G::panState, &G::zoomState,
-              &G::displayType},
-             &R::anyInt);
-        fill(&g, {&G::showDatapoints, &G::showXYValues, &G::engineDirty, &G::autoScroll}, &R::flag);
-        fill(&g,
-             {&G::firstSampleTime, &G::lastSampleTime, &G::overlayFirstTime, &G::overlayLastTime,
-              &G::panOffset, &G::zoomOffset, &G::cometLength, &G::timeScaleNumerator,
-              &G::timeScaleDenominator},
-             &R::anyInt64);
-        g.overlayFileName = text();
-        return g;
-    }
-    void screen(S *s, int graphs = -1)
-    {
-        using R = Randomiser;
-        for (int g = graphs < 0 ? between(0, 8) : graphs; g > 0; --g)
-            s->plotAxisInfo.append(graph());
         s->numPlots = ulong(between(0, 8));
         fill(s, {&S::screenRefreshInterval, &S::dataSampleInterval, &S::dataStorage}, &R::anyULong);
         s->dataUnits = UnitType(anyInt());
@@ -123,19 +112,14 @@ public:
         fill(s, {&S::titleFont, &S::subtitleFont, &S::noteFont}, &R::font);
         fill(s, {&S::showTitleSubtitle, &S::showNote, &S::condenseControls, &S::legend}, &R::flag);
     }
-
-private:
-    QRandomGenerator rng;
 };
 
 // Three graphs, graph 2 with two channels and graph 3 with one overlay
 // channel in use, every variable named: what the dialog shows unchanged.
 void fillWithinDialogLimits(S *s)
 {
-    s->plotAxisInfo.resize(3);
-    s->numPlots = 3;
-    s->plotAxisInfo[1].numVarChannels = 2;
-    s->plotAxisInfo[2].numOverlayChannels = 1;
+    s->plotAxisInfo.resize(int(s->numPlots = 3));
+    s->plotAxisInfo[1].numVarChannels = 2, s->plotAxisInfo[2].numOverlayChannels = 1;
     for (Plot_Axis_Info &g : s->plotAxisInfo) {
         for (Single_Axis_Info *axis : {&g.leftYAxis, &g.rightYAxis, &g.xAxis})
             axis->rangeMin = axis->rangeMax = 0.0;
@@ -148,15 +132,8 @@ void fillWithinDialogLimits(S *s)
 const auto g = [](S *s, int i) -> Plot_Axis_Info & { return s->plotAxisInfo[i]; };
 const auto jsonOf = [](const S &s) { return QJsonDocument::fromJson(s.toJson()).object(); };
 const auto doc = [](const QJsonValue &v) { return QJsonDocument(v.toObject()).toJson(); };
-const QJsonValue gone(QJsonValue::Undefined);
-// Runtime state of a graph, which a file may leave out and defaults keep.
-const QStringList engineKeys = QString("engineState firstSampleTime lastSampleTime overlayState "
-                                       "overlayFirstTime overlayLastTime panState zoomState "
-                                       "panOffset zoomOffset engineDirty timeScaleNumerator "
-                                       "timeScaleDenominator autoScroll")
-                                   .split(' ');
 
-// v with the member at a "key/index/key" path set to leaf (gone removes it).
+// v with the member at a "key/index/key" path set to leaf (Undefined removes it).
 QJsonValue with(const QJsonValue &v, const QString &path, const QJsonValue &leaf)
 {
     const QString key = path.section('/', 0, 0), rest = path.section('/', 1);
@@ -172,14 +149,10 @@ QJsonValue with(const QJsonValue &v, const QString &path, const QJsonValue &leaf
     return o;
 }
 
-// A row of a subjects table, tagged "subject subject|note".
-void row(const char *tag, const Setter &edit)
-{
-    QTest::newRow(tag) << edit << QString(tag).section('|', 0, 0).split(' ', Qt::SkipEmptyParts);
-}
+const auto row = [](const char *tag, const Setter &edit) { QTest::newRow(tag) << edit; };
 
-// Checks what list names (the text before ": ", "Graph 2 (plotAxisInfo[1])."
-// shortened to "2.") after the row's edit of a screen within the limits.
+// What list names after the row's edit of a screen within the limits, against
+// the row's tag "subject subject|note" ("Graph 2 (plotAxisInfo[1])." is "2.").
 void checkSubjects(QStringList (S::*list)() const)
 {
     QFETCH(Setter, edit);
@@ -190,14 +163,13 @@ void checkSubjects(QStringList (S::*list)() const)
     for (const QString &line : (s.*list)())
         subjects << line.section(": ", 0, 0)
                         .replace(QRegularExpression("^Graph (\\d) \\(.*?\\)\\."), "\\1.");
-    QTEST(subjects, "subjects");
+    QCOMPARE(subjects.join(' '), QString(QTest::currentDataTag()).section('|', 0, 0));
 }
 
 using Leaves = QList<QPair<QString, QJsonValue>>;
 void collectLeaves(const QJsonValue &v, const QString &path, Leaves *out)
 {
-    const QStringList keys = v.isObject() ? v.toObject().keys() : QStringList();
-    for (const QString &key : keys)
+    for (const QString &key : v.toObject().keys())
         collectLeaves(v.toObject().value(key), path + '/' + key, out);
     for (int i = 0; i < v.toArray().size(); ++i)
         collectLeaves(v.toArray().at(i), path + '/' + QString::number(i), out);
@@ -232,16 +204,13 @@ private slots:
         const quint32 cases = qEnvironmentVariable("XY_PLOT_ENGINE_CASES", "40").toUInt();
         for (quint32 seed = first; seed < first + cases; ++seed) {
             S original, viaJson, viaCopy;
-            Randomiser(seed).screen(&original);
-            Randomiser(~seed).screen(&viaJson);
-            Randomiser(~seed).screen(&viaCopy);
+            Randomiser{seed}.screen(&original);
+            Randomiser{~seed}.screen(&viaJson), Randomiser{~seed}.screen(&viaCopy);
             if (seed == first) { // integers around the last one a JSON number holds exactly
-                const qint64 exact = Q_INT64_C(1) << 53;
-                original.dataStorage = ulong(exact) + 1;
-                original.lastSavedTime = -exact - 1;
+                original.dataStorage = (1ul << 53) + 1, original.lastSavedTime = -(1ll << 53) - 1;
                 original.plotAxisInfo.resize(1);
-                original.plotAxisInfo[0].panOffset = std::numeric_limits<qint64>::min();
-                original.plotAxisInfo[0].xAxis.numMajorTicks = ~0ul;
+                g(&original, 0).panOffset = std::numeric_limits<qint64>::min();
+                g(&original, 0).xAxis.numMajorTicks = ~0ul;
             }
             QString error;
             QVERIFY2(viaJson.fromJson(original.toJson(), &error), qPrintable(error));
@@ -268,7 +237,7 @@ private slots:
         const QJsonValue graph = valid["plotAxisInfo"][0];
         QTest::newRow("cut short") << QByteArray("{\"numPlots\": 1,") << "not valid JSON at offset";
         QTest::newRow("array at top") << QByteArray("[1, 2]") << "expected a JSON object";
-        row("numPlots", gone, "numPlots: missing");
+        row("numPlots", QJsonValue::Undefined, "numPlots: missing");
         row(channel, true, "plotAxisInfo[2].varChannels[3].lineWidth: expected a number");
         row(channel, "wide", "\"wide\" is not a whole");
         row(channel, 1.5, "1.5 is not a whole");
@@ -284,7 +253,7 @@ private slots:
         row("plotAxisInfo/0/varChannels/0/markerSize", 1e300, "1e+300 is out of range for a float");
         row("title", 5, "title: expected a string");
         row("legend", 1, "legend: expected true or false");
-        row("noteFont/family", gone, "noteFont.family: missing");
+        row("noteFont/family", QJsonValue::Undefined, "noteFont.family: missing");
         row("titleFont/pointSize", 0, "0 is not a point size");
         row("subtitleFont/weight", 100, "100 is out of range");
         row("plotAxisInfo/0/varChannels", 1, "plotAxisInfo[0].varChannels: expected an array");
@@ -297,7 +266,7 @@ private slots:
         QFETCH(QByteArray, json);
         QFETCH(QString, message);
         S target;
-        Randomiser(5).screen(&target);
+        Randomiser{5}.screen(&target);
         const QByteArray before = target.toJson();
         QString error;
         QVERIFY(!target.fromJson(json, &error));
@@ -310,20 +279,11 @@ private slots:
     void consistency_data()
     {
         QTest::addColumn<Setter>("edit");
-        QTest::addColumn<QStringList>("subjects");
-        row("|every boundary digit", [](S *s) {
-            s->plotBgColorName = g(s, 1).leftYAxis.axisColorName = g(s, 2).xAxis.gridColorName =
-                "#09afAF";
-        });
         row("plotBgColorName 2.leftYAxis.axisColorName 3.xAxis.gridColorName", [](S *s) {
             s->plotBgColorName = "#8009afAF", g(s, 1).leftYAxis.axisColorName = "#:/g@G`";
             g(s, 2).xAxis.gridColorName = "white";
         });
-        row("|channels past the counts", [](S *s) {
-            g(s, 1).varChannels[2].lineStyle = 0x00FF,
-                 g(s, 2).overlayChannels[1].lineColor = QColor();
-        });
-        row("|every bound at once", [](S *s) {
+        row("|every bound and hex digit at once", [](S *s) {
             s->plotAxisInfo.resize(8), s->numPlots = 8, s->dataUnits = UnitDays;
             s->screenRefreshInterval = s->dataSampleInterval = 1;
             Plot_Axis_Info &a = g(s, 2);
@@ -333,6 +293,8 @@ private slots:
             a.varChannels[7].lineStyle = LineStyleDot;
             a.overlayChannels[7].lineStyle = LineStyleDash, a.varChannels[7].markerSize = 0.0f;
             a.cometLength = a.varChannels[7].lineWidth = a.xAxis.gridLineWidth = 0;
+            s->plotBgColorName = a.leftYAxis.axisColorName = a.xAxis.gridColorName = "#09afAF";
+            g(s, 1).varChannels[2].lineStyle = 0x00FF; // past the count
         });
         row("numPlots plotAxisInfo", [](S *s) { s->plotAxisInfo.resize(9), s->numPlots = 9; });
         row("screenRefreshInterval dataSampleInterval dataUnits", [](S *s) {
@@ -367,7 +329,6 @@ private slots:
     void dialogChanges_data()
     {
         QTest::addColumn<Setter>("edit");
-        QTest::addColumn<QStringList>("subjects");
         row("|within limits", [](S *) {});
         row("|one graph", [](S *s) { s->numPlots = 1, s->plotAxisInfo.resize(1); });
         row("|at the limits", [](S *s) {
@@ -383,14 +344,10 @@ private slots:
         });
         row("title subtitle note",
             [](S *s) { s->title = s->subtitle = s->note = QString(51, 't'); });
-        row("titleFont.weight titleFont.underline subtitleFont.pointSize subtitleFont.italic "
-            "subtitleFont.strikeOut noteFont noteFont.overline",
-            [](S *s) {
-                s->titleFont.setBold(true), s->titleFont.setUnderline(true);
-                s->subtitleFont.setPointSize(25), s->subtitleFont.setItalic(true);
-                s->subtitleFont.setStrikeOut(true), s->noteFont.setOverline(true);
-                s->noteFont.setPixelSize(20);
-            });
+        row("titleFont.weight subtitleFont.pointSize subtitleFont.italic noteFont", [](S *s) {
+            s->titleFont.setBold(true), s->subtitleFont.setPointSize(25);
+            s->subtitleFont.setItalic(true), s->noteFont.setPixelSize(20);
+        });
         row("noteFont.pointSize", [](S *s) { s->noteFont.setPointSizeF(10.5); });
         row("dataSampleInterval dataUnits",
             [](S *s) { s->dataSampleInterval = 1234567, s->dataUnits = UnitDays; });
@@ -429,11 +386,9 @@ private slots:
     // The lines a host shows, in the dialog's words and units.
     void differenceLines()
     {
-        S a, b, one;
+        S a, b;
         fillWithinDialogLimits(&a);
         fillWithinDialogLimits(&b);
-        one.copyFrom(a);
-        one.plotAxisInfo.resize(1);
         // Every hex digit boundary, in either case, and an alpha.
         QVERIFY(b.fromJson(
             doc(with(jsonOf(b), "plotAxisInfo/1/varChannels/1/lineColor", "#8009afAF"))));
@@ -455,8 +410,6 @@ private slots:
                  "Data storage units: seconds -> minutes\n"
                  "Title font: Sans Serif, 12 pt -> Sans Serif, 12 pt, weight 75\n"
                  "Legend: shown -> hidden");
-        QCOMPARE(plotScreenDifferenceLines(a, one).join(", "), "Graph 2 removed, Graph 3 removed");
-        QCOMPARE(plotScreenDifferenceLines(one, a).join(", "), "Graph 2 added, Graph 3 added");
     }
 
     // Every leaf of the screen file, changed on its own, is one difference
@@ -464,12 +417,11 @@ private slots:
     void differencesCoverEveryMember()
     {
         S original;
-        Randomiser(31).screen(&original, 2);
+        Randomiser{31}.screen(&original, 2);
         const QJsonObject json = jsonOf(original);
         Leaves leaves;
         collectLeaves(json, QString(), &leaves);
         QHash<QString, QString> memberOfPath;
-        int changed = 0;
         for (const auto &leaf : leaves) {
             // A font is one member, whichever attribute changed.
             const bool inFont = leaf.first.section('/', -2, -2).endsWith("Font");
@@ -492,9 +444,8 @@ private slots:
             QVERIFY2(path.isEmpty() || memberOfPath.value(path, member) == member,
                      qPrintable(member + " and " + memberOfPath[path] + " read " + path));
             memberOfPath.insert(path, member);
-            changed += !path.isEmpty();
         }
-        QVERIFY(changed > 300);
+        QVERIFY(leaves.size() > 300);
     }
 
     // A host adopting the dialog's edits takes each shown member it changed.
@@ -506,8 +457,7 @@ private slots:
         g(&edited, 0).leftYAxis.label = "L", g(&edited, 1).rightYAxis.label = "R";
         g(&edited, 2).xAxis.label = "X", g(&edited, 1).varChannels[1].yVarName = "N2";
         g(&edited, 2).overlayChannels[0].lineWidth = 3, g(&edited, 0).showDatapoints = true;
-        g(&edited, 2).showXYValues = true;
-        edited.setTitle("T");
+        g(&edited, 2).showXYValues = true, edited.setTitle("T");
         mergeDialogEdits(host, edited);
         QCOMPARE(plotScreenDifferenceLines(host, edited), QStringList());
     }
@@ -517,8 +467,8 @@ private slots:
     // state, a default screen its graphs, file and identity.
     void presets()
     {
-        S before, after, wanted, plain;
-        Randomiser(77).screen(&before, 3);
+        S before, after, plain;
+        Randomiser{77}.screen(&before, 3);
         // Switches off their defaults, which a random screen may not give.
         before.showTitleSubtitle = before.showNote = before.legend = false;
         before.condenseControls = true;
@@ -532,9 +482,13 @@ private slots:
                 v = v.isArray() ? v[k.toInt()] : v[k];
             j = with(j, QString("plotAxisInfo/%1/").arg(to) + key, v);
         };
-        auto restore = [&](int t) {
+        auto restore = [&](int t) { // a default graph keeps its runtime state
             QJsonValue graph = fresh["plotAxisInfo"][0];
-            for (const QString &key : engineKeys)
+            for (const char *key :
+                 {"engineState", "firstSampleTime", "lastSampleTime", "overlayState",
+                  "overlayFirstTime", "overlayLastTime", "panState", "zoomState", "panOffset",
+                  "zoomOffset", "engineDirty", "timeScaleNumerator", "timeScaleDenominator",
+                  "autoScroll"})
                 graph = with(graph, key, j["plotAxisInfo"][t][key]);
             j = with(j, "plotAxisInfo/" + QString::number(t), graph);
         };
@@ -552,8 +506,7 @@ private slots:
         for (const char *key : {"displayType", "cometLength", "showDatapoints", "showXYValues"})
             copy(1, 2, key);
         restore(1);
-        QVERIFY(wanted.fromJson(doc(j)));
-        QCOMPARE(plotScreenDifferenceLines(wanted, after), QStringList());
+        QCOMPARE(doc(jsonOf(after)), doc(j));
         restoreScreenDefaults(after);
         const QJsonValue kept = j;
         j = fresh;
@@ -561,8 +514,7 @@ private slots:
              {"plotAxisInfo", "numPlots", "configFileName", "screenId", "lastSavedTime"})
             j = with(j, key, kept[key]);
         restore(0), restore(1), restore(2);
-        QVERIFY(wanted.fromJson(doc(j)));
-        QCOMPARE(plotScreenDifferenceLines(wanted, after), QStringList());
+        QCOMPARE(doc(jsonOf(after)), doc(j));
     }
 };
 
