@@ -451,15 +451,15 @@ private slots:
     // A host adopting the dialog's edits takes each shown member it changed.
     void mergeAdoptsShownEdits()
     {
-        S host, edited;
+        S host, e;
         fillWithinDialogLimits(&host);
-        fillWithinDialogLimits(&edited);
-        g(&edited, 0).leftYAxis.label = "L", g(&edited, 1).rightYAxis.label = "R";
-        g(&edited, 2).xAxis.label = "X", g(&edited, 1).varChannels[1].yVarName = "N2";
-        g(&edited, 2).overlayChannels[0].lineWidth = 3, g(&edited, 0).showDatapoints = true;
-        g(&edited, 2).showXYValues = true, edited.setTitle("T");
-        mergeDialogEdits(host, edited);
-        QCOMPARE(plotScreenDifferenceLines(host, edited), QStringList());
+        fillWithinDialogLimits(&e);
+        g(&e, 0).leftYAxis.label = "L", g(&e, 1).rightYAxis.label = "R", g(&e, 2).xAxis.label = "X";
+        g(&e, 1).varChannels[1].yVarName = "N2", g(&e, 1).varChannels[0].lineStyle = LineStyleDot;
+        g(&e, 2).overlayChannels[0].lineWidth = 3, g(&e, 0).showDatapoints = true;
+        g(&e, 2).showXYValues = true, e.setTitle("T");
+        mergeDialogEdits(host, e);
+        QCOMPARE(plotScreenDifferenceLines(host, e), QStringList());
     }
 
     // Copies between graphs and the defaults of the data model, each checked
