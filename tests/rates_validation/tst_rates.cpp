@@ -8,7 +8,6 @@
 #include <interfaces/spreadsheet.h>
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -23,20 +22,19 @@ namespace {
 
 const char kFatalChildEnv[] = "XY_RATES_TEST_FATAL_CHILD";
 
-// "title|text|flags|buttons|has parent" of a box.
+// "title|text|flags|buttons|has parent" of a box seen, and of an Ok box
+// without close box or parent.
 QString boxOf(const ModalAnswerer::Seen &s)
 {
-    return QStringList{s.title, s.text, QString::number(int(s.flags)),
-                       QString::number(int(s.buttons)), QString::number(s.hasParent)}
-        .join('|');
+    return s.title + '|' + s.text
+           + QStringLiteral("|%1|%2|%3").arg(int(s.flags)).arg(int(s.buttons)).arg(s.hasParent);
 }
 
 QString warningBox(const QString &title, const QString &text)
 {
-    const Qt::WindowFlags noCloseBox = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-    return QStringList{title, text, QString::number(int(noCloseBox)),
-                       QString::number(int(QMessageBox::Ok)), "0"}
-        .join('|');
+    const auto noCloseBox = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+    return title + '|' + text
+           + QStringLiteral("|%1|%2|0").arg(int(noCloseBox)).arg(int(QMessageBox::Ok));
 }
 
 // Child process: builds a dialog while the host environment fails one
@@ -252,34 +250,31 @@ private slots:
     // but with Ok, then exit status 4.
     void fatalSchedulerFailure()
     {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // exit() leaves the application and the dialog under construction on
+        // the stack undestroyed; what they hold then is no leak.
+        const QString asan = env.value("ASAN_OPTIONS");
+        env.insert("ASAN_OPTIONS", asan + (asan.isEmpty() ? "" : ":") + "detect_leaks=0");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert(kFatalChildEnv, "1");
         for (const QString failing : {"SLO", "FAS"}) {
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QString::fromLatin1(kFatalChildEnv), QStringLiteral("1"));
-            env.insert(QStringLiteral("XY_PLOT_MS_INTERVAL_FAIL"), failing);
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-            // exit() leaves the application and the dialog under construction
-            // on the stack undestroyed; what they hold then is no leak.
-            const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
-            env.insert(QStringLiteral("ASAN_OPTIONS"),
-                       asan + (asan.isEmpty() ? "" : ":") + QStringLiteral("detect_leaks=0"));
+            env.insert("XY_PLOT_MS_INTERVAL_FAIL", failing);
             QProcess child;
             child.setProcessEnvironment(env);
             child.start(QCoreApplication::applicationFilePath(), QStringList());
             QVERIFY(child.waitForFinished(120000));
-            QVERIFY2(child.exitStatus() == QProcess::NormalExit, child.readAllStandardError());
-            QCOMPARE(child.exitCode(), 4);
+            QCOMPARE(child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1, 4);
             const QByteArray out = child.readAllStandardOutput();
             QVERIFY2(!out.contains("CONSTRUCTED") && out.count("BOX ") == 1, out.constData());
             QCOMPARE(QString::fromUtf8(QByteArray::fromBase64(out.mid(4).trimmed())),
-                     warningBox("Fatal Error",
-                                "The " + failing
-                                    + " master scheduler interval was unable to be retrieved - "
-                                      "Exiting\n"));
+                     warningBox("Fatal Error", "The " + failing
+                                                   + " master scheduler interval was unable to "
+                                                     "be retrieved - Exiting\n"));
         }
     }
 
     // Each graph its own range and unit, so reading a wrong graph shows.
-    void xRangeToUnits()
+    void xRange()
     {
         Plot_Screen_Info converted;
         converted.plotAxisInfo.resize(2);
@@ -294,15 +289,10 @@ private slots:
             seen += QString::number(d->convertXRangeToUnits(&converted, graph)) + ' '
                     + QString::number(d->convertXRangeToUnits(nullptr, graph)) + ' ';
         QCOMPARE(seen, QStringLiteral("0 0 60 0 3 0 0 0 "));
-    }
-
-    // The range is read from the graph's X axis table ("0 10" for graph 1,
-    // "0 20" for graph 2, ...); a foreign widget in its range cell or none
-    // reads as 0.
-    void xRangeToSeconds()
-    {
+        // The X axis tables give graph 1 "0 10", graph 2 "1 21", ...; a graph
+        // without its range cell reads as 0.
         Dialog local(&info, nullptr, false), plugin(&info, nullptr, true);
-        QString seen;
+        seen.clear();
         for (Dialog *dialog : {&local, &plugin}) {
             for (int g = 0; g < 8; ++g) {
                 auto *table =
@@ -316,10 +306,8 @@ private slots:
                 seen += QString::number(dialog->convertXRangeToSeconds(g)) + ' ';
         }
         QCOMPARE(seen, QStringLiteral("0 10 20 30 40 50 60 70 80 0 0 10 0 0 0 0 0 0 0 0 "));
-        auto *table = local.findChild<Spreadsheet *>("graph1XAxisSpreadsheet");
-        table->setCellWidget(0, 1, new QLabel(QStringLiteral("120")));
-        local.findChild<Spreadsheet *>("graph2XAxisSpreadsheet")->removeCellWidget(0, 1);
-        QCOMPARE(local.convertXRangeToSeconds(0) + local.convertXRangeToSeconds(1), 0.0);
+        local.findChild<Spreadsheet *>("graph1XAxisSpreadsheet")->removeCellWidget(0, 1);
+        QCOMPARE(local.convertXRangeToSeconds(0), 0.0);
     }
 };
 

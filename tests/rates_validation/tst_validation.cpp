@@ -1,7 +1,5 @@
-// The checks that gate Apply and OK: variable rows, Y axes and the data
-// storage period, their order, messages and where they put the focus.
-// Apply lets one press through per 500 ms, process-wide, so the rows run the
-// checks directly on one dialog, which each row first makes valid again.
+// The checks that gate Apply and OK, run directly (Apply lets one press
+// through per 500 ms) on one dialog that each row first makes valid again.
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "support/dialog_access.h"
@@ -10,7 +8,6 @@
 #include <interfaces/plot_screen_info.h>
 #include <interfaces/spreadsheet.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
@@ -22,62 +19,12 @@ using Dialog = XY_Plot_Config_Dialog;
 
 namespace {
 
-const int kShownGraphs = 3;
+const char kVars[] = "plot%1XYVarSpreadsheet", kAxes[] = "graph%1YAxesSpreadsheet";
 
-QTableWidget *tableOf(QWidget &d, const char *pattern, int g)
+QWidget *cellOf(QWidget &d, const char *table, int g, int row, int column)
 {
-    return d.findChild<Spreadsheet *>(QString::fromLatin1(pattern).arg(g + 1));
-}
-
-template<class T>
-T *yCell(Dialog &d, int g, int axis, int column)
-{
-    return qobject_cast<T *>(tableOf(d, "graph%1YAxesSpreadsheet", g)->cellWidget(axis, column));
-}
-
-bool selectAllRows(Dialog &d, int g)
-{
-    QTableWidget *table = tableOf(d, "plot%1XYVarSpreadsheet", g);
-    for (int r = 0; r < table->rowCount(); ++r)
-        for (int c = 0; c < 2; ++c) {
-            auto *selector = qobject_cast<ZelVariable *>(table->cellWidget(r, c));
-            if (!selector)
-                return false;
-            selector->comboBox()->setCurrentIndex(c);
-        }
-    return true;
-}
-
-// Graphs 1 to 3 shown, every table of every graph slot filled in so that
-// all checks pass, 30 s of storage at 50 Hz.
-bool makeValid(Dialog &d)
-{
-    Access::plotVisible(d).fill(false);
-    for (int g = 0; g < kShownGraphs; ++g)
-        Access::plotVisible(d).setBit(g);
-    Access::panStatus(d).fill(false, 8);
-    Access::zoomStatus(d).fill(false, 8);
-    for (int g = 0; g < 8; ++g) {
-        tableOf(d, "plot%1XYVarSpreadsheet", g)->setRowCount(1);
-        if (!selectAllRows(d, g))
-            return false;
-        for (int axis = 0; axis < 2; ++axis) {
-            auto *ticks = yCell<LineEdit_LineEditWidget>(d, g, axis, 4);
-            auto *range = yCell<LineEdit_LineEditWidget>(d, g, axis, 3);
-            auto *autoRange = yCell<CheckBoxWidget>(d, g, axis, 2);
-            if (!ticks || !range || !autoRange)
-                return false;
-            ticks->setLineEditText(0, "5");
-            ticks->setLineEditText(1, "4");
-            range->setLineEditText(0, "-50");
-            range->setLineEditText(1, "250");
-            autoRange->setCheckBoxTrue(true);
-        }
-    }
-    d.findChild<QLineEdit *>("lineEditDataStorage")->setText("30");
-    d.findChild<QComboBox *>("cmbDataStorageUnits")->setCurrentIndex(0);
-    d.findChild<QLineEdit *>("lineEditDataSampleRate")->setText("50");
-    return true;
+    auto *t = d.findChild<Spreadsheet *>(QString(table).arg(g + 1));
+    return t ? t->cellWidget(row, column) : nullptr;
 }
 
 // The field named by "x g r", "y g r" (variable rows), "major g a",
@@ -89,30 +36,37 @@ QWidget *fieldOf(Dialog &d, const QStringList &p)
         return d.findChild<QLineEdit *>(p[0] == "rate" ? "lineEditDataSampleRate"
                                                        : "lineEditDataStorage");
     if (p[0] == "x" || p[0] == "y")
-        return tableOf(d, "plot%1XYVarSpreadsheet", g)->cellWidget(n, p[0] == "y");
-    auto *cell = yCell<LineEdit_LineEditWidget>(d, g, n, p[0] == "min" || p[0] == "max" ? 3 : 4);
-    return cell ? cell->lineEdit(p[0] == "minor" || p[0] == "max") : nullptr;
+        return cellOf(d, kVars, g, n, p[0] == "y");
+    auto *pair = qobject_cast<LineEdit_LineEditWidget *>(
+        cellOf(d, kAxes, g, n, p[0] == "min" || p[0] == "max" ? 3 : 4));
+    return pair ? pair->lineEdit(p[0] == "minor" || p[0] == "max") : nullptr;
 }
 
-// One edit: "rows g n", "overlay g n", "hide g", "pan g", "zoom g",
-// "manual g a", "unit index", a field clearing its selection ("x g r",
+// One edit: "rows g n", "hide g", "pan g", "zoom g",
+// "manual g a", "auto g a", "unit index", a selector cleared ("x g r",
 // "y g r") or a field and its text to the end of the line, which may be
 // empty or blank ("major g a text", "storage text", ...).
 bool applyEdit(Dialog &d, const QString &edit)
 {
     const QStringList p = edit.split(' ');
     const int g = p.value(1).toInt(), n = p.value(2).toInt();
-    if (p[0] == "rows" || p[0] == "overlay") {
-        tableOf(d, p[0] == "rows" ? "plot%1XYVarSpreadsheet" : "plot%1XYOverlaySpreadsheet", g)
-            ->setRowCount(n);
-        return selectAllRows(d, g);
+    if (p[0] == "rows") {
+        d.findChild<Spreadsheet *>(QString(kVars).arg(g + 1))->setRowCount(n);
+        for (int cell = 0; cell < 2 * n; ++cell) {
+            auto *selector = qobject_cast<ZelVariable *>(cellOf(d, kVars, g, cell / 2, cell % 2));
+            if (!selector)
+                return false;
+            selector->comboBox()->setCurrentIndex(cell % 2);
+        }
+        return true;
     }
+    auto *autoRange = qobject_cast<CheckBoxWidget *>(cellOf(d, kAxes, g, n, 2));
     if (p[0] == "hide")
         Access::plotVisible(d).clearBit(g);
     else if (p[0] == "pan" || p[0] == "zoom")
         (p[0] == "pan" ? Access::panStatus(d) : Access::zoomStatus(d)).setBit(g);
-    else if (p[0] == "manual")
-        yCell<CheckBoxWidget>(d, g, n, 2)->setCheckBoxTrue(false);
+    else if ((p[0] == "manual" || p[0] == "auto") && autoRange)
+        autoRange->setCheckBoxTrue(p[0] == "auto");
     else if (p[0] == "unit")
         d.findChild<QComboBox *>("cmbDataStorageUnits")->setCurrentIndex(g);
     else if (auto *selector = qobject_cast<ZelVariable *>(fieldOf(d, p)))
@@ -122,6 +76,25 @@ bool applyEdit(Dialog &d, const QString &edit)
     else
         return false;
     return true;
+}
+
+// Graphs 1 to 3 shown, every table of every graph slot filled in so that
+// all checks pass, 30 s of storage at 50 Hz.
+bool makeValid(Dialog &d)
+{
+    Access::plotVisible(d).fill(false);
+    Access::plotVisible(d).fill(true, 0, 3);
+    Access::panStatus(d).fill(false, 8);
+    Access::zoomStatus(d).fill(false, 8);
+    bool ok = applyEdit(d, "storage 30") && applyEdit(d, "unit 0") && applyEdit(d, "rate 50");
+    for (int g = 0; g < 8; ++g) {
+        ok = applyEdit(d, QStringLiteral("rows %1 1").arg(g)) && ok;
+        for (const char *edit :
+             {"major %1 %2 5", "minor %1 %2 4", "min %1 %2 -50", "max %1 %2 250", "auto %1 %2"})
+            for (int axis = 0; axis < 2; ++axis)
+                ok = applyEdit(d, QString(edit).arg(g).arg(axis)) && ok;
+    }
+    return ok;
 }
 
 // "title|text" of the box a failure opens, from "X g r", "Y g r" (variable
@@ -165,12 +138,15 @@ class TestValidation : public QObject
 {
     Q_OBJECT
 
+    Plot_Screen_Info info;
+    std::unique_ptr<Dialog> shared;
+
 private slots:
     void initTestCase()
     {
         ZelVariable::setAvailableVariables({"Speed", "Torque", "Temp"});
-        info.numPlots = kShownGraphs;
-        info.plotAxisInfo.resize(kShownGraphs);
+        info.numPlots = 3;
+        info.plotAxisInfo.resize(3);
         shared = std::make_unique<Dialog>(&info, nullptr, false);
         shared->QWidget::show();
     }
@@ -178,25 +154,20 @@ private slots:
 
     // Each row: the edits, the box the checks open ("" none: every check
     // passes) and the field that gets the focus, with the text it then
-    // shows when that is put right.
+    // shows where a check puts it right.
     void checks_data()
     {
         QTest::addColumn<QStringList>("edits");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("focus");
-        using L = QStringList;
-        auto row = [](const char *name, const L &edits, const char *box = "",
+        auto row = [](const char *name, const QStringList &edits, const char *box = "",
                       const char *focus = "") {
             QTest::newRow(name) << edits << QString(box) << QString(focus);
         };
         row("all valid", {});
-        row("empty variable table", {"rows 1 0"});
-        row("overlay rows not checked", {"overlay 0 3"});
         row("graph 1 row 2 before graph 2", {"rows 0 3", "x 0 1", "y 1 0"}, "X 1 2", "x 0 1");
         row("both empty reports X", {"x 0 0", "y 0 0"}, "X 1 1", "x 0 0");
-        row("Y empty", {"y 0 0"}, "Y 1 1", "y 0 0");
         row("hidden graph 3 skipped", {"hide 2", "rows 2 2", "x 2 1", "major 2 0 0"});
-        row("graph never shown skipped", {"x 5 0", "major 6 0 99"});
         row("panned graph skipped", {"pan 0", "x 0 0", "y 1 0"}, "Y 2 1", "y 1 0");
         row("zoomed graph skipped", {"zoom 0", "x 0 0", "major 0 0 0"});
         // A count above 10 is put back to 10.
@@ -204,27 +175,19 @@ private slots:
         row("major 11", {"major 0 0 11"}, "major> 1 Left", "major 0 0 10");
         row("minor -1", {"minor 0 0 -1"}, "minor< 1 Left", "minor 0 0 -1");
         row("minor 11", {"minor 2 1 11"}, "minor> 3 Right", "minor 2 1 10");
-        row("major before minor", {"major 0 0 0", "minor 0 0 -1"}, "major< 1 Left", "major 0 0");
         row("left before right", {"minor 0 1 11", "major 0 0 11"}, "major> 1 Left", "major 0 0");
         row("auto range with empty range", {"min 0 0 ", "max 0 0 "});
         row("only maximum filled", {"manual 0 0", "min 0 0 "}, "range 1 Left", "min 0 0");
         row("only minimum filled", {"manual 1 1", "max 1 1 "}, "range 2 Right", "max 1 1");
-        row("both empty", {"manual 0 1", "min 0 1 ", "max 0 1 "}, "range 1 Right", "min 0 1");
-        row("blank range counts as entered", {"manual 0 0", "min 0 0  ", "max 0 0  "});
-        row("ticks before range", {"manual 0 0", "min 0 0 ", "major 0 0 0"}, "major< 1 Left",
-            "major 0 0");
-        row("variables before axes", {"x 0 0", "major 0 0 0"}, "X 1 1", "x 0 0");
         row("graph 3 axes before storage", {"manual 2 0", "max 2 0 ", "storage 1"}, "range 3 Left",
             "max 2 0");
         // Storage period against the sample rate, in seconds after its unit.
         row("s 3600 at 100 Hz", {"storage 3600", "rate 100"});
         row("s 3601 at 100 Hz", {"storage 3601", "rate 100"}, "storage 3600", "storage 3601");
-        row("s 30 at 20000 Hz", {"storage 30", "rate 20000"}, "storage 18", "storage");
         row("s 30 without rate", {"storage 30", "rate "});
         row("s 29 without rate", {"storage 29", "rate "}, "storage", "storage");
         row("six significant digits", {"storage 51429", "rate 7"}, "storage 51428.6", "storage");
         row("min 61 at 100 Hz", {"storage 61", "unit 1", "rate 100"}, "storage 3600", "storage");
-        row("h 1.01 at 100 Hz", {"storage 1.01", "unit 2", "rate 100"}, "storage 3600", "storage");
         row("unknown unit is seconds", {"storage 29", "unit -1", "rate "}, "storage", "storage");
     }
     void checks()
@@ -236,13 +199,9 @@ private slots:
         QVERIFY(makeValid(d));
         for (const QString &edit : edits)
             QVERIFY2(applyEdit(d, edit), qPrintable(edit));
-        // Focus only moves inside an active window; the offscreen platform
-        // does not hand activation back when a box of the last row closed.
-        QApplication::setActiveWindow(&d);
-        QVERIFY(QTest::qWaitForWindowActive(&d));
         auto *cancel = d.findChild<QWidget *>("btnCancel");
         cancel->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), cancel);
+        QCOMPARE(d.focusWidget(), cancel);
         ModalAnswerer answerer;
         QCOMPARE(Access::checkIfDataIsValid(d), box.isEmpty());
         QCOMPARE(answerer.count(), box.isEmpty() ? 0 : 1);
@@ -260,18 +219,13 @@ private slots:
         // The field sits on a page that may not be shown, so the window's
         // focus child tells where the keyboard focus went.
         const QStringList p = focus.split(' ');
-        QWidget *expectedFocus = fieldOf(d, p), *focused = d.focusWidget();
-        QVERIFY2(expectedFocus && focused
-                     && (focused == expectedFocus || expectedFocus->isAncestorOf(focused)),
+        QWidget *expected = fieldOf(d, p), *focused = d.focusWidget();
+        QVERIFY2(expected && focused && (focused == expected || expected->isAncestorOf(focused)),
                  qPrintable(focus));
         const int textAt = p[0] == "storage" ? 1 : 3;
         if (p.size() > textAt)
-            QCOMPARE(qobject_cast<QLineEdit *>(expectedFocus)->text(), p[textAt]);
+            QCOMPARE(qobject_cast<QLineEdit *>(expected)->text(), p[textAt]);
     }
-
-private:
-    Plot_Screen_Info info;
-    std::unique_ptr<Dialog> shared;
 };
 
 QTEST_MAIN(TestValidation)
