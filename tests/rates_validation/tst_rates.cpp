@@ -7,7 +7,6 @@
 #include <interfaces/plot_screen_info.h>
 #include <interfaces/spreadsheet.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -22,14 +21,13 @@ namespace {
 
 const char kFatalChildEnv[] = "XY_RATES_TEST_FATAL_CHILD";
 
-// "title|text|flags|buttons|has parent" of a box seen, and of an Ok box
-// without close box or parent.
 QString boxOf(const ModalAnswerer::Seen &s)
 {
     return s.title + '|' + s.text
            + QStringLiteral("|%1|%2|%3").arg(int(s.flags)).arg(int(s.buttons)).arg(s.hasParent);
 }
 
+// An Ok box without close box or parent.
 QString warningBox(const QString &title, const QString &text)
 {
     const auto noCloseBox = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
@@ -37,14 +35,11 @@ QString warningBox(const QString &title, const QString &text)
            + QStringLiteral("|%1|%2|0").arg(int(noCloseBox)).arg(int(QMessageBox::Ok));
 }
 
-// Child process: builds a dialog while the host environment fails one
-// interval; prints the box that opened, if any.
+// Child process: builds a dialog while one interval fails; prints the box.
 int runFatalChild()
 {
     ModalAnswerer answerer;
     Plot_Screen_Info info;
-    info.numPlots = 1;
-    info.plotAxisInfo.resize(1);
     answerer.setWhileOpen([&answerer](QWidget *) {
         std::printf("BOX %s\n", boxOf(answerer.last()).toUtf8().toBase64().constData());
         std::fflush(stdout);
@@ -54,8 +49,7 @@ int runFatalChild()
     return 0;
 }
 
-// Field numbers: a rate and its interval are neighbours (field ^ 1), 4 is
-// the storage.
+// A rate and its interval are neighbours (field ^ 1).
 enum RateField { RefreshRate, RefreshInterval, SampleRate, SampleInterval, Storage };
 
 QLineEdit *fieldOf(QWidget &d, int field)
@@ -66,26 +60,13 @@ QLineEdit *fieldOf(QWidget &d, int field)
     return d.findChild<QLineEdit *>(QLatin1String(names[field]));
 }
 
-QString warningOf(int field)
-{
-    const char *const warnings[] =
-        {"Please reenter the Screen Refresh Rate.\n\nThe Screen Refresh Rate must be between 0.1 "
-         "and 50\n",
-         "Please reenter the Screen Refresh Rate Interval.\n"
-         "The Screen Refresh Rate Interval must be between 20 and 10000\n",
-         "Please reenter the Data Sample Rate.\n\nThe Data Sample Rate value must be between 0.1 "
-         "and 100\n",
-         "Please reenter the Data Sample Interval.\n\nThe Data Sample Interval must be between 10 "
-         "and 10000 \n"};
-    return warningBox("Warning", warnings[field]);
-}
+// The warning about a field names its bounds.
+const char *const kBounds[] = {"0.1 and 50\n", "20 and 10000\n", "0.1 and 100\n", "10 and 10000 \n"};
 
-// Focus only moves inside an active window. The offscreen platform does not
-// hand activation back when a message box closes; a window that becomes
-// active again focuses the field that setFocus chose meanwhile.
+// The offscreen platform does not hand activation back when a box closes;
+// an activated window focuses the field that setFocus chose meanwhile.
 QWidget *focusAfterActivation(QWidget *w)
 {
-    w->QWidget::show();
     QApplication::setActiveWindow(w);
     return QTest::qWaitForWindowActive(w) ? QApplication::focusWidget() : nullptr;
 }
@@ -105,8 +86,8 @@ class TestRates : public QObject
     Plot_Screen_Info info;
     std::unique_ptr<Dialog> d;
 
-    // The shared dialog active, every rate field in range, the focus in the
-    // storage field and then the partner of field showing "777".
+    // Every rate field in range, the focus in the storage field, then the
+    // partner of field showing "777".
     bool ready(int field = Storage)
     {
         ModalAnswerer unexpected;
@@ -122,7 +103,7 @@ class TestRates : public QObject
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale("de_DE")); // the rate fields read numbers the C way
+        QLocale::setDefault(QLocale("de_DE")); // the fields still read numbers the C way
         info.numPlots = 2;
         info.plotAxisInfo.resize(2);
         d = std::make_unique<Dialog>(&info, nullptr, false);
@@ -135,10 +116,9 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    // "field text partner": the partner's text after the edit, "-" when the
-    // value is refused. Text ending in "<" is typed and left with Return, in
-    // ">" typed and left for the storage field: what the validator lets
-    // through but cannot accept yet is refused like any other value.
+    // "field text partner", partner "-": refused. Text ending in "<" is typed
+    // and left with Return, in ">" typed and left for the storage field: what
+    // the validator lets through but cannot accept yet is refused too.
     void rateFields_data()
     {
         QTest::addColumn<QString>("edit");
@@ -168,25 +148,23 @@ private slots:
             QTest::keyClick(edited, Qt::Key_Backspace);
             QTest::keyClicks(edited, text);
             QVERIFY(!edited->hasAcceptableInput());
-            if (how == '<')
-                QTest::keyClick(edited, Qt::Key_Return);
-            else
-                fieldOf(*d, Storage)->setFocus();
+            how == '<' ? QTest::keyClick(edited, Qt::Key_Return) : fieldOf(*d, Storage)->setFocus();
         }
         const bool refused = partnerText == "-";
-        QCOMPARE(edited->text(), text);
-        QCOMPARE(partner->text(), refused ? QStringLiteral("777") : partnerText);
+        QCOMPARE(edited->text() + ' ' + partner->text(),
+                 text + ' ' + (refused ? "777" : partnerText));
         QCOMPARE(answerer.count(), int(refused));
         if (refused) {
-            QCOMPARE(boxOf(answerer.last()), warningOf(field));
+            QVERIFY2(answerer.last().text.endsWith(kBounds[field]),
+                     qPrintable(answerer.last().text));
+            QCOMPARE(boxOf(answerer.last()), warningBox("Warning", answerer.last().text));
             QCOMPARE(focusAfterActivation(d.get()), edited);
         }
     }
 
-    // "first second partner": while the warning about the first field is
-    // open, a refused edit of the second opens no box of its own, an accepted
-    // one still rewrites its partner; once it closed the next refused edit
-    // warns again.
+    // "first second text partner": while the first field's warning is open, a
+    // refused second edit opens no box, an accepted one still rewrites its
+    // partner; once it closed the next refused edit warns again.
     void oneWarningAtATime_data()
     {
         QTest::addColumn<QString>("edits");
@@ -200,29 +178,26 @@ private slots:
         QLineEdit *first = fieldOf(*d, p[0].toInt()), *second = fieldOf(*d, p[1].toInt());
         QVERIFY(ready(p[1].toInt()));
         ModalAnswerer answerer;
-        int nestedBoxes = -1;
-        QString partnerWhileOpen;
+        QString whileOpen;
         answerer.setWhileOpen([&](QWidget *) {
-            ModalAnswerer nested; // answers a second box, which would block otherwise
+            ModalAnswerer nested; // a second box would block otherwise
             second->setText(p[2]);
             emit second->editingFinished();
-            partnerWhileOpen = fieldOf(*d, p[1].toInt() ^ 1)->text();
-            nestedBoxes = nested.count();
+            whileOpen =
+                fieldOf(*d, p[1].toInt() ^ 1)->text() + ' ' + QString::number(nested.count());
         });
         for (int round = 1; round <= 2; ++round) {
             first->setText(QStringLiteral("0"));
             emit first->editingFinished();
             QCOMPARE(answerer.count(), round);
         }
-        QCOMPARE(nestedBoxes, 0);
-        QCOMPARE(boxOf(answerer.last()), warningOf(p[0].toInt()));
-        QCOMPARE(partnerWhileOpen, p[3]);
+        QCOMPARE(whileOpen, p[3] + " 0");
+        QVERIFY(answerer.last().text.endsWith(kBounds[p[0].toInt()]));
         QCOMPARE(focusAfterActivation(d.get()), first);
     }
 
-    // Under a decimal-comma locale a number is still read with a decimal
-    // point, without group separators: what the field lets the user type is
-    // what the partner and the write-back (whole milliseconds) use.
+    // Typed under a decimal-comma locale: no decimal comma, no group
+    // separators; the write-back keeps whole milliseconds.
     void decimalCommaLocale()
     {
         QVERIFY(ready());
@@ -240,19 +215,18 @@ private slots:
         d->findChild<QPushButton *>(QStringLiteral("btnApply"))->click();
         QCOMPARE(applied.count(), 1);
         std::unique_ptr<Plot_Screen_Info> written(applied.at(0).at(0).value<Plot_Screen_Info *>());
-        seen += QString::number(written->screenRefreshInterval) + ' '
-                + QString::number(written->dataSampleInterval);
+        seen += QStringLiteral("%1 %2")
+                    .arg(written->screenRefreshInterval)
+                    .arg(written->dataSampleInterval);
         QCOMPARE(seen, QStringLiteral("25|40 33.5|29.8507 0.3|3333.33 34 3333"));
         QCOMPARE(answerer.count(), 0);
     }
 
-    // The one fatal path, in a child process: a box that cannot be closed
-    // but with Ok, then exit status 4.
+    // A box that cannot be closed but with Ok, then exit status 4.
     void fatalSchedulerFailure()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        // exit() leaves the application and the dialog under construction on
-        // the stack undestroyed; what they hold then is no leak.
+        // exit() leaves the dialog under construction undestroyed: no leak.
         const QString asan = env.value("ASAN_OPTIONS");
         env.insert("ASAN_OPTIONS", asan + (asan.isEmpty() ? "" : ":") + "detect_leaks=0");
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -265,7 +239,7 @@ private slots:
             QVERIFY(child.waitForFinished(120000));
             QCOMPARE(child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1, 4);
             const QByteArray out = child.readAllStandardOutput();
-            QVERIFY2(!out.contains("CONSTRUCTED") && out.count("BOX ") == 1, out.constData());
+            QVERIFY2(out.startsWith("BOX ") && !out.contains("CONSTRUCTED"), out.constData());
             QCOMPARE(QString::fromUtf8(QByteArray::fromBase64(out.mid(4).trimmed())),
                      warningBox("Fatal Error", "The " + failing
                                                    + " master scheduler interval was unable to "
@@ -273,30 +247,24 @@ private slots:
         }
     }
 
-    // Each graph its own range and unit, so reading a wrong graph shows.
+    // Graph 1 covers 30 s, graph 2 3 min; the X axis tables give graph 1
+    // "0 10", graph 2 "1 21", ...; a graph without its range cell reads as 0.
     void xRange()
     {
         Plot_Screen_Info converted;
         converted.plotAxisInfo.resize(2);
-        Single_Axis_Info &first = converted.plotAxisInfo[0].xAxis,
-                         &second = converted.plotAxisInfo[1].xAxis;
-        first.rangeMin = -30.0;
-        first.rangeMax = 30.0;
-        second.rangeMax = 180.0;
-        second.rangeUnits = 1; // minutes
+        converted.plotAxisInfo[1].xAxis.rangeMax = 180.0;
+        converted.plotAxisInfo[1].xAxis.rangeUnits = 1; // minutes
+        Dialog plugin(&info, nullptr, true);
         QString seen;
-        for (int graph = -1; graph <= 2; ++graph)
-            seen += QString::number(d->convertXRangeToUnits(&converted, graph)) + ' '
-                    + QString::number(d->convertXRangeToUnits(nullptr, graph)) + ' ';
-        QCOMPARE(seen, QStringLiteral("0 0 60 0 3 0 0 0 "));
-        // The X axis tables give graph 1 "0 10", graph 2 "1 21", ...; a graph
-        // without its range cell reads as 0.
-        Dialog local(&info, nullptr, false), plugin(&info, nullptr, true);
-        seen.clear();
-        for (Dialog *dialog : {&local, &plugin}) {
+        for (int g = -1; g <= 2; ++g)
+            seen += QStringLiteral("%1 %2 ")
+                        .arg(d->convertXRangeToUnits(&converted, g))
+                        .arg(d->convertXRangeToUnits(nullptr, g));
+        for (Dialog *dialog : {d.get(), &plugin}) {
             for (int g = 0; g < 8; ++g) {
-                auto *table =
-                    dialog->findChild<Spreadsheet *>(QString("graph%1XAxisSpreadsheet").arg(g + 1));
+                auto *table = dialog->findChild<Spreadsheet *>(
+                    QStringLiteral("graph%1XAxisSpreadsheet").arg(g + 1));
                 auto *cell = qobject_cast<LineEdit_LineEditWidget *>(table->cellWidget(0, 1));
                 QVERIFY(cell);
                 cell->setLineEditText(0, QString::number(g));
@@ -305,9 +273,10 @@ private slots:
             for (int g = -1; g <= 8; ++g)
                 seen += QString::number(dialog->convertXRangeToSeconds(g)) + ' ';
         }
-        QCOMPARE(seen, QStringLiteral("0 10 20 30 40 50 60 70 80 0 0 10 0 0 0 0 0 0 0 0 "));
-        local.findChild<Spreadsheet *>("graph1XAxisSpreadsheet")->removeCellWidget(0, 1);
-        QCOMPARE(local.convertXRangeToSeconds(0), 0.0);
+        d->findChild<Spreadsheet *>("graph1XAxisSpreadsheet")->removeCellWidget(0, 1);
+        seen += QString::number(d->convertXRangeToSeconds(0));
+        QCOMPARE(seen, QStringLiteral("0 0 30 0 3 0 0 0 0 10 20 30 40 50 60 70 80 0 0 10 0 0 0 0 0 "
+                                      "0 0 0 0"));
     }
 };
 
