@@ -50,7 +50,6 @@ private slots:
         m_info.plotAxisInfo.resize(8);
         m_dialog.reset(new XY_Plot_Config_Dialog(&m_info, nullptr, false));
     }
-    void init() { m_answerer.reset(new ModalAnswerer); }
 
     void choice_data()
     {
@@ -85,10 +84,10 @@ private slots:
         table->setRowCount(rows);
         choose(slot, m_speedFile);
         qobject_cast<ComboBoxWidget *>(table->cellWidget(rows - 1, 1))->setComboBoxCurrentIndex(3);
-        m_answerer->clear();
+        m_answerer.clear();
         const QString label = choose(slot, path);
         QStringList modals, expectedModals{"Select Logger File|Logger Files (*.*)|"};
-        for (const ModalAnswerer::Seen &seen : m_answerer->seen())
+        for (const ModalAnswerer::Seen &seen : m_answerer.seen())
             modals << seen.title + '|' + seen.nameFilters.join(',') + '|' + seen.text;
         if (!path.isEmpty() && taken.isEmpty())
             expectedModals << "Invalid file format||The selected Overlay file - " + path
@@ -111,10 +110,11 @@ private slots:
     void slotWithoutGraph()
     {
         XY_Plot_Config_Dialog plugin(&m_info, nullptr, true);
+        m_answerer.clear();
         for (int slot : {-1, 8, 1})
             QVERIFY(QMetaObject::invokeMethod(slot == 1 ? &plugin : m_dialog.get(),
                                               "handleOverlayButtonSelection", Q_ARG(int, slot)));
-        QCOMPARE(m_answerer->count(), 0);
+        QCOMPARE(m_answerer.count(), 0);
     }
 
     // Only Comet uses the comet length; an unknown index leaves the field as it was.
@@ -134,7 +134,7 @@ private slots:
     {
         XY_Plot_Config_Tab tab(nullptr);
         tab.plotXYOverlaySpreadsheet->setRowCount(2);
-        m_answerer->queueFile(writeFile("run.1.dat", "rpm;t\n9;1\n"));
+        m_answerer.queueFile(writeFile("run.1.dat", "rpm;t\n9;1\n"));
         tab.handleOverlayButtonSelection(-3);
         QCOMPARE(tab.lblOverlayFilePlot->text() + ' '
                      + offered(tab.plotXYOverlaySpreadsheet).join(' '),
@@ -146,7 +146,7 @@ private:
     // label the graph then shows.
     QString choose(int slot, const QString &path)
     {
-        m_answerer->queueFile(path);
+        m_answerer.queueFile(path);
         m_dialog->findChild<QPushButton *>(QStringLiteral("btnOverlayFile%1").arg(slot + 1))->click();
         return m_dialog->findChild<QLabel *>(QStringLiteral("lblOverlayFilePlot%1").arg(slot + 1))
             ->text();
@@ -163,7 +163,7 @@ private:
     QTemporaryDir m_dir;
     Plot_Screen_Info m_info;
     std::unique_ptr<XY_Plot_Config_Dialog> m_dialog;
-    std::unique_ptr<ModalAnswerer> m_answerer;
+    ModalAnswerer m_answerer;
     QString m_speedFile;
 };
 

@@ -134,54 +134,45 @@ private slots:
         shared = std::make_unique<Dialog>(&info, nullptr, false);
         shared->QWidget::show();
     }
-    void cleanupTestCase() { shared.reset(); }
 
-    // Each row: the edits, the box the checks open ("" none: every check
-    // passes) and the field that gets the focus, with the text it then
-    // shows where a check puts it right.
+    // "edits|box|focus": the edits, split at commas; the box the checks open
+    // (none: every check passes); the field that gets the focus, with the
+    // text it then shows where a check puts it right (a count above 10 is put
+    // back to 10). The storage period is compared in seconds after its unit.
     void checks_data()
     {
-        QTest::addColumn<QStringList>("edits");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("focus");
-        auto row = [](const char *name, const QStringList &edits, const char *box = "",
-                      const char *focus = "") {
-            QTest::newRow(name) << edits << QString(box) << QString(focus);
-        };
-        row("all valid", {});
-        row("graph 1 row 2 before graph 2", {"rows 0 3", "x 0 1", "y 1 0"}, "X 1 2", "x 0 1");
-        row("both empty reports X", {"x 0 0", "y 0 0"}, "X 1 1", "x 0 0");
-        row("hidden graph 3 skipped", {"hide 2", "rows 2 2", "x 2 1", "major 2 0 0"});
-        row("panned graph skipped", {"pan 0", "x 0 0", "y 1 0"}, "Y 2 1", "y 1 0");
-        row("zoomed graph skipped", {"zoom 0", "x 0 0", "major 0 0 0"});
-        // A count above 10 is put back to 10.
-        row("major 0", {"major 0 0 0"}, "major 1 Left", "major 0 0 0");
-        row("major 11", {"major 0 0 11"}, "major 1 Left", "major 0 0 10");
-        row("minor -1", {"minor 0 0 -1"}, "minor 1 Left", "minor 0 0 -1");
-        row("minor 11", {"minor 2 1 11"}, "minor 3 Right", "minor 2 1 10");
-        row("left before right", {"minor 0 1 11", "major 0 0 11"}, "major 1 Left", "major 0 0");
-        row("auto range with empty range", {"min 0 0 ", "max 0 0 "});
-        row("only maximum filled", {"manual 0 0", "min 0 0 "}, "range 1 Left", "min 0 0");
-        row("only minimum filled", {"manual 1 1", "max 1 1 "}, "range 2 Right", "max 1 1");
-        row("graph 3 axes before storage", {"manual 2 0", "max 2 0 ", "storage 1"}, "range 3 Left",
-            "max 2 0");
-        // Storage period against the sample rate, in seconds after its unit.
-        row("s 3600 at 100 Hz", {"storage 3600", "rate 100"});
-        row("s 3601 at 100 Hz", {"storage 3601", "rate 100"}, "storage 3600", "storage 3601");
-        row("s 30 without rate", {"storage 30", "rate "});
-        row("s 29 without rate", {"storage 29", "rate "}, "storage", "storage");
-        row("six significant digits", {"storage 51429", "rate 7"}, "storage 51428.6", "storage");
-        row("min 61 at 100 Hz", {"storage 61", "unit 1", "rate 100"}, "storage 3600", "storage");
-        row("unknown unit is seconds", {"storage 29", "unit -1", "rate "}, "storage", "storage");
+        QTest::addColumn<QString>("row");
+        for (const char *row : {"rows 1 0",
+                                "rows 0 3,x 0 1,y 1 0|X 1 2|x 0 1",
+                                "x 0 0,y 0 0|X 1 1|x 0 0",
+                                "hide 2,rows 2 2,x 2 1,major 2 0 0",
+                                "pan 0,x 0 0,y 1 0|Y 2 1|y 1 0",
+                                "zoom 0,x 0 0,major 0 0 0",
+                                "major 0 0 0|major 1 Left|major 0 0 0",
+                                "major 0 0 11|major 1 Left|major 0 0 10",
+                                "minor 0 0 -1|minor 1 Left|minor 0 0 -1",
+                                "minor 2 1 11|minor 3 Right|minor 2 1 10",
+                                "minor 0 1 11,major 0 0 11|major 1 Left|major 0 0",
+                                "min 0 0 ,max 0 0 ",
+                                "manual 0 0,min 0 0 |range 1 Left|min 0 0",
+                                "manual 1 1,max 1 1 |range 2 Right|max 1 1",
+                                "manual 2 0,max 2 0 ,storage 1|range 3 Left|max 2 0",
+                                "storage 3600,rate 100",
+                                "storage 3601,rate 100|storage 3600|storage 3601",
+                                "storage 30,rate ",
+                                "storage 29,rate |storage|storage",
+                                "storage 51429,rate 7|storage 51428.6|storage",
+                                "storage 61,unit 1,rate 100|storage 3600|storage",
+                                "storage 29,unit -1,rate |storage|storage"})
+            QTest::newRow(row) << QString(row);
     }
     void checks()
     {
-        QFETCH(QStringList, edits);
-        QFETCH(QString, box);
-        QFETCH(QString, focus);
+        QFETCH(QString, row);
+        const QString box = row.section('|', 1, 1), focus = row.section('|', 2, 2);
         Dialog &d = *shared;
         QVERIFY(makeValid(d));
-        for (const QString &edit : edits)
+        for (const QString &edit : row.section('|', 0, 0).split(',', Qt::SkipEmptyParts))
             QVERIFY2(applyEdit(d, edit), qPrintable(edit));
         auto *cancel = d.findChild<QWidget *>("btnCancel");
         cancel->setFocus();
@@ -196,14 +187,11 @@ private slots:
         QCOMPARE(seen.title + '|' + seen.text.section("\n\n", part, part), expectedBox(box));
         // The variable check keeps a message box's own window flags; the
         // others offer no close box.
-        const auto flags = box.startsWith('X') || box.startsWith('Y')
-                               ? QMessageBox().windowFlags()
-                               : Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-        QCOMPARE(QStringLiteral("%1 %2 %3")
-                     .arg(int(seen.flags))
-                     .arg(int(seen.buttons))
-                     .arg(seen.hasParent),
-                 QStringLiteral("%1 %2 0").arg(int(flags)).arg(int(QMessageBox::Ok)));
+        QCOMPARE(seen.flags, box.startsWith('X') || box.startsWith('Y')
+                                 ? QMessageBox().windowFlags()
+                                 : Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(!seen.hasParent);
         // The field sits on a page that may not be shown, so the window's
         // focus child tells where the keyboard focus went.
         const QStringList p = focus.split(' ');
