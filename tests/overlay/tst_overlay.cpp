@@ -142,8 +142,7 @@ private slots:
     }
 
 private:
-    // Answers the file dialog that the graph's button opens with path; the
-    // label the graph then shows.
+    // The label after answering the file dialog of the graph's button.
     QString choose(int slot, const QString &path)
     {
         m_answerer.queueFile(path);

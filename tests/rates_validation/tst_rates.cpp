@@ -86,8 +86,7 @@ class TestRates : public QObject
     Plot_Screen_Info info;
     std::unique_ptr<Dialog> d;
 
-    // Every rate field in range, the focus in the storage field, then the
-    // partner of field showing "777".
+    // Rates in range, focus in the storage field, then field's partner "777".
     bool ready(int field = Storage)
     {
         ModalAnswerer unexpected;
@@ -240,8 +239,8 @@ private slots:
         }
     }
 
-    // Graph 1 covers 30 s, graph 2 3 min; the X axis tables give graph 1
-    // "0 10", graph 2 "1 21", ...; a graph without its range cell reads as 0.
+    // Graph 1 covers 30 s, graph 2 3 min; the X axis tables "0 10", "1 21", ...,
+    // and graph 3 none.
     void xRange()
     {
         Plot_Screen_Info converted;

@@ -42,10 +42,8 @@ QWidget *fieldOf(Dialog &d, const QStringList &p)
     return pair ? pair->lineEdit(p[0] == "minor" || p[0] == "max") : nullptr;
 }
 
-// One edit: "rows g n", "hide g", "pan g", "zoom g",
-// "manual g a", "auto g a", "unit index", a selector cleared ("x g r",
-// "y g r") or a field and its text to the end of the line, which may be
-// empty or blank ("major g a text", "storage text", ...).
+// "rows g n", "hide g", "pan g", "zoom g", "manual g a", "auto g a", "unit i",
+// a selector cleared ("x g r") or a field given the rest of the line as text.
 bool applyEdit(Dialog &d, const QString &edit)
 {
     const QStringList p = edit.split(' ');
@@ -97,9 +95,8 @@ bool makeValid(Dialog &d)
     return ok;
 }
 
-// "title|line naming the place" of the box a failure opens, from "X g r",
-// "Y g r", "major g side", "minor g side", "range g side" or "storage limit"
-// ("storage" alone: too short).
+// "title|paragraph naming the place" of the box from "X g r", "Y g r",
+// "major g side", "minor g side", "range g side", "storage [limit]".
 QString expectedBox(const QString &key)
 {
     const QStringList p = key.split(' ');
@@ -129,8 +126,6 @@ private slots:
     void initTestCase()
     {
         ZelVariable::setAvailableVariables({"Speed", "Torque", "Temp"});
-        info.numPlots = 3;
-        info.plotAxisInfo.resize(3);
         shared = std::make_unique<Dialog>(&info, nullptr, false);
         shared->QWidget::show();
     }
@@ -143,6 +138,7 @@ private slots:
     {
         QTest::addColumn<QString>("row");
         for (const char *row : {"rows 1 0",
+                                "major 0 0 1,minor 0 0 0,major 0 1 10,minor 0 1 10",
                                 "rows 0 3,x 0 1,y 1 0|X 1 2|x 0 1",
                                 "x 0 0,y 0 0|X 1 1|x 0 0",
                                 "hide 2,rows 2 2,x 2 1,major 2 0 0",
@@ -185,8 +181,7 @@ private slots:
         const ModalAnswerer::Seen seen = answerer.last();
         const int part = box.startsWith("storage"); // the paragraph that names the place
         QCOMPARE(seen.title + '|' + seen.text.section("\n\n", part, part), expectedBox(box));
-        // The variable check keeps a message box's own window flags; the
-        // others offer no close box.
+        // Only the variable check's box keeps its close box.
         QCOMPARE(seen.flags, box.startsWith('X') || box.startsWith('Y')
                                  ? QMessageBox().windowFlags()
                                  : Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
