@@ -1,10 +1,7 @@
 // Choosing overlay logger files in the dialog and in the single-graph tab.
-// One dialog of eight graphs serves every row: each row first gives its
-// graph the speed file, then makes the choice the row is about.
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,10 +17,9 @@
 
 namespace {
 
-const QString kInvalidText = QStringLiteral("The selected Overlay file - %1 - is not in the "
-                                            "expected file format - a logger file is required");
+const QString kSpeed = QStringLiteral("|time|speed|torque");
 
-// What a table's X and Y cells offer and select, row by row: "a|b@1".
+// What a table's X and Y cells offer and select, cell by cell: "|a|b@1".
 QStringList offered(Spreadsheet *table)
 {
     QStringList cells;
@@ -36,14 +32,6 @@ QStringList offered(Spreadsheet *table)
             cells << names.join('|') + '@'
                          + QString::number(combo ? combo->getComboBoxCurrentIndex() : -2);
         }
-    return cells;
-}
-
-QStringList repeated(const QString &cell, int times)
-{
-    QStringList cells;
-    while (times-- > 0)
-        cells << cell;
     return cells;
 }
 
@@ -62,7 +50,6 @@ private slots:
         m_info.plotAxisInfo.resize(8);
         m_dialog.reset(new XY_Plot_Config_Dialog(&m_info, nullptr, false));
     }
-    void init() { m_answerer.reset(new ModalAnswerer); }
 
     void choice_data()
     {
@@ -70,23 +57,19 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("fileName"); // empty: cancelled
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("label"); // empty: the graph keeps the speed file
-        QTest::addColumn<QString>("names"); // offered when taken
+        QTest::addColumn<QString>("taken"); // "label|names offered"; empty: kept speed.log
         auto row = [](const char *tag, int slot, int rows, const char *fileName,
-                      const QByteArray &content, const char *label = "", const char *names = "") {
-            QTest::newRow(tag) << slot << rows << fileName << content << label << names;
+                      const QByteArray &content, const char *taken = "") {
+            QTest::newRow(tag) << slot << rows << fileName << content << taken;
         };
         row("cancelled, graph 8", 7, 2, "", QByteArray());
         row("refused, header only", 6, 2, "names_only.txt", "coolant;oil\n");
-        row("refused, empty", 6, 1, "empty.log", "");
-        row("refused, text in the data line", 0, 2, "words.dat", "a,b\nx,y\n");
-        row("taken, graph 2", 1, 2, "coolant.csv", "coolant,oil\n81.5,92\n", "coolant.csv",
-            "|coolant|oil");
+        row("taken, graph 1", 0, 2, "coolant.csv", "coolant,oil\n81.5,92\n",
+            "coolant.csv|coolant|oil");
         row("taken, eight rows, file order kept", 3, 8, "order.csv", "zeta;alpha;mid\n1;2;3\n",
-            "order.csv", "|zeta|alpha|mid");
-        row("taken, name with two dots", 5, 1, "engine.run1.dat", "a,b\n1,2\n", "engine.dat",
-            "|a|b");
-        row("taken, name without a dot", 4, 3, "data", "rpm\n900\n", "data.", "|rpm");
+            "order.csv|zeta|alpha|mid");
+        row("taken, name with two dots", 5, 1, "engine.run1.dat", "a,b\n1,2\n", "engine.dat|a|b");
+        row("taken, name without a dot", 4, 3, "data", "rpm\n900\n", "data.|rpm");
     }
     void choice()
     {
@@ -94,77 +77,44 @@ private slots:
         QFETCH(int, rows);
         QFETCH(QString, fileName);
         QFETCH(QByteArray, content);
-        QFETCH(QString, label);
-        QFETCH(QString, names);
+        QFETCH(QString, taken);
         const QString path = fileName.isEmpty() ? QString() : writeFile(fileName, content);
-        Spreadsheet *table = overlayTable(slot);
-        QVERIFY(table);
+        auto *table = m_dialog->findChild<Spreadsheet *>(
+            QStringLiteral("plot%1XYOverlaySpreadsheet").arg(slot + 1));
         table->setRowCount(rows);
-        const int neighbour = slot == 2 ? 0 : 2; // must keep its file throughout
-        choose(neighbour, m_speedFile);
         choose(slot, m_speedFile);
-        const QString speed = QStringLiteral("|time|speed|torque");
-        auto *selected = qobject_cast<ComboBoxWidget *>(table->cellWidget(rows - 1, 1));
-        selected->setComboBoxCurrentIndex(3);
-        m_answerer->clear();
-
-        QCOMPARE(choose(slot, path), label.isEmpty() ? QStringLiteral("speed.log") : label);
-        const bool refused = !path.isEmpty() && label.isEmpty();
-        QCOMPARE(m_answerer->count(), refused ? 2 : 1);
-        const ModalAnswerer::Seen picker = m_answerer->seen().first();
-        QCOMPARE(picker.title, QStringLiteral("Select Logger File"));
-        QCOMPARE(picker.nameFilters, QStringList{QStringLiteral("Logger Files (*.*)")});
-        if (refused) {
-            const ModalAnswerer::Seen box = m_answerer->last();
-            QCOMPARE(box.title, QStringLiteral("Invalid file format"));
-            QCOMPARE(box.text, kInvalidText.arg(path));
-            QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        }
+        qobject_cast<ComboBoxWidget *>(table->cellWidget(rows - 1, 1))->setComboBoxCurrentIndex(3);
+        m_answerer.clear();
+        const QString label = choose(slot, path);
+        QStringList modals, expectedModals{"Select Logger File|Logger Files (*.*)|"};
+        for (const ModalAnswerer::Seen &seen : m_answerer.seen())
+            modals << seen.title + '|' + seen.nameFilters.join(',') + '|' + seen.text;
+        if (!path.isEmpty() && taken.isEmpty())
+            expectedModals << "Invalid file format||The selected Overlay file - " + path
+                                  + " - is not in the expected file format - a logger file is "
+                                    "required";
+        QCOMPARE(modals, expectedModals);
+        QCOMPARE(label, taken.isEmpty() ? QStringLiteral("speed.log") : taken.section('|', 0, 0));
+        const QString names = taken.isEmpty() ? kSpeed : '|' + taken.section('|', 1);
+        QStringList expected = QVector<QString>(2 * rows, names + "@0").toList();
+        if (taken.isEmpty())
+            expected.last() = kSpeed + "@3";
+        QCOMPARE(offered(table), expected);
+        QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), names.split('|'));
         // A refused file is still the graph's choice and reaches the plot data.
         QCOMPARE(XY_Plot_Config_Dialog_TestAccess::overlayFilenames(*m_dialog)[slot],
                  path.isEmpty() ? m_speedFile : path);
-        const QString shown = label.isEmpty() ? speed : names;
-        QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot), shown.split('|'));
-        QStringList expected = repeated(shown + "@0", 2 * rows);
-        if (label.isEmpty())
-            expected[2 * rows - 1] = speed + "@3";
-        QCOMPARE(offered(table), expected);
-        QCOMPARE(offered(overlayTable(neighbour)),
-                 repeated(speed + "@0", 2 * overlayTable(neighbour)->rowCount()));
     }
 
-    // No graph behind the slot: nothing opens, nothing changes.
-    void slotWithoutGraph_data()
-    {
-        QTest::addColumn<bool>("pluginMode");
-        QTest::addColumn<int>("slot");
-        QTest::newRow("below the first") << false << -1;
-        QTest::newRow("past the eighth") << false << 8;
-        QTest::newRow("graph 2 in plugin mode") << true << 1;
-    }
+    // No graph behind the slot: nothing opens.
     void slotWithoutGraph()
     {
-        QFETCH(bool, pluginMode);
-        QFETCH(int, slot);
-        std::unique_ptr<XY_Plot_Config_Dialog> plugin;
-        if (pluginMode)
-            plugin.reset(new XY_Plot_Config_Dialog(&m_info, nullptr, true));
-        XY_Plot_Config_Dialog *dialog = pluginMode ? plugin.get() : m_dialog.get();
-        m_answerer->queueFile(m_speedFile);
-        QVERIFY(QMetaObject::invokeMethod(dialog, "handleOverlayButtonSelection", Q_ARG(int, slot)));
-        QCOMPARE(m_answerer->count(), 0);
-    }
-
-    // Kept process-wide: a later dialog offers the chosen channels, with
-    // none selected until it is loaded.
-    void laterDialogOffersChosenChannels()
-    {
-        const QString path = writeFile("later.csv", "coolant,oil\n81.5,92\n");
-        choose(4, path);
-        XY_Plot_Config_Dialog later(&m_info, nullptr, false);
-        auto *table = later.findChild<Spreadsheet *>(QStringLiteral("plot5XYOverlaySpreadsheet"));
-        QVERIFY(table && table->rowCount() > 0);
-        QCOMPARE(offered(table), repeated("|coolant|oil@-1", 2 * table->rowCount()));
+        XY_Plot_Config_Dialog plugin(&m_info, nullptr, true);
+        m_answerer.clear();
+        for (int slot : {-1, 8, 1})
+            QVERIFY(QMetaObject::invokeMethod(slot == 1 ? &plugin : m_dialog.get(),
+                                              "handleOverlayButtonSelection", Q_ARG(int, slot)));
+        QCOMPARE(m_answerer.count(), 0);
     }
 
     // Only Comet uses the comet length; an unknown index leaves the field as it was.
@@ -179,56 +129,23 @@ private slots:
         QCOMPARE(seen, QStringLiteral("+-+---+++"));
     }
 
-    // The tab fills its own table and keeps its channels to itself.
-    void tabOverlay_data()
-    {
-        QTest::addColumn<int>("argument");
-        QTest::addColumn<QString>("secondFile"); // empty: cancelled
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("valid, argument -3") << -3 << "run.1.dat" << QByteArray("rpm;t\n9;1\n");
-        QTest::newRow("cancelled") << 2 << "" << QByteArray();
-        QTest::newRow("refused") << 7 << "header.txt" << QByteArray("rpm;t\n");
-    }
+    // The tab fills its own table; the argument names no graph.
     void tabOverlay()
     {
-        QFETCH(int, argument);
-        QFETCH(QString, secondFile);
-        QFETCH(QByteArray, content);
-        const QString second = secondFile.isEmpty() ? QString() : writeFile(secondFile, content);
-        QStringList singleton;
-        for (int slot = 0; slot < 8; ++slot)
-            singleton << PlotSingleton::overlayChannelNamesOf(slot).join('|');
         XY_Plot_Config_Tab tab(nullptr);
         tab.plotXYOverlaySpreadsheet->setRowCount(2);
-        m_answerer->queueFile(m_speedFile);
-        tab.handleOverlayButtonSelection(argument);
-        QCOMPARE(tab.lblOverlayFilePlot->text(), QStringLiteral("speed.log"));
-        qobject_cast<ComboBoxWidget *>(tab.plotXYOverlaySpreadsheet->cellWidget(1, 1))
-            ->setComboBoxCurrentIndex(1);
-        m_answerer->clear();
-        m_answerer->queueFile(second);
-        tab.handleOverlayButtonSelection(argument);
-        const bool refused = secondFile == QLatin1String("header.txt");
-        const bool changed = !second.isEmpty() && !refused;
-        QCOMPARE(m_answerer->last().text, refused ? kInvalidText.arg(second) : QString());
-        QCOMPARE(tab.lblOverlayFilePlot->text(), QString(changed ? "run.dat" : "speed.log"));
-        QCOMPARE(offered(tab.plotXYOverlaySpreadsheet).last(),
-                 QString(changed ? "|rpm|t@0" : "|time|speed|torque@1"));
-        for (int slot = 0; slot < 8; ++slot)
-            QCOMPARE(PlotSingleton::overlayChannelNamesOf(slot).join('|'), singleton.at(slot));
+        m_answerer.queueFile(writeFile("run.1.dat", "rpm;t\n9;1\n"));
+        tab.handleOverlayButtonSelection(-3);
+        QCOMPARE(tab.lblOverlayFilePlot->text() + ' '
+                     + offered(tab.plotXYOverlaySpreadsheet).join(' '),
+                 QStringLiteral("run.dat |rpm|t@0 |rpm|t@0 |rpm|t@0 |rpm|t@0"));
     }
 
 private:
-    Spreadsheet *overlayTable(int slot)
-    {
-        return m_dialog->findChild<Spreadsheet *>(
-            QStringLiteral("plot%1XYOverlaySpreadsheet").arg(slot + 1));
-    }
-    // Answers the file dialog that the graph's button opens with path; the
-    // label the graph then shows.
+    // The label after answering the file dialog of the graph's button.
     QString choose(int slot, const QString &path)
     {
-        m_answerer->queueFile(path);
+        m_answerer.queueFile(path);
         m_dialog->findChild<QPushButton *>(QStringLiteral("btnOverlayFile%1").arg(slot + 1))->click();
         return m_dialog->findChild<QLabel *>(QStringLiteral("lblOverlayFilePlot%1").arg(slot + 1))
             ->text();
@@ -245,8 +162,8 @@ private:
     QTemporaryDir m_dir;
     Plot_Screen_Info m_info;
     std::unique_ptr<XY_Plot_Config_Dialog> m_dialog;
-    std::unique_ptr<ModalAnswerer> m_answerer;
-    QString m_speedFile; // time, speed, torque
+    ModalAnswerer m_answerer;
+    QString m_speedFile;
 };
 
 QTEST_MAIN(TstOverlay)
