@@ -3,7 +3,6 @@
 #ifndef XY_PLOT_TESTS_EXCHANGE_RANDOM_DESCRIPTION_H
 #define XY_PLOT_TESTS_EXCHANGE_RANDOM_DESCRIPTION_H
 
-#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include "exchange_fixture.h"
@@ -22,18 +21,9 @@ inline QStringList names()
     return names;
 }
 
-inline quint32 seed(quint32 fallback)
+inline int fromEnvironment(const char *name, int fallback)
 {
-    return qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_SEED")
-               ? quint32(qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_SEED"))
-               : fallback;
-}
-
-inline int count()
-{
-    return qEnvironmentVariableIsSet("XY_PLOT_EXCHANGE_DESCRIPTIONS")
-               ? qEnvironmentVariableIntValue("XY_PLOT_EXCHANGE_DESCRIPTIONS")
-               : 160;
+    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
 }
 
 // Overlay file of each graph slot given to the constructor. show() does not
@@ -59,15 +49,8 @@ class Generator
 {
 public:
     explicit Generator(quint32 seed)
-        : m_seed(seed)
-        , rng(seed)
+        : rng(seed)
     {}
-    QString where(int i) const
-    {
-        return QStringLiteral("seed %1 (XY_PLOT_EXCHANGE_SEED), description %2:\n")
-            .arg(m_seed)
-            .arg(i);
-    }
 
     std::unique_ptr<Plot_Screen_Info> description()
     {
@@ -194,25 +177,24 @@ private:
         return c;
     }
 
-    quint32 m_seed;
     QRandomGenerator rng;
 };
 
-inline bool knownPattern(int pattern)
+// Unknown patterns become solid.
+inline int writtenPattern(int pattern)
 {
-    return std::find(std::begin(KnownPatterns), std::end(KnownPatterns), pattern)
-           != std::end(KnownPatterns);
+    return std::count(std::begin(KnownPatterns), std::end(KnownPatterns), pattern) ? pattern
+                                                                                   : 0xFFFF;
 }
 
+// Only family and point size are kept, the size up to 24 points.
 inline QFont writtenFont(const QFont &shown)
 {
-    QFont font(QStringLiteral("Sans Serif"), 12);
-    font.setFamily(shown.family());
-    font.setPointSize(qMin(shown.pointSize(), 24));
+    QFont font(shown.family(), qMin(shown.pointSize(), 24));
     return font;
 }
 
-inline Single_Axis_Info writtenAxis(Single_Axis_Info axis, bool isXAxis)
+inline void writeAxis(Single_Axis_Info &axis, bool isXAxis)
 {
     axis.axisColorName = QColor(axis.axisColorName).name();
     axis.gridColorName = QColor(axis.gridColorName).name();
@@ -220,11 +202,8 @@ inline Single_Axis_Info writtenAxis(Single_Axis_Info axis, bool isXAxis)
         axis.rangeMin = axis.rangeMax = 0.0;
     axis.numMajorTicks = qMin(axis.numMajorTicks, 10ul);
     axis.numMinorTicks = qMin(axis.numMinorTicks, 10ul);
-    if (!knownPattern(axis.gridLineStyle))
-        axis.gridLineStyle = 0xFFFF;
-    if (isXAxis)
-        axis.gridVisible = true;
-    return axis;
+    axis.gridLineStyle = writtenPattern(axis.gridLineStyle);
+    axis.gridVisible = axis.gridVisible || isXAxis;
 }
 
 // The description as the write-back gives it back. Without overlay
@@ -233,24 +212,20 @@ inline Single_Axis_Info writtenAxis(Single_Axis_Info axis, bool isXAxis)
 inline std::unique_ptr<Plot_Screen_Info> expectedFor(const Plot_Screen_Info &in,
                                                      const Plot_Screen_Info &written)
 {
-    std::unique_ptr<Plot_Screen_Info> out(new Plot_Screen_Info);
+    auto out = std::make_unique<Plot_Screen_Info>();
     out->copyFrom(in);
-    // Texts are cut to 50 characters, fonts keep family and size up to 24 points.
-    out->title = in.title.left(50);
-    out->subtitle = in.subtitle.left(50);
-    out->note = in.note.left(50);
-    out->titleFont = writtenFont(in.titleFont);
-    out->subtitleFont = writtenFont(in.subtitleFont);
-    out->noteFont = writtenFont(in.noteFont);
+    for (QString *t : {&out->title, &out->subtitle, &out->note})
+        t->truncate(50);
+    for (QFont *f : {&out->titleFont, &out->subtitleFont, &out->noteFont})
+        *f = writtenFont(*f);
     out->plotBgColorName = QColor(in.plotBgColorName).name();
     for (int g = 0; g < out->plotAxisInfo.size(); ++g) {
         Plot_Axis_Info &record = out->plotAxisInfo[g];
-        record.leftYAxis = writtenAxis(record.leftYAxis, false);
-        record.rightYAxis = writtenAxis(record.rightYAxis, false);
-        record.xAxis = writtenAxis(record.xAxis, true);
-        for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) // unknown patterns become solid
+        for (Single_Axis_Info *a : {&record.leftYAxis, &record.rightYAxis, &record.xAxis})
+            writeAxis(*a, a == &record.xAxis);
+        for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r)
             for (Plot_Channel_Info *c : {&record.varChannels[r], &record.overlayChannels[r]})
-                c->lineStyle = knownPattern(c->lineStyle) ? c->lineStyle : 0xFFFF;
+                c->lineStyle = writtenPattern(c->lineStyle);
         if (record.numOverlayChannels == 0 && g < written.plotAxisInfo.size())
             record.overlayChannels[0] = written.plotAxisInfo[g].overlayChannels[0];
         record.traceMode = 4;
@@ -269,26 +244,6 @@ inline QString firstDifference(const QByteArray &expected, const QByteArray &act
             return QString::fromUtf8(e.mid(qMax(0, i - 6), qMin(i, 6)).join('\n')
                                      + "\nexpected: " + e.value(i) + "\ngot:      " + a.value(i));
     return QString();
-}
-
-// Shows input as a freshly opened dialog would and writes it straight back.
-inline const Plot_Screen_Info &showAndWriteBack(Dialog &dialog, Plot_Screen_Info &input)
-{
-    static QList<Spreadsheet *> overlays; // found once: a search costs as much as a load
-    static const Dialog *owner = nullptr;
-    if (owner != &dialog)
-        overlays.clear();
-    owner = &dialog;
-    for (int g = overlays.size(); g < 8; ++g)
-        overlays.append(of(dialog, Overlays, g));
-    for (Spreadsheet *overlay : overlays) // a fresh graph's overlay table: no channel picked
-        overlay->setRowCount(0);
-    showInfo(dialog, &input);
-    const Plot_Screen_Info &written = *writeBack(dialog);
-    // Removed rows' cells are deleted later, and layout requests queue up:
-    // piled up, every deletion searches them all.
-    QCoreApplication::sendPostedEvents();
-    return written;
 }
 
 } // namespace RandomDescription
