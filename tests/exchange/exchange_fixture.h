@@ -72,6 +72,29 @@ T *cellAt(QTableWidget *table, int row, int column)
     return qobject_cast<T *>(table->cellWidget(row, column));
 }
 
+// What a cell shows, whatever its kind; "off" for each field not editable.
+inline QString cellText(QWidget *cell)
+{
+    if (auto *w = qobject_cast<LineEdit_LineEditWidget *>(cell))
+        return w->getLineEditText(0) + ',' + w->getLineEditText(1)
+               + (w->lineEdit(0)->isEnabled() ? "" : " off")
+               + (w->lineEdit(1)->isEnabled() ? "" : " off");
+    if (auto *w = qobject_cast<Combo_SpinBoxWidget *>(cell))
+        return QStringLiteral("%1/%2").arg(w->getComboBoxCurrentIndex()).arg(w->getSpinBoxValue());
+    if (auto *w = qobject_cast<LineEditColorWidget *>(cell))
+        return w->getBGStyleSheet() + (w->getGridVisible() ? "" : " hidden");
+    if (auto *w = qobject_cast<LineEditWidget *>(cell))
+        return w->getLineEditText();
+    if (auto *w = qobject_cast<CheckBoxWidget *>(cell))
+        return w->getCheckBoxTrue() ? "auto" : "fixed";
+    if (auto *w = qobject_cast<IconButtonWidget *>(cell))
+        return w->getLeftSelected() ? "L" : "R";
+    if (auto *w = qobject_cast<ZelVariable *>(cell))
+        return w->comboBox()->currentIndex() < 0 ? "none" : w->comboBox()->currentText();
+    auto *w = qobject_cast<ComboBoxWidget *>(cell);
+    return w ? w->getComboBoxCurrentText() : "?";
+}
+
 // What the graph tab bar's context menu does on tab index.
 inline void deleteGraphTab(Dialog &d, int index)
 {

@@ -16,81 +16,11 @@
 
 using namespace ExchangeFixture;
 
-using Edit = std::function<void(Plot_Screen_Info &, Dialog &)>;
-using Probe = std::function<QString(Dialog &)>;
 using Act = std::function<void(Dialog &)>;
-Q_DECLARE_METATYPE(Edit)
-Q_DECLARE_METATYPE(Probe)
 Q_DECLARE_METATYPE(Act)
 
 namespace {
 
-const auto ULongMax = std::numeric_limits<unsigned long>::max();
-
-// What a cell shows, whatever its kind; "off" for each field not editable.
-QString shown(QWidget *cell)
-{
-    if (auto *w = qobject_cast<LineEdit_LineEditWidget *>(cell))
-        return w->getLineEditText(0) + ',' + w->getLineEditText(1)
-               + (w->lineEdit(0)->isEnabled() ? "" : " off")
-               + (w->lineEdit(1)->isEnabled() ? "" : " off");
-    if (auto *w = qobject_cast<Combo_SpinBoxWidget *>(cell))
-        return QStringLiteral("%1/%2").arg(w->getComboBoxCurrentIndex()).arg(w->getSpinBoxValue());
-    if (auto *w = qobject_cast<LineEditColorWidget *>(cell))
-        return w->getBGStyleSheet() + (w->getGridVisible() ? "" : " hidden");
-    if (auto *w = qobject_cast<LineEditWidget *>(cell))
-        return w->getLineEditText();
-    if (auto *w = qobject_cast<CheckBoxWidget *>(cell))
-        return w->getCheckBoxTrue() ? "auto" : "fixed";
-    if (auto *w = qobject_cast<IconButtonWidget *>(cell))
-        return w->getLeftSelected() ? "L" : "R";
-    if (auto *w = qobject_cast<ZelVariable *>(cell))
-        return QString::number(w->comboBox()->currentIndex());
-    auto *w = qobject_cast<ComboBoxWidget *>(cell);
-    return w ? '"' + w->getComboBoxCurrentText() + '"' : "?";
-}
-// Row count of graph slot g's table, then every cell of one of its rows.
-Probe row(const char *table, int g, int r)
-{
-    return [=](Dialog &d) {
-        Spreadsheet *t = of(d, table, g);
-        QStringList cells{QString::number(t->rowCount())};
-        for (int c = 0; c < t->columnCount() && r < t->rowCount(); ++c)
-            cells.append(shown(t->cellWidget(r, c)));
-        return cells.join(' ');
-    };
-}
-// Edits of the description shown; each row starts from four fresh graphs.
-// The same values on every axis of graph slot 1.
-Edit axes(bool autoRange, double low, double high, int pattern, int width, unsigned long ticks)
-{
-    return [=](Plot_Screen_Info &info, Dialog &) {
-        Plot_Axis_Info &record = info.plotAxisInfo[1];
-        for (Single_Axis_Info *a : {&record.leftYAxis, &record.rightYAxis, &record.xAxis}) {
-            a->autoRange = autoRange;
-            a->rangeMin = low;
-            a->rangeMax = high;
-            a->gridLineStyle = pattern;
-            a->gridLineWidth = width;
-            a->numMajorTicks = ticks;
-            a->gridVisible = false;
-        }
-    };
-}
-// Channels of graph slot 2, whose table had rowsBefore rows.
-Edit channels(const char *table, int rowsBefore, unsigned long count, QString x, QString y)
-{
-    return [=](Plot_Screen_Info &info, Dialog &d) {
-        of(d, table, 2)->setRowCount(rowsBefore);
-        Plot_Axis_Info &record = info.plotAxisInfo[2];
-        const bool overlay = table == Overlays;
-        (overlay ? record.numOverlayChannels : record.numVarChannels) = count;
-        for (Plot_Channel_Info &c : overlay ? record.overlayChannels : record.varChannels) {
-            c.xVarName = x;
-            c.yVarName = y;
-        }
-    };
-}
 // Edits of the widgets before a write-back.
 Act screenTexts(QString refresh, QString sample, QString storage, int unit)
 {
@@ -178,35 +108,64 @@ private slots:
     }
     void cleanupTestCase() { dialog.reset(); }
 
+    // Rows of one description as shown: the table's row count, then the cells.
     void shownAfterLoading_data()
     {
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<Probe>("probe");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("r");
         QTest::addColumn<QString>("expected");
         QTest::newRow("left Y axis: automatic range, dotted")
-            << axes(true, -50, 250, 0x1111, 1, 0) << row(YAxes, 1, 0)
-            << "2 L #ffffff auto -50,250 off off 0,4 Left Axis #ffffff hidden 2/1";
+            << YAxes << 1 << 0
+            << "2 L #ffffff auto -50,250 off off 5,4 Left Axis #ffffff hidden 2/1";
         QTest::newRow("right Y axis: not finite, unknown pattern, widths beyond the box")
-            << axes(false, qQNaN(), -qInf(), 0x1234, 100000, ULongMax) << row(YAxes, 1, 1)
-            << "2 R #ffffff fixed nan,-inf 18446744073709551615,4 Right Axis #ffffff hidden 0/50";
-        QTest::newRow("variables: count beyond the records")
-            << channels(Vars, 2, ULongMax, "AIR", "OIL") << row(Vars, 2, 7)
-            << "8 0 3 L #ffe1ff 0/1";
+            << YAxes << 1 << 1
+            << "2 R #ffffff fixed nan,-inf 18446744073709551615,4 Right Axis #ffffff 0/50";
         QTest::newRow("variables: TEMP selects TEMP_1, the first that starts with it")
-            << channels(Vars, 1, 1, "TEMP", "AI") << row(Vars, 2, 0) << "1 1 0 L #ffe1ff 0/1";
+            << Vars << 2 << 0 << "8 TEMP_1 AIR L #ffe1ff 0/1";
         QTest::newRow("variables: case counts, no such name")
-            << channels(Vars, 1, 1, "temp", "TEMP_2") << row(Vars, 2, 0) << "1 -1 -1 L #ffe1ff 0/1";
-        QTest::newRow("overlay: no channel keeps one row")
-            << channels(Overlays, 4, 0, "TIME", "G3_Y") << row(Overlays, 2, 1) << "1";
+            << Vars << 2 << 1 << "8 none none L #ffe1ff 0/1";
+        QTest::newRow("variables: count beyond the records")
+            << Vars << 2 << 7 << "8 AIR OIL L #ffe1ff 0/1";
+        QTest::newRow("overlay: no channel keeps one row") << Overlays << 3 << 1 << "1";
     }
     void shownAfterLoading()
     {
-        QFETCH(Edit, edit);
-        QFETCH(Probe, probe);
+        QFETCH(QString, table);
+        QFETCH(int, g);
+        QFETCH(int, r);
         auto info = makeInfo(4);
-        edit(*info, *dialog);
+        Single_Axis_Info &left = info->plotAxisInfo[1].leftYAxis;
+        Single_Axis_Info &right = info->plotAxisInfo[1].rightYAxis;
+        left.autoRange = true;
+        left.rangeMin = -50;
+        left.rangeMax = 250;
+        left.gridLineStyle = 0x1111;
+        left.gridVisible = false;
+        right.autoRange = false;
+        right.rangeMin = qQNaN();
+        right.rangeMax = -qInf();
+        right.gridLineStyle = 0x1234;
+        right.gridLineWidth = 100000;
+        right.numMajorTicks = std::numeric_limits<unsigned long>::max();
+        Plot_Axis_Info &vars = info->plotAxisInfo[2];
+        vars.numVarChannels = right.numMajorTicks;
+        for (Plot_Channel_Info &c : vars.varChannels) {
+            c.xVarName = QStringLiteral("AIR");
+            c.yVarName = QStringLiteral("OIL");
+        }
+        vars.varChannels[0].xVarName = QStringLiteral("TEMP");
+        vars.varChannels[0].yVarName = QStringLiteral("AI");
+        vars.varChannels[1].xVarName = QStringLiteral("temp");
+        vars.varChannels[1].yVarName = QStringLiteral("TEMP_2");
+        of(*dialog, Vars, 2)->setRowCount(2);
+        of(*dialog, Overlays, 3)->setRowCount(4);
         showInfo(*dialog, info.get());
-        QTEST(probe(*dialog), "expected");
+        Spreadsheet *t = of(*dialog, qPrintable(table), g);
+        QStringList cells{QString::number(t->rowCount())};
+        for (int c = 0; r < t->rowCount() && c < t->columnCount(); ++c)
+            cells << cellText(t->cellWidget(r, c));
+        QTEST(cells.join(' '), "expected");
     }
 
     // Any pan or zoom bit locks the tables of every graph until a show with
