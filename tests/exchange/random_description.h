@@ -187,13 +187,6 @@ inline int writtenPattern(int pattern)
                                                                                    : 0xFFFF;
 }
 
-// Only family and point size are kept, the size up to 24 points.
-inline QFont writtenFont(const QFont &shown)
-{
-    QFont font(shown.family(), qMin(shown.pointSize(), 24));
-    return font;
-}
-
 inline void writeAxis(Single_Axis_Info &axis, bool isXAxis)
 {
     axis.axisColorName = QColor(axis.axisColorName).name();
@@ -217,7 +210,7 @@ inline std::unique_ptr<Plot_Screen_Info> expectedFor(const Plot_Screen_Info &in,
     for (QString *t : {&out->title, &out->subtitle, &out->note})
         t->truncate(50);
     for (QFont *f : {&out->titleFont, &out->subtitleFont, &out->noteFont})
-        *f = writtenFont(*f);
+        *f = QFont(f->family(), qMin(f->pointSize(), 24)); // only family and size are kept
     out->plotBgColorName = QColor(in.plotBgColorName).name();
     for (int g = 0; g < out->plotAxisInfo.size(); ++g) {
         Plot_Axis_Info &record = out->plotAxisInfo[g];
@@ -232,18 +225,6 @@ inline std::unique_ptr<Plot_Screen_Info> expectedFor(const Plot_Screen_Info &in,
         record.overlayFileName = constructorOverlayFile(g);
     }
     return out;
-}
-
-// The first line where two JSON forms differ, after the lines that place
-// it; empty when they are equal.
-inline QString firstDifference(const QByteArray &expected, const QByteArray &actual)
-{
-    const QList<QByteArray> e = expected.split('\n'), a = actual.split('\n');
-    for (int i = 0; i < qMax(e.size(), a.size()); ++i)
-        if (e.value(i) != a.value(i))
-            return QString::fromUtf8(e.mid(qMax(0, i - 6), qMin(i, 6)).join('\n')
-                                     + "\nexpected: " + e.value(i) + "\ngot:      " + a.value(i));
-    return QString();
 }
 
 } // namespace RandomDescription

@@ -102,14 +102,11 @@ private slots:
             "Zeit,Drehzahl,\u00D6l | tab | s,1/min,\u00B0C | 0 0 2 4 | Latin-1");
         row("ISO time stamp, second column", "Nr;When;v\n1;2024-02-29 23:59:59,5+01:00;8\n",
             "Nr,When,v | ; |  | 1 0 0 1 | UTF-8");
-        row("clock time", "Uhr\tWert\n9:05:30\t1,5\n", "Uhr,Wert | tab |  | 0 0 0 1 | UTF-8");
         row("time named with a unit", "Nr;Zeit [s];t/s\n1;x;2\n",
             "Nr,Zeit [s],t/s | ; |  | 1 0 0 1 | UTF-8");
         row("header of 64 KiB", header + "\n1\n", header + " |  |  | -1 0 0 1 | UTF-8");
         row("many lines after the first", "t;v\n" + numberedLines(3 * prefix),
             "t,v | ; |  | 0 0 0 1 | UTF-8");
-        row("2 GiB after 300 KiB of lines", "t;v\n" + numberedLines(300 * 1024),
-            "t,v | ; |  | 0 0 0 1 | UTF-8", Sparse2GiB);
         // Refused: no data line, column counts that differ, empty names, text
         // or hex in the data line, lone CR, control characters, NBSP as a name.
         for (const QByteArray &bad :
@@ -213,30 +210,6 @@ private slots:
         QCOMPARE(info->channelNames, QStringList({"x", "y"}));
         QVERIFY(read("p\n1\n", Plain, &path));
         QCOMPARE(info->channelNames, QStringList({"p"}));
-    }
-
-    // A cut prefix must not judge a line that the cut may have shortened.
-    void prefixes_data()
-    {
-        QTest::addColumn<QByteArray>("prefix");
-        QTest::addColumn<bool>("wholeFile");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("whole: last line complete") << QByteArray("a,b\n1,2") << true << true;
-        QTest::newRow("cut: data line maybe partial") << QByteArray("a,b\n1,2") << false << false;
-        QTest::newRow("cut: after the data line") << QByteArray("a,b\n1,2\n3,") << false << true;
-        QTest::newRow("cut: inside the units line") << QByteArray("a,b\ns,m\n1,") << false << false;
-        QTest::newRow("cut: inside a comment") << QByteArray("# run") << false << false;
-        QTest::newRow("whole: comment without break") << QByteArray("a\n1\n# x") << true << true;
-    }
-    void prefixes()
-    {
-        QFETCH(QByteArray, prefix);
-        QFETCH(bool, wholeFile);
-        LoggerFileInfo info;
-        info.commentLines = -1;
-        QTEST(DarlenDataInput::parseLoggerHeader(prefix, wholeFile, &info), "accepted");
-        QFETCH(bool, accepted);
-        QCOMPARE(info.commentLines, accepted ? 0 : -1); // untouched when refused
     }
 };
 
