@@ -1,5 +1,4 @@
-// What the plot data exchange suites share: a variable catalogue, overlay
-// channels of each graph, and a dialog's widgets found by object name.
+// The exchange suites' catalogue, overlay channels and widgets by object name.
 #ifndef XY_PLOT_TESTS_EXCHANGE_FIXTURE_H
 #define XY_PLOT_TESTS_EXCHANGE_FIXTURE_H
 
@@ -26,8 +25,7 @@ inline QStringList overlayNames(int g)
             "TIME"};
 }
 
-// Before a dialog is built, whose constructor gives the overlay rows these
-// names. TEMP_1 comes before TEMP, so a stored TEMP selects TEMP_1.
+// Before a dialog is built. TEMP_1 comes first, so a stored TEMP selects it.
 inline void installNames(const QStringList &extra = {})
 {
     ZelVariable::setAvailableVariables(QStringList{"AIR", "TEMP_1", "TEMP", "OIL"} + extra);
@@ -55,7 +53,6 @@ inline Plot_Screen_Info *writeBack(Dialog &d)
     return XY_Plot_Config_Dialog_TestAccess::psi(d);
 }
 
-// A widget of graph slot g by its object name, pattern as "plot%1XYVarSpreadsheet".
 template<class T = Spreadsheet>
 T *of(Dialog &d, const char *pattern, int g)
 {
@@ -95,7 +92,6 @@ inline QString cellText(QWidget *cell)
     return w ? w->getComboBoxCurrentText() : "?";
 }
 
-// What the graph tab bar's context menu does on tab index.
 inline void deleteGraphTab(Dialog &d, int index)
 {
     auto *tabs = d.findChild<QTabWidget *>("plotConfigTabs");

@@ -1,5 +1,4 @@
-// The "All" tab's overview of every shown graph, reached as a user reaches
-// it: show(), the tab bar's "Delete Graph" action, selecting the tab.
+// The "All" tab's overview of every shown graph, reached as a user reaches it.
 #include <QtTest>
 
 #include "exchange_fixture.h"
@@ -8,7 +7,6 @@ using namespace ExchangeFixture;
 
 namespace {
 
-// X variables of graph slots 0..4; each selects itself in a graph tab.
 const char *const xVariables[] = {"AIR", "TEMP_1", "OIL", "AIR", "OIL"};
 
 // The overview's rows, cell by cell; "on" for a cell that can be edited.
@@ -40,10 +38,8 @@ private slots:
     }
     void cleanupTestCase() { dialog.reset(); }
 
-    // Rows run on one dialog, so each visit of the tab must rebuild it.
-    // Variables are numbered by graph, overlays by position among the shown;
-    // an overlay row shows its graph's channels also where its position is
-    // not its graph slot.
+    // Each visit rebuilds the tab. Variables are numbered by graph, overlays
+    // by position among the shown graphs.
     void numbering_data()
     {
         QTest::addColumn<QList<int>>("varRows");     // per graph slot 0..4
