@@ -68,18 +68,18 @@ private slots:
             Plot_Axis_Info &record = info->plotAxisInfo[g];
             record.numVarChannels = unsigned(varRows[g]);
             record.numOverlayChannels = unsigned(overlayRows[g]);
-            for (int r = 0; r < varRows[g]; ++r) {
-                record.varChannels[r].xVarName = QLatin1String(xVariables[g]);
-                record.varChannels[r].yVarName = QStringLiteral("OIL");
-                record.varChannels[r].lineStyle = 0x1111;
-                record.varChannels[r].lineWidth = 3;
-                record.varChannels[r].useLeftAxis = false;
+            for (Plot_Channel_Info &c : record.varChannels) {
+                c.xVarName = QLatin1String(xVariables[g]);
+                c.yVarName = QStringLiteral("OIL");
+                c.lineStyle = 0x1111;
+                c.lineWidth = 3;
+                c.useLeftAxis = false;
             }
-            for (int r = 0; r < overlayRows[g]; ++r) {
-                record.overlayChannels[r].xVarName = overlayNames(g)[1];
-                record.overlayChannels[r].yVarName = overlayNames(g)[2];
-                record.overlayChannels[r].lineColor = QColor(g * 40, 0, 255);
-                record.overlayChannels[r].useLeftAxis = g % 2 == 0;
+            for (Plot_Channel_Info &c : record.overlayChannels) {
+                c.xVarName = overlayNames(g)[1];
+                c.yVarName = overlayNames(g)[2];
+                c.lineColor = QColor(g * 40, 0, 255);
+                c.useLeftAxis = g % 2 == 0;
             }
             of(*dialog, Overlays, g)->setRowCount(0); // a fresh graph's: no channel picked
         }

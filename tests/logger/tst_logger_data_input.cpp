@@ -15,17 +15,14 @@ namespace {
 enum Kind { Plain, Missing, Sparse2GiB, Fifo };
 
 // names | separator | units | time column, comment, metadata, first data line.
-QString describe(const LoggerFileInfo &info)
+QString describe(const LoggerFileInfo &i)
 {
-    const QChar separator = info.separator;
-    return QStringLiteral("%1 | %2 | %3 | %4 %5 %6 %7%8")
-        .arg(info.channelNames.join(','),
-             separator == '\t' ? "tab" : QString(separator).remove(QChar()), info.units.join(','))
-        .arg(info.timeColumn)
-        .arg(info.commentLines)
-        .arg(info.metadataLines)
-        .arg(info.firstDataLine)
-        .arg(info.latin1 ? " Latin-1" : "");
+    const QString separator = i.separator == '\t' ? "tab" : QString(i.separator).remove(QChar());
+    return QStringList{i.channelNames.join(','), separator, i.units.join(','),
+                       QString::asprintf("%d %d %d %d", i.timeColumn, i.commentLines,
+                                         i.metadataLines, i.firstDataLine)}
+               .join(" | ")
+           + (i.latin1 ? " Latin-1" : "");
 }
 
 } // namespace
@@ -77,7 +74,6 @@ private slots:
         row("quoted names and fields hold the separator", "\"T; oil\";\"p, abs\";c\n1;\"x;y\";3\n",
             "T; oil,p, abs,c | ; |  | -1 0 0 1");
         row("separator outside quotes first", "\"x,y\";z\n1;2\n", "x,y,z | ; |  | -1 0 0 1");
-        row("first separator: ,", "a,b;c\tz\n1,2\n", "a,b;c\tz | , |  | -1 0 0 1");
         row("first separator: tab", "a\tb,c;d\n1\t2\n", "a,b,c;d | tab |  | -1 0 0 1");
         row("number forms", "a,b,c,d,e,f,g,h\n1e-3,-0,+5,.5,5.,1E+10, 7 ,-2.5e-300\n",
             "a,b,c,d,e,f,g,h | , |  | -1 0 0 1");
@@ -92,8 +88,6 @@ private slots:
             "Zeit,Drehzahl,\u00D6l | tab | s,1/min,\u00B0C | 0 0 2 4 Latin-1");
         row("ISO time stamp, second column", "Nr;When;v\n1;2024-02-29 23:59:59,5+01:00;8\n",
             "Nr,When,v | ; |  | 1 0 0 1");
-        row("time named with a unit", "Nr;Zeit [s];t/s\n1;x;2\n",
-            "Nr,Zeit [s],t/s | ; |  | 1 0 0 1");
         row("header of 64 KiB", header + "\n1\n", header + " |  |  | -1 0 0 1");
         row("many lines after the first", "t;v\n" + QByteArray("1;0.5\n").repeated(prefix),
             "t,v | ; |  | 0 0 0 1");
