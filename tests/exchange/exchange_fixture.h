@@ -8,7 +8,6 @@
 
 #include <memory>
 
-#include <interfaces/plot_screen_info.h>
 #include <interfaces/spreadsheet.h>
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 

@@ -15,10 +15,9 @@ QString rows(Spreadsheet *table)
     QStringList rows;
     for (int r = 0; r < table->rowCount(); ++r) {
         QStringList cells;
-        for (int c = 0; c < table->columnCount(); ++c) {
-            QWidget *w = table->cellWidget(r, c);
-            cells << (!w || w->isEnabled() ? "on" : cellText(w));
-        }
+        for (int c = 0; c < table->columnCount(); ++c)
+            if (QWidget *w = table->cellWidget(r, c))
+                cells << (w->isEnabled() ? "on" : cellText(w));
         rows << cells.join(' ');
     }
     return rows.join(", ");
@@ -36,7 +35,6 @@ private slots:
         installNames();
         dialog = std::make_unique<Dialog>(makeInfo(8).get(), nullptr, false);
     }
-    void cleanupTestCase() { dialog.reset(); }
 
     // Each visit rebuilds the tab. Variables are numbered by graph, overlays
     // by position among the shown graphs.

@@ -281,7 +281,6 @@ private slots:
         installNames(names());
         dialog = hostDialog();
     }
-    void cleanupTestCase() { dialog.reset(); }
 
     // One description as shown: a table's row count, then the cells of one row.
     void shownAfterLoading()

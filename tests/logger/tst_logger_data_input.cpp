@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -34,21 +33,22 @@ class TestLoggerDataInput : public QObject
 private:
     QTemporaryDir dir;
     int rowNumber = 0;
+    QString path;
 
     // A file made as the row says, read back; null when refused.
-    const LoggerFileInfo *read(const QByteArray &bytes, int kind, QString *path)
+    const LoggerFileInfo *read(const QByteArray &bytes, int kind = Plain)
     {
-        *path = dir.filePath(QString("row%1.log").arg(++rowNumber));
-        if (kind == Fifo && ::mkfifo(QFile::encodeName(*path).constData(), 0600) != 0)
+        path = dir.filePath(QString("row%1.log").arg(++rowNumber));
+        if (kind == Fifo && ::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
             return nullptr;
         if (kind != Fifo && kind != Missing) {
-            QFile f(*path);
+            QFile f(path);
             if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()
                 || (kind == Sparse2GiB && !f.resize(qint64(2) << 30)))
                 return nullptr;
         }
-        const LoggerFileInfo *info = DarlenDataInput::getLoggerFileInfo(*path);
-        QFile::remove(*path);
+        const LoggerFileInfo *info = DarlenDataInput::getLoggerFileInfo(path);
+        QFile::remove(path);
         return info;
     }
 
@@ -117,10 +117,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, kind);
         QFETCH(QString, record);
-        QString path;
         QElapsedTimer clock;
         clock.start();
-        const LoggerFileInfo *info = read(bytes, kind, &path);
+        const LoggerFileInfo *info = read(bytes, kind);
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString("took %1 ms").arg(clock.elapsed())));
         QCOMPARE(info ? describe(*info) : QString(), record);
         if (info)
@@ -186,11 +185,10 @@ private slots:
     // The record stays until the next call that finds a logger file.
     void recordStaysUntilTheNextCall()
     {
-        QString path;
-        const LoggerFileInfo *info = read("x;y\n1;2\n", Plain, &path);
-        QVERIFY(info && !read("", Missing, &path));
+        const LoggerFileInfo *info = read("x;y\n1;2\n");
+        QVERIFY(info && !read("", Missing));
         QCOMPARE(info->channelNames, QStringList({"x", "y"}));
-        QVERIFY(read("p\n1\n", Plain, &path));
+        QVERIFY(read("p\n1\n"));
         QCOMPARE(info->channelNames, QStringList({"p"}));
     }
 };
