@@ -17,9 +17,7 @@ using namespace ExchangeFixture;
 
 namespace {
 
-// Random descriptions, and what showing one and writing it back must give.
-
-// Of equal length, so no name is the stem of another.
+// Random variable names of equal length, so no name is the stem of another.
 QStringList names()
 {
     QStringList names;
