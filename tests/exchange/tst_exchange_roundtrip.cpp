@@ -1,176 +1,233 @@
-// Plot data in and out of the dialog: what the widgets show after show(),
-// what the write-back builds from edited widgets, and the round trip over
-// random descriptions.
-//
-// The random cases run XY_PLOT_EXCHANGE_DESCRIPTIONS descriptions (default
-// 160) from seed XY_PLOT_EXCHANGE_SEED; ctest runs them under several seeds
-// side by side. More cases, for instance: XY_PLOT_EXCHANGE_SEED=9
-// XY_PLOT_EXCHANGE_DESCRIPTIONS=5000 tst_exchange_roundtrip showThenWriteBack
+// Plot data in and out of the dialog; the round trip runs
+// XY_PLOT_EXCHANGE_DESCRIPTIONS (160) descriptions from XY_PLOT_EXCHANGE_SEED.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QRadioButton>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <functional>
-#include <limits>
-
-#include <interfaces/base_plot_frame_tab.h>
 
 #include "exchange_fixture.h"
-#include "random_description.h"
 
 using namespace ExchangeFixture;
 
-using Edit = std::function<void(Plot_Screen_Info &, Dialog &)>;
-using Probe = std::function<QString(Dialog &)>;
-using Act = std::function<void(Dialog &)>;
-Q_DECLARE_METATYPE(Edit)
-Q_DECLARE_METATYPE(Probe)
-Q_DECLARE_METATYPE(Act)
-
 namespace {
 
-const auto ULongMax = std::numeric_limits<unsigned long>::max();
-
-// What a cell shows, whatever its kind; "off" for each field not editable.
-QString shown(QWidget *cell)
+// Random variable names of equal length, so no name is the stem of another.
+QStringList names()
 {
-    if (auto *w = qobject_cast<LineEdit_LineEditWidget *>(cell))
-        return w->getLineEditText(0) + ',' + w->getLineEditText(1)
-               + (w->lineEdit(0)->isEnabled() ? "" : " off")
-               + (w->lineEdit(1)->isEnabled() ? "" : " off");
-    if (auto *w = qobject_cast<Combo_SpinBoxWidget *>(cell))
-        return QStringLiteral("%1/%2").arg(w->getComboBoxCurrentIndex()).arg(w->getSpinBoxValue());
-    if (auto *w = qobject_cast<LineEditColorWidget *>(cell))
-        return w->getBGStyleSheet() + (w->getGridVisible() ? "" : " hidden");
-    if (auto *w = qobject_cast<LineEditWidget *>(cell))
-        return w->getLineEditText();
-    if (auto *w = qobject_cast<CheckBoxWidget *>(cell))
-        return w->getCheckBoxTrue() ? "auto" : "fixed";
-    if (auto *w = qobject_cast<IconButtonWidget *>(cell))
-        return w->getLeftSelected() ? "L" : "R";
-    if (auto *w = qobject_cast<ZelVariable *>(cell))
-        return QString::number(w->comboBox()->currentIndex());
-    if (auto *w = qobject_cast<ComboBoxWidget *>(cell))
-        return '"' + w->getComboBoxCurrentText() + '"';
-    return QStringLiteral("?");
-}
-// Row count of graph slot g's table, then every cell of one of its rows.
-Probe row(const char *table, int g, int r)
-{
-    return [=](Dialog &d) {
-        Spreadsheet *t = of(d, table, g);
-        QStringList cells{QString::number(t->rowCount())};
-        for (int c = 0; c < t->columnCount() && r < t->rowCount(); ++c)
-            cells.append(shown(t->cellWidget(r, c)));
-        return cells.join(' ');
-    };
-}
-QString screenFields(Dialog &d)
-{
-    QStringList texts;
-    for (const char *name :
-         {"lineEditScreenRefreshRate", "lineEditScreenRefreshInterval", "lineEditDataSampleRate",
-          "lineEditDataSampleInterval", "lineEditDataStorage"})
-        texts.append(child<QLineEdit>(d, name)->text());
-    return texts.join(' ') + ' '
-           + QString::number(child<QComboBox>(d, "cmbDataStorageUnits")->currentIndex());
-}
-QString graphSettings(Dialog &d)
-{
-    QStringList parts{QString::number(of<QComboBox>(d, "cboDisplayType%1", 3)->currentIndex())};
-    auto *comet = of<QSpinBox>(d, "spinCometLength%1", 3);
-    parts << QString::number(comet->value()) + (comet->isEnabled() ? "" : " off");
-    for (const char *name : {"radDatapointShowPlot%1", "radDatapointHidePlot%1",
-                             "radXYValuesShowPlot%1", "radXYValuesHidePlot%1"})
-        parts << (of<QRadioButton>(d, name, 3)->isChecked() ? "on" : "-");
-    return parts.join(' ') + ' ' + of<QLabel>(d, "lblOverlayFilePlot%1", 3)->text();
+    QStringList names;
+    for (int i = 0; i < 200; ++i)
+        names.append(QStringLiteral("SIG_%1").arg(i, 3, 10, QLatin1Char('0')));
+    return names;
 }
 
-// Edits of the description shown; each row starts from four fresh graphs.
-Edit screen(unsigned long refresh, unsigned long sample, unsigned long storage, int units)
+int fromEnvironment(const char *name, int fallback)
 {
-    return [=](Plot_Screen_Info &info, Dialog &) {
-        info.screenRefreshInterval = refresh;
-        info.dataSampleInterval = sample;
-        info.dataStorage = storage;
-        info.dataUnits = static_cast<UnitType>(units);
-    };
+    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
 }
-Edit axes(bool autoRange, double low, double high, int pattern, int width, unsigned long ticks)
+
+// Given to the constructor; show() keeps the file chosen in the dialog.
+QString constructorOverlayFile(int g)
 {
-    return [=](Plot_Screen_Info &info, Dialog &) {
-        Plot_Axis_Info &record = info.plotAxisInfo[1];
+    return QStringLiteral("/data/PC_format/graph%1.log").arg(g + 1);
+}
+
+// Built as a host builds it: eight graphs, each with an overlay file.
+std::unique_ptr<Dialog> hostDialog()
+{
+    auto initial = makeInfo(8);
+    for (int g = 0; g < 8; ++g)
+        initial->plotAxisInfo[g].overlayFileName = constructorOverlayFile(g);
+    return std::make_unique<Dialog>(initial.get(), nullptr, false);
+}
+
+const int KnownPatterns[] = {0xFFFF, 0xF0F0, 0x1111, 0xF33C};
+const char *const Families[] = {"Sans Serif", "Serif", "Monospace", "DejaVu Sans"};
+
+struct Generator
+{
+    QRandomGenerator rng;
+
+    std::unique_ptr<Plot_Screen_Info> description()
+    {
+        static const QStringList catalogue = names();
+        const int graphs = between(1, 8);
+        auto info = makeInfo(graphs);
+        // Fields show six significant digits: below 100000 s all come back.
+        info->screenRefreshInterval = unsigned(between(10, 10000));
+        info->dataSampleInterval = unsigned(between(10, 10000));
+        info->dataUnits = static_cast<UnitType>(between(0, 2));
+        info->dataStorage = unsigned(between(0, 99999));
+        info->plotBgColorName = colorName();
+        for (QString *t : {&info->title, &info->subtitle, &info->note})
+            *t = text(70);
+        for (QFont *f : {&info->titleFont, &info->subtitleFont, &info->noteFont}) {
+            *f = QFont(QLatin1String(Families[between(0, 3)]), between(6, 40));
+            f->setBold(coin());
+            f->setItalic(coin());
+        }
+        for (bool *b :
+             {&info->showTitleSubtitle, &info->showNote, &info->condenseControls, &info->legend})
+            *b = coin();
+        info->configFileName = QStringLiteral("/cfg/%1.xml").arg(text(8));
+        for (int g = 0; g < graphs; ++g) {
+            Plot_Axis_Info &record = info->plotAxisInfo[g];
+            for (Single_Axis_Info *a : {&record.leftYAxis, &record.rightYAxis, &record.xAxis})
+                *a = axis();
+            record.numVarChannels = unsigned(between(0, 8));
+            for (unsigned r = 0; r < record.numVarChannels; ++r)
+                record.varChannels[r] = channel(catalogue);
+            record.numOverlayChannels = unsigned(between(0, 8));
+            for (unsigned r = 0; r < record.numOverlayChannels; ++r)
+                record.overlayChannels[r] = channel(overlayNames(g).mid(1));
+            record.traceMode = between(0, 9);
+            record.showDatapoints = coin();
+            record.showXYValues = coin();
+            record.overlayFileName = text(30);
+            record.displayType = between(0, 2);
+            record.cometLength = between(0, 99);
+        }
+        return info;
+    }
+
+    // What the dialog does not show, or cannot show as it is.
+    void beyondTheDialog(Plot_Screen_Info &info)
+    {
+        info.screenId = between(-1000, 1000);
+        info.lastSavedTime = qint64(rng.generate()) << 8;
+        for (int g = 0; g < info.plotAxisInfo.size(); ++g) {
+            Plot_Axis_Info &record = info.plotAxisInfo[g];
+            record.overlayFileName = constructorOverlayFile(g);
+            for (Single_Axis_Info *a : {&record.leftYAxis, &record.rightYAxis, &record.xAxis}) {
+                a->rangeUnits = between(0, 3);
+                a->gridLineWidth = coin() ? a->gridLineWidth : between(-3, 100000);
+            }
+            for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r) {
+                for (Plot_Channel_Info *c : {&record.varChannels[r], &record.overlayChannels[r]}) {
+                    c->visible = coin();
+                    c->markerSize = float(between(1, 40));
+                    c->lineColor.setAlpha(between(0, 255));
+                    c->lineWidth = coin() ? c->lineWidth : between(-3, 100000);
+                }
+            }
+            record.engineState = between(0, 9);
+            record.firstSampleTime = between(0, 1 << 30);
+            record.overlayState = between(0, 9);
+            record.zoomOffset = between(-500, 500);
+            record.autoScroll = coin();
+            record.displayType = between(-1, 4);
+            if (coin())
+                record.cometLength = qint64(between(0, 1 << 20)) << between(0, 30);
+        }
+    }
+
+private:
+    int between(int low, int high) { return low + int(rng.bounded(quint32(high - low + 1))); }
+    bool coin() { return rng.bounded(2u) == 1; }
+    QString text(int maxLength)
+    {
+        static const QString chars = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRST"
+                                                    "UVWXYZ0123456789 .,:;-_/()%#\u00e4\u00b0");
+        QString s;
+        for (int i = between(0, maxLength); i > 0; --i)
+            s.append(chars.at(between(0, chars.size() - 1)));
+        return s;
+    }
+    QColor color() { return QColor(between(0, 255), between(0, 255), between(0, 255)); }
+    // Both spellings of a colour name occur in stored descriptions.
+    QString colorName() { return coin() ? color().name().toUpper() : color().name(); }
+    int pattern() { return coin() ? KnownPatterns[between(0, 3)] : between(0, 0xFFFF); }
+    Single_Axis_Info axis()
+    {
+        Single_Axis_Info a;
+        a.axisColorName = colorName();
+        // Quarters of at most six significant digits, which the fields show exactly.
+        a.rangeMin = between(-39999, 39999) / 4.0;
+        a.rangeMax = between(-39999, 39999) / 4.0;
+        a.autoRange = coin();
+        a.numMajorTicks = unsigned(between(0, 15));
+        a.numMinorTicks = unsigned(between(0, 15));
+        a.label = text(20);
+        a.gridColorName = colorName();
+        a.gridLineStyle = pattern();
+        a.gridLineWidth = between(1, 5);
+        a.gridVisible = coin();
+        return a;
+    }
+    Plot_Channel_Info channel(const QStringList &names)
+    {
+        Plot_Channel_Info c;
+        c.xVarName = names.at(between(0, names.size() - 1));
+        c.yVarName = names.at(between(0, names.size() - 1));
+        c.useLeftAxis = coin();
+        c.lineColor = color();
+        c.lineStyle = pattern();
+        c.lineWidth = between(1, 5);
+        return c;
+    }
+};
+
+int writtenPattern(int pattern)
+{
+    return std::count(std::begin(KnownPatterns), std::end(KnownPatterns), pattern) ? pattern
+                                                                                   : 0xFFFF;
+}
+
+// Without overlay channels the overlay table keeps one row the loading
+// leaves alone; what the write-back makes of it is taken from the written one.
+std::unique_ptr<Plot_Screen_Info> expectedFor(const Plot_Screen_Info &in,
+                                              const Plot_Screen_Info &written)
+{
+    auto out = std::make_unique<Plot_Screen_Info>();
+    out->copyFrom(in);
+    for (QString *t : {&out->title, &out->subtitle, &out->note})
+        t->truncate(50);
+    for (QFont *f : {&out->titleFont, &out->subtitleFont, &out->noteFont})
+        *f = QFont(f->family(), qMin(f->pointSize(), 24)); // only family and size are kept
+    out->plotBgColorName = QColor(in.plotBgColorName).name();
+    for (int g = 0; g < out->plotAxisInfo.size(); ++g) {
+        Plot_Axis_Info &record = out->plotAxisInfo[g];
         for (Single_Axis_Info *a : {&record.leftYAxis, &record.rightYAxis, &record.xAxis}) {
-            a->autoRange = autoRange;
-            a->rangeMin = low;
-            a->rangeMax = high;
-            a->gridLineStyle = pattern;
-            a->gridLineWidth = width;
-            a->numMajorTicks = ticks;
-            a->numMinorTicks = 3;
-            a->label = QStringLiteral("Oil");
-            a->gridColorName = QStringLiteral("#102030");
-            a->axisColorName = QStringLiteral("#00FF00");
-            a->gridVisible = false;
+            a->axisColorName = QColor(a->axisColorName).name();
+            a->gridColorName = QColor(a->gridColorName).name();
+            if (a->autoRange)
+                a->rangeMin = a->rangeMax = 0.0;
+            a->numMajorTicks = qMin(a->numMajorTicks, 10ul);
+            a->numMinorTicks = qMin(a->numMinorTicks, 10ul);
+            a->gridLineStyle = writtenPattern(a->gridLineStyle);
+            a->gridVisible = a->gridVisible || a == &record.xAxis; // the X grid has no switch
         }
-    };
-}
-Edit channels(const char *table, int rowsBefore, unsigned long count, QString x, QString y)
-{
-    return [=](Plot_Screen_Info &info, Dialog &d) {
-        of(d, table, 2)->setRowCount(rowsBefore);
-        Plot_Axis_Info &record = info.plotAxisInfo[2];
-        const bool overlay = table == Overlays;
-        (overlay ? record.numOverlayChannels : record.numVarChannels) = count;
-        for (Plot_Channel_Info &c : overlay ? record.overlayChannels : record.varChannels) {
-            c.xVarName = x;
-            c.yVarName = y;
-            c.lineStyle = 0xF0F0;
-        }
-    };
-}
-Edit settings(int displayType, bool datapoints, qint64 comet, QString file = QString())
-{
-    return [=](Plot_Screen_Info &info, Dialog &) {
-        Plot_Axis_Info &record = info.plotAxisInfo[3];
-        record.displayType = displayType;
-        record.showDatapoints = datapoints;
-        record.showXYValues = !datapoints;
-        record.cometLength = comet;
-        record.overlayFileName = file;
-    };
+        for (int r = 0; r < Plot_Axis_Info::MaxChannels; ++r)
+            for (Plot_Channel_Info *c : {&record.varChannels[r], &record.overlayChannels[r]})
+                c->lineStyle = writtenPattern(c->lineStyle);
+        if (record.numOverlayChannels == 0 && g < written.plotAxisInfo.size())
+            record.overlayChannels[0] = written.plotAxisInfo[g].overlayChannels[0];
+        record.traceMode = 4;
+        record.overlayFileName = constructorOverlayFile(g);
+    }
+    return out;
 }
 
-// Edits of the widgets before a write-back.
-Act screenTexts(QString refresh, QString sample, QString storage, int unit)
+using Act = std::function<void(Dialog &)>;
+
+// Interval and storage fields, then the left Y row of graph slot 1, fixed range.
+Act texts(QStringList screen, int unit, QStringList axis, int style)
 {
     return [=](Dialog &d) {
-        child<QLineEdit>(d, "lineEditScreenRefreshInterval")->setText(refresh);
-        child<QLineEdit>(d, "lineEditDataSampleInterval")->setText(sample);
-        child<QLineEdit>(d, "lineEditDataStorage")->setText(storage);
-        child<QComboBox>(d, "cmbDataStorageUnits")->setCurrentIndex(unit);
-    };
-}
-// The same texts in the left Y row and the X row of graph slot 1.
-Act axisTexts(bool autoRange, QString low, QString high, QString major, QString minor, int style)
-{
-    return [=](Dialog &d) {
-        for (Spreadsheet *t : {of(d, YAxes, 1), of(d, XAxis, 1)}) {
-            const int first = t == of(d, YAxes, 1) ? 2 : 0;
-            cellAt<CheckBoxWidget>(t, 0, first)->setCheckBoxTrue(autoRange);
-            const QStringList texts{low, high, major, minor};
-            for (int i = 0; i < 4; ++i)
-                cellAt<LineEdit_LineEditWidget>(t, 0, first + 1 + i / 2)
-                    ->setLineEditText(i % 2, texts[i]);
-            cellAt<Combo_SpinBoxWidget>(t, 0, t->columnCount() - 1)->setComboBoxCurrentIndex(style);
-        }
+        const char *const names[] = {"ScreenRefreshInterval", "DataSampleInterval", "DataStorage"};
+        for (int i = 0; i < 3; ++i)
+            d.findChild<QLineEdit *>(QLatin1String("lineEdit") + names[i])->setText(screen[i]);
+        d.findChild<QComboBox *>("cmbDataStorageUnits")->setCurrentIndex(unit);
+        Spreadsheet *t = of(d, YAxes, 1);
+        cellAt<CheckBoxWidget>(t, 0, 2)->setCheckBoxTrue(false);
+        for (int i = 0; i < 4; ++i)
+            cellAt<LineEdit_LineEditWidget>(t, 0, 3 + i / 2)->setLineEditText(i % 2, axis[i]);
+        cellAt<Combo_SpinBoxWidget>(t, 0, 7)->setComboBoxCurrentIndex(style);
     };
 }
 // Row r of graph 1's table picks entry xs[r] and ys[r] (-1: none).
@@ -192,8 +249,7 @@ Act pick(const char *table, QList<int> xs, QList<int> ys)
     };
 }
 
-// Members of a written description as JSON values, by path ("1/xAxis/label"
-// is of plotAxisInfo[1]).
+// Members as JSON values, by path ("1/xAxis/label" is of plotAxisInfo[1]).
 QString members(const Plot_Screen_Info &info, const QString &paths)
 {
     const QJsonObject root = QJsonDocument::fromJson(info.toJson()).object();
@@ -209,22 +265,9 @@ QString members(const Plot_Screen_Info &info, const QString &paths)
     return values.join(' ');
 }
 
-// Graphs 1 to 3 shown, each with one complete variable row: valid as it is.
-std::unique_ptr<Plot_Screen_Info> validInfo()
-{
-    auto info = makeInfo(3);
-    info->screenRefreshInterval = 100;
-    info->dataSampleInterval = 20;
-    info->dataStorage = 30;
-    for (Plot_Axis_Info &record : info->plotAxisInfo) {
-        record.numVarChannels = 1;
-        record.varChannels[0].xVarName = QStringLiteral("AIR");
-        record.varChannels[0].yVarName = QStringLiteral("OIL");
-    }
-    return info;
-}
-
 } // namespace
+
+Q_DECLARE_METATYPE(Act)
 
 class ExchangeRoundTripTest : public QObject
 {
@@ -233,86 +276,60 @@ class ExchangeRoundTripTest : public QObject
 private slots:
     void initTestCase()
     {
-        installNames(RandomDescription::names());
-        dialog = RandomDescription::dialog();
+        installNames(names());
+        dialog = hostDialog();
     }
-    void cleanupTestCase() { dialog.reset(); }
 
-    void shownAfterLoading_data()
-    {
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<Probe>("probe");
-        QTest::addColumn<QString>("expected");
-        const Probe fields(screenFields), graph(graphSettings);
-        QTest::newRow("zero intervals") << screen(0, 0, 0, 0) << fields << "inf 0 inf 0 0 0";
-        // Only the sample interval goes through 'g' and loses digits.
-        QTest::newRow("large intervals") << screen(1234567, 1234567, 7200, 2) << fields
-                                         << "0.000810001 1234567 0.000810001 1.23457e+06 2 2";
-        QTest::newRow("largest intervals")
-            << screen(ULongMax, ULongMax, ULongMax, 0) << fields
-            << "5.42101e-17 18446744073709551615 5.42101e-17 1.84467e+19 1.84467e+19 0";
-        // The three-entry combo box has no index 3; Qt leaves it without a choice.
-        QTest::newRow("90 s in days")
-            << screen(100, 30, 90, 3) << fields << "10 100 33.3333 30 0.00104167 -1";
-
-        QTest::newRow("left Y axis: automatic range, dotted")
-            << axes(true, -50, 250, 0x1111, 1, 0) << row(YAxes, 1, 0)
-            << "2 L #00ff00 auto -50,250 off off 0,3 Oil #102030 hidden 2/1";
-        QTest::newRow("right Y axis: not finite, unknown pattern, widths beyond the box")
-            << axes(false, qQNaN(), -qInf(), 0x1234, 100000, ULongMax) << row(YAxes, 1, 1)
-            << "2 R #00ff00 fixed nan,-inf 18446744073709551615,3 Oil #102030 hidden 0/50";
-        QTest::newRow("X axis") << axes(true, 0.25, 1e7, 0xF0F0, -5, 4) << row(XAxis, 1, 0)
-                                << "1 auto 0.25,1e+07 4,3 #00ff00 Oil #102030 1/0";
-
-        QTest::newRow("variables: count beyond the records")
-            << channels(Vars, 2, ULongMax, "AIR", "OIL") << row(Vars, 2, 7)
-            << "8 0 3 L #ffe1ff 1/1";
-        QTest::newRow("variables: TEMP selects TEMP_1, the first that starts with it")
-            << channels(Vars, 1, 1, "TEMP", "AI") << row(Vars, 2, 0) << "1 1 0 L #ffe1ff 1/1";
-        QTest::newRow("variables: case counts, no such name")
-            << channels(Vars, 1, 1, "temp", "TEMP_2") << row(Vars, 2, 0) << "1 -1 -1 L #ffe1ff 1/1";
-        QTest::newRow("variables: name of 10000 characters")
-            << channels(Vars, 1, 1, QString(10000, 'O'), "OIL") << row(Vars, 2, 0)
-            << "1 -1 3 L #ffe1ff 1/1";
-        QTest::newRow("overlay: three channels")
-            << channels(Overlays, 1, 3, "TIME", "G3_Y") << row(Overlays, 2, 2)
-            << "3 \"TIME\" \"G3_Y\" L #ffe1ff 1/1";
-        QTest::newRow("overlay: no channel keeps one row")
-            << channels(Overlays, 4, 0, "TIME", "G3_Y") << row(Overlays, 2, 1) << "1";
-        QTest::newRow("overlay: channel of another graph")
-            << channels(Overlays, 1, 1, "G1_X", "G3_X") << row(Overlays, 2, 0)
-            << "1 \"\" \"G3_X\" L #ffe1ff 1/1";
-
-        QTest::newRow("comet") << settings(2, true, 25, "/data/run.2024.log") << graph
-                               << "2 25 on - - on run.log";
-        QTest::newRow("comet length beyond the box")
-            << settings(2, false, 1000) << graph << "2 99 - on on - .";
-        // An index the combo box does not have changes nothing else.
-        QTest::newRow("unknown display type")
-            << settings(7, false, 5) << graph << "-1 5 - on on - .";
-        QTest::newRow("marker only") << settings(1, false, 7, "/data/PC_format/engine.dat") << graph
-                                     << "1 7 off - on on - engine.dat";
-    }
+    // One description as shown: a table's row count, then the cells of one row.
     void shownAfterLoading()
     {
-        QFETCH(Edit, edit);
-        QFETCH(Probe, probe);
         auto info = makeInfo(4);
-        edit(*info, *dialog);
+        Single_Axis_Info &left = info->plotAxisInfo[1].leftYAxis;
+        left.autoRange = true;
+        left.rangeMin = -50;
+        left.rangeMax = 250;
+        left.gridLineStyle = 0x1111;
+        left.gridVisible = false;
+        Plot_Axis_Info &vars = info->plotAxisInfo[2];
+        vars.numVarChannels = std::numeric_limits<unsigned long>::max();
+        for (Plot_Channel_Info &c : vars.varChannels) {
+            c.xVarName = QStringLiteral("AIR");
+            c.yVarName = QStringLiteral("OIL");
+        }
+        vars.varChannels[0].xVarName =
+            QStringLiteral("TEMP"); // selects TEMP_1, which starts with it
+        vars.varChannels[0].yVarName = QStringLiteral("AI");
+        vars.varChannels[1].xVarName = QStringLiteral("temp");   // case counts
+        vars.varChannels[1].yVarName = QStringLiteral("TEMP_2"); // no such name
+        of(*dialog, Vars, 2)->setRowCount(2);
+        of(*dialog, Overlays, 3)->setRowCount(4);
         showInfo(*dialog, info.get());
-        QTEST(probe(*dialog), "expected");
+        const auto row = [this](const char *table, int g, int r) {
+            Spreadsheet *t = of(*dialog, table, g);
+            QStringList cells{QString::number(t->rowCount())};
+            for (int c = 0; r < t->rowCount() && c < t->columnCount(); ++c)
+                cells << cellText(t->cellWidget(r, c));
+            return cells.join(' ');
+        };
+        QCOMPARE(row(YAxes, 1, 0),
+                 "2 L #ffffff auto -50,250 off off 5,4 Left Axis #ffffff hidden 2/1");
+        QCOMPARE(row(Vars, 2, 0), "8 TEMP_1 AIR L #ffe1ff 0/1");
+        QCOMPARE(row(Vars, 2, 1), "8 none none L #ffe1ff 0/1");
+        QCOMPARE(row(Vars, 2, 7), "8 AIR OIL L #ffe1ff 0/1"); // the count beyond the records
+        QCOMPARE(row(Overlays, 3, 1), "1");                   // with no channel, one row to pick in
     }
 
-    // Any pan or zoom bit locks the tables of every graph until a show with
-    // clear bits.
+    // Any pan or zoom bit locks every graph's tables until a show without.
     void locking()
     {
         auto info = makeInfo(3);
-        for (const QBitArray &zoom : {bits(8, {2}), bits(8)}) {
-            showInfo(*dialog, info.get(), bits(8), zoom);
+        for (bool zoomed : {true, false}) {
+            QBitArray zoom(8);
+            zoom.setBit(2, zoomed);
+            showInfo(*dialog, info.get(), zoom);
             for (int g = 0; g < 3; ++g)
                 for (const char *table : {YAxes, XAxis, Vars, Overlays})
-                    QCOMPARE(of(*dialog, table, g)->isEnabled(), zoom.count(true) == 0);
+                    QCOMPARE(of(*dialog, table, g)->isEnabled(), !zoomed);
         }
     }
 
@@ -321,48 +338,23 @@ private slots:
         QTest::addColumn<Act>("act");
         QTest::addColumn<QString>("paths");
         QTest::addColumn<QString>("expected");
-        const QString screen = "screenRefreshInterval dataSampleInterval dataStorage dataUnits";
-        QTest::newRow("nearest whole unit")
-            << screenTexts("33.3333", "33.5", "1.5", 1) << screen << "33 34 90 1";
-        QTest::newRow("no unit chosen")
-            << screenTexts("10", "10", "0.00104167", -1) << screen << "10 10 0 -1";
-        QTest::newRow("not numbers") << screenTexts("", "abc", "-5", 0) << screen << "0 0 0 0";
-        QTest::newRow("not finite") << screenTexts("inf", "nan", "-inf", 0) << screen << "0 0 0 0";
-        QTest::newRow("beyond 64 bits")
-            << screenTexts("1e30", "18446744073709551616", "6e15", 2) << screen << "0 0 0 2";
-        QTest::newRow("within 64 bits")
-            << screenTexts("1.8e19", "1e3", "5e14", 2) << screen
-            << "\"18000000000000000000\" 1000 \"1800000000000000000\" 2";
-
-        const QString axes = "1/leftYAxis/autoRange 1/leftYAxis/rangeMin 1/leftYAxis/rangeMax "
-                             "1/leftYAxis/numMajorTicks 1/leftYAxis/numMinorTicks "
-                             "1/leftYAxis/gridLineStyle 1/xAxis/rangeMin 1/xAxis/numMajorTicks "
-                             "1/xAxis/gridLineStyle";
-        QTest::newRow("automatic range drops the fields")
-            << axisTexts(true, "10", "20", "5", "4", 2) << axes << "true 0 0 5 4 4369 0 5 4369";
-        QTest::newRow("ticks capped at 10") << axisTexts(false, "-1.5e3", "0.25", "12", "3", 3)
-                                            << axes << "false -1500 0.25 10 3 62268 -1500 10 62268";
-        QTest::newRow("not numbers") << axisTexts(false, "abc", "1,5", "-1", "2.5", 1) << axes
-                                     << "false 0 0 0 0 61680 0 0 61680";
-        QTest::newRow("not finite, blanks around ticks")
-            << axisTexts(false, "nan", "1e309", " 7 ", "", 0) << axes
-            << "false \"nan\" \"inf\" 7 0 65535 \"nan\" 7 65535";
-        QTest::newRow("beyond 32 bits, no style chosen")
-            << axisTexts(false, "-0", "1e-320", "4294967296", "2147483648", -1) << axes
-            << "false \"-0\" 1e-320 0 10 65535 \"-0\" 0 65535";
+        const QString fields =
+            "screenRefreshInterval dataSampleInterval dataStorage dataUnits "
+            "1/leftYAxis/rangeMin 1/leftYAxis/rangeMax 1/leftYAxis/numMajorTicks "
+            "1/leftYAxis/numMinorTicks 1/leftYAxis/gridLineStyle";
+        // An index without a unit keeps the storage number as typed.
+        QTest::newRow("nearest whole numbers, no unit chosen, ticks capped")
+            << texts({"33.3333", "33.5", "90"}, -1, {"-1.5e3", "0.25", "12", "3"}, 3) << fields
+            << "33 34 90 -1 -1500 0.25 10 3 62268";
+        QTest::newRow("not numbers, not finite, beyond 32 or 64 bits, blanks, no style")
+            << texts({"", "1e30", "-5"}, 0, {"abc", "nan", "4294967296", " 7 "}, -1) << fields
+            << "0 0 0 0 0 \"nan\" 0 7 65535";
         // The X axis table has no grid switch, whatever its cell holds.
         QTest::newRow("grid switches") << Act([](Dialog &d) {
             cellAt<LineEditColorWidget>(of(d, YAxes, 1), 1, 6)->setGridVisible(false);
             cellAt<LineEditColorWidget>(of(d, XAxis, 1), 0, 5)->setGridVisible(false);
         }) << "1/leftYAxis/gridVisible 1/rightYAxis/gridVisible 1/xAxis/gridVisible"
                                        << "true false true";
-        QTest::newRow("font sized in pixels keeps 12 points") << Act([](Dialog &d) {
-            QFont pixels(QStringLiteral("Serif"));
-            pixels.setPixelSize(40);
-            child<Base_Plot_Frame_Tab>(d, "plot_frame_tab")->setNoteFont(pixels);
-        }) << "noteFont/family noteFont/pointSize"
-                                                              << "\"Serif\" 12";
-
         const QString vars =
             "0/numVarChannels 0/varChannels/0/xVarName 0/varChannels/0/useLeftAxis "
             "0/varChannels/1/xVarName 0/varChannels/1/yVarName";
@@ -371,104 +363,80 @@ private slots:
         // The count covers complete rows, but rows are read from the top.
         QTest::newRow("variables: first row without X")
             << pick(Vars, {-1, 3}, {2, 1}) << vars << "1 \"\" true \"\" \"\"";
-        QTest::newRow("variables: nine rows")
-            << pick(Vars, {3, 3, 3, 3, 3, 3, 3, 3, 0}, {1, 1, 1, 1, 1, 1, 1, 1, 1})
-            << vars + " 0/varChannels/7/xVarName"
-            << "8 \"OIL\" false \"OIL\" \"TEMP_1\" \"OIL\"";
         const QString overlays = "0/numOverlayChannels 0/overlayChannels/0/xVarName "
                                  "0/overlayChannels/0/yVarName 0/overlayChannels/1/xVarName";
         // The record is still written, but the graph has no usable overlay.
         QTest::newRow("overlay: empty entry in the first row")
             << pick(Overlays, {0, 3}, {2, 2}) << overlays << "0 \"\" \"G1_Y\" \"TIME\"";
-        QTest::newRow("overlay: incomplete second row")
-            << pick(Overlays, {1, 3}, {2, -1}) << overlays << "1 \"G1_X\" \"G1_Y\" \"\"";
-        QTest::newRow("no display type")
-            << Act([](Dialog &d) { of<QComboBox>(d, "cboDisplayType%1", 2)->setCurrentIndex(-1); })
-            << "2/displayType 2/traceMode"
-            << "0 4";
     }
     void writtenBack()
     {
         QFETCH(Act, act);
         QFETCH(QString, paths);
-        const auto info = validInfo();
+        const auto info = makeInfo(3);
         showInfo(*dialog, info.get());
         act(*dialog);
         QTEST(members(*writeBack(*dialog), paths), "expected");
     }
 
-    // Records follow the shown graphs, the count of graphs the tabs.
-    void recordsOfShownGraphs()
-    {
-        auto info = makeInfo(4);
-        for (int g = 0; g < 4; ++g)
-            info->plotAxisInfo[g].xAxis.label = QString::number(g + 1);
-        showInfo(*dialog, info.get());
-        deleteGraphTab(*dialog, 2); // "Graph 2"
-        QCOMPARE(members(*writeBack(*dialog), "numPlots 0/xAxis/label 1/xAxis/label 2/xAxis/label"),
-                 QString("3 \"1\" \"3\" \"4\""));
-    }
-
-    // What Apply hands out is the host's; every other description the dialog
-    // wrote goes with the next write or with the dialog. A host may also
-    // delete the dialog in the slot of either signal of OK.
+    // What Apply hands out is the host's; any other goes with the next write.
+    // A host may delete the dialog in the slot of either signal of OK.
     void ownership()
     {
         dialog->hide(); // not painted while the event loop runs here
-        const auto info = validInfo();
-        std::unique_ptr<Dialog> own = RandomDescription::dialog();
-        showInfo(*own, info.get());
-        QPointer<Plot_Screen_Info> unused = writeBack(*own);
-        QTest::qWait(510); // past the window in which a second Apply is skipped
-        child<QPushButton>(*own, "btnApply")->click(); // nothing connected: the dialog keeps it
-        QPointer<Plot_Screen_Info> unreceived = A::psi(*own);
-        QVERIFY(unused.isNull());
-        QVERIFY(!unreceived.isNull());
-        writeBack(*own);
-        QVERIFY(unreceived.isNull());
-
+        const auto info = makeInfo(3);
         for (bool onApply : {true, false}) {
-            QTest::qWait(510);
-            QPointer<Dialog> doomed = RandomDescription::dialog().release();
-            showInfo(*doomed, info.get());
-            QPointer<Plot_Screen_Info> received;
-            connect(doomed.data(), &Dialog::applyPressedSignal, this, [&](Plot_Screen_Info *p) {
+            QTest::qWait(510); // past the window in which a second Apply is skipped
+            QPointer<Dialog> own = hostDialog().release();
+            showInfo(*own, info.get());
+            QPointer<Plot_Screen_Info> received, unused = writeBack(*own);
+            connect(own.data(), &Dialog::applyPressedSignal, this, [&](Plot_Screen_Info *p) {
                 received = p;
                 if (onApply)
-                    delete doomed.data();
+                    delete own.data();
             });
-            connect(doomed.data(), &Dialog::okPressedSignal, this, [&] {
-                child<QTabWidget>(*doomed, "plotConfigTabs")->setCurrentIndex(0); // a new write
-                delete doomed.data();
+            connect(own.data(), &Dialog::okPressedSignal, this, [&] {
+                own->findChild<QTabWidget *>("plotConfigTabs")->setCurrentIndex(0); // a new write
+                delete own.data();
             });
-            child<QPushButton>(*doomed, "btnOk")->click();
-            QVERIFY(doomed.isNull());
-            QVERIFY(!received.isNull()); // the host's outlives the dialog
+            own->findChild<QPushButton *>("btnOk")->click();
+            QVERIFY(unused.isNull());
+            QVERIFY(!received.isNull()); // the host's outlives a new write and the dialog
+            QVERIFY(own.isNull());
             delete received.data();
         }
     }
 
-    // Showing a description and writing it straight back gives it again, up
-    // to what the write-back deliberately changes. A host that adopts such an
-    // unedited Apply through mergeDialogEdits gets its own description back,
-    // also with what the dialog does not show (every fifth case).
+    // Shown and written straight back, a description comes back as the
+    // write-back makes it; merged into the host's (every fifth), unchanged.
     void showThenWriteBack()
     {
-        using namespace RandomDescription;
-        Generator generate(seed(20240611u));
-        for (int i = 0; i < count(); ++i) {
+        const int seed = fromEnvironment("XY_PLOT_EXCHANGE_SEED", 20240611);
+        Generator generate{QRandomGenerator(quint32(seed))};
+        QList<Spreadsheet *> overlayTables;
+        for (int g = 0; g < 8; ++g)
+            overlayTables << of(*dialog, Overlays, g);
+        for (int i = 0; i < fromEnvironment("XY_PLOT_EXCHANGE_DESCRIPTIONS", 160); ++i) {
             const auto input = generate.description();
             const bool merge = i % 5 == 4;
             if (merge)
                 generate.beyondTheDialog(*input);
-            const Plot_Screen_Info &written = showAndWriteBack(*dialog, *input);
+            for (Spreadsheet *overlay : overlayTables) // as a fresh graph's: no channel picked
+                overlay->setRowCount(0);
+            showInfo(*dialog, input.get());
+            const Plot_Screen_Info &written = *writeBack(*dialog);
+            // Deleted cells and layout requests would pile up and slow every deletion.
+            QCoreApplication::sendPostedEvents();
             Plot_Screen_Info merged;
             merged.copyFrom(*input);
             const QStringList replaced = merge ? mergeDialogEdits(merged, written) : QStringList();
-            const QString difference =
-                merge ? firstDifference(input->toJson(), merged.toJson()) + replaced.join('\n')
-                      : firstDifference(expectedFor(*input, written)->toJson(), written.toJson());
-            QVERIFY2(difference.isEmpty(), qPrintable(generate.where(i) + difference));
+            const QByteArray actual = merge ? merged.toJson() : written.toJson();
+            const QByteArray expected =
+                merge ? input->toJson() : expectedFor(*input, written)->toJson();
+            if (actual != expected || !replaced.isEmpty())
+                qWarning("seed %d, description %d: %s", seed, i, qPrintable(replaced.join(' ')));
+            QCOMPARE(actual.split('\n'), expected.split('\n'));
+            QCOMPARE(replaced, QStringList());
         }
     }
 
