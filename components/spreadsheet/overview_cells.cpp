@@ -11,7 +11,7 @@ QWidget *OverviewCells::take(Cell cell, QWidget *viewport, const QStringList &ch
 {
     QVector<QWidget *> &kept = m_spare[int(cell)];
     if (!kept.isEmpty()) {
-        QWidget *widget = kept.takeLast();
+        QWidget *widget = kept.takeFirst();
         resetCell(cell, widget, channels);
         return widget;
     }
@@ -31,6 +31,37 @@ bool OverviewCells::keep(QWidget *cell)
     return true;
 }
 
+void OverviewCells::keepRows(QTableWidget *table, int first, int last)
+{
+    const bool hidden = !table->isVisible();
+    for (int row = first; row <= last; ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            QWidget *cell = table->cellWidget(row, column);
+            if (!cell || !holds(cell))
+                continue;
+            if (!hidden)
+                continue; // the view hides it and hands it to keep()
+            // Taken from the view, which would hide it, and kept from the
+            // deletion the view then asks for.
+            table->removeCellWidget(row, column);
+            QCoreApplication::removePostedEvents(cell, QEvent::DeferredDelete);
+            m_spare[int(m_reusable.value(cell))].append(cell);
+            m_sparesShown = m_sparesShown || !cell->isHidden();
+        }
+    }
+}
+
+void OverviewCells::hideSpares()
+{
+    if (!m_sparesShown)
+        return;
+    m_sparesShown = false;
+    for (const QVector<QWidget *> &kept : qAsConst(m_spare)) {
+        for (QWidget *cell : kept)
+            cell->hide();
+    }
+}
+
 void OverviewCells::forget(QObject *cell)
 {
     const auto found = m_reusable.find(static_cast<QWidget *>(cell));
@@ -46,6 +77,7 @@ void OverviewCells::forget(QObject *cell)
 // widgets is most of what a visit to the overview would cost.
 void OverviewCells::placeInView(QTableWidget *table)
 {
+    hideSpares();
     const QRect area = table->viewport()->rect();
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {

@@ -15,7 +15,9 @@ namespace xy_table {
 // The overview is emptied and filled again on every visit. Building
 // hundreds of cells each time is most of what a visit would cost, and
 // styled widgets leave traces in the style caches for good; so the
-// cells of its removed rows are kept, hidden, and serve the next rows.
+// cells of its removed rows are kept and serve the next rows, each
+// type's in the order they were kept: a row filled again takes the
+// cells it had.
 class OverviewCells : public QObject
 {
 public:
@@ -25,17 +27,26 @@ public:
     // Hides and keeps a cell of a removed row; false for a cell that is
     // not the overview's, which then goes its usual way.
     bool keep(QWidget *cell);
+    // Keeps the cells of the given rows, which are about to be removed,
+    // taking them from the table first. A table that is hidden while it is
+    // emptied and filled again leaves them as they are: a cell shown in
+    // view that comes back to its row is not hidden and shown again.
+    void keepRows(QTableWidget *table, int first, int last);
     // Whether the cell is one the overview keeps when its row goes.
     bool holds(QWidget *cell) const { return m_reusable.contains(cell); }
 
-    // Shows and places the cells in view of the table; hides the rest.
-    static void placeInView(QTableWidget *table);
+    // Shows and places the cells in view of the table; hides the rest,
+    // and the kept cells that no row took again.
+    void placeInView(QTableWidget *table);
+    // Hides the kept cells that no row took again.
+    void hideSpares();
 
 private:
     void forget(QObject *cell);
 
     QHash<QWidget *, Cell> m_reusable;
     QHash<int, QVector<QWidget *>> m_spare;
+    bool m_sparesShown = false; // kept cells may still be shown
 };
 
 } // namespace xy_table

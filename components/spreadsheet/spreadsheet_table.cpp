@@ -70,8 +70,10 @@ void Spreadsheet::Private::fillRow(int row, RowLayout layout)
         leaveTabChainToTable(cell);
         // An overview, edited on the graph tabs.
         cell->setEnabled(kind != AllGraphsKind);
+        // A kept cell still shown stays so where it comes back into view.
+        const bool shown = !cell->isHidden();
         q->setCellWidget(row, column, cell);
-        if (kind == AllGraphsKind)
+        if (kind == AllGraphsKind && !shown)
             cell->hide(); // until placed in view
     }
     if (layout == RowLayout::YAxis)
@@ -206,6 +208,7 @@ bool Spreadsheet::Private::eventFilter(QObject *watched, QEvent *event)
     }
     switch (event->type()) {
     case QEvent::Show:
+        overview.hideSpares();
         if (!measured)
             measure();
         if (geometriesPending) {
@@ -264,6 +267,7 @@ Spreadsheet::Spreadsheet(QWidget *parent)
 void Spreadsheet::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
     if (!parent.isValid()) {
+        d->overview.keepRows(this, start, end);
         for (int row = start; row <= end; ++row) {
             for (int column = 0; column < columnCount(); ++column) {
                 QWidget *cell = cellWidget(row, column);
@@ -282,7 +286,7 @@ void Spreadsheet::updateEditorGeometries()
         QTableWidget::updateEditorGeometries();
         return;
     }
-    xy_table::OverviewCells::placeInView(this);
+    d->overview.placeInView(this);
 }
 
 void Spreadsheet::scrollContentsBy(int dx, int dy)
