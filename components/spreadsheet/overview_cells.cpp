@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QTableWidget>
 
 namespace xy_table {
@@ -18,7 +19,44 @@ QWidget *OverviewCells::take(Cell cell, QWidget *viewport, const QStringList &ch
     QWidget *widget = createCell(cell, viewport, channels);
     m_reusable.insert(widget, cell);
     QObject::connect(widget, &QObject::destroyed, this, [this](QObject *gone) { forget(gone); });
+    polishLater(widget);
     return widget;
+}
+
+// Most of the overview's cells are out of view, and the table shows each
+// cell as it takes it, which has the style sheet engine style the cell and
+// every editor in it: a third of filling the overview the first time. A new
+// cell is styled when it first comes into view instead.
+void OverviewCells::polishLater(QWidget *cell)
+{
+    m_unpolished.insert(cell);
+    cell->installEventFilter(this);
+    for (QWidget *editor : cell->findChildren<QWidget *>())
+        editor->installEventFilter(this);
+}
+
+// The polish a widget asks for when it is first shown, which the cell and
+// its editors were kept from; parents before their children, as Qt does.
+void OverviewCells::polishNow(QWidget *cell)
+{
+    if (!m_unpolished.remove(cell))
+        return;
+    QWidgetList widgets = cell->findChildren<QWidget *>();
+    widgets.prepend(cell);
+    for (QWidget *widget : qAsConst(widgets))
+        widget->removeEventFilter(this);
+    for (QWidget *widget : qAsConst(widgets)) {
+        QEvent polish(QEvent::Polish);
+        QCoreApplication::sendEvent(widget, &polish);
+    }
+    // Sizes taken before the cell was styled are taken again.
+    if (QLayout *layout = cell->layout())
+        layout->invalidate();
+}
+
+bool OverviewCells::eventFilter(QObject *, QEvent *event)
+{
+    return event->type() == QEvent::Polish;
 }
 
 bool OverviewCells::keep(QWidget *cell)
@@ -68,6 +106,7 @@ void OverviewCells::forget(QObject *cell)
     if (found == m_reusable.end())
         return;
     m_spare[int(*found)].removeAll(static_cast<QWidget *>(cell));
+    m_unpolished.remove(static_cast<QWidget *>(cell));
     m_reusable.erase(found);
 }
 
@@ -86,8 +125,10 @@ void OverviewCells::placeInView(QTableWidget *table)
                 continue;
             const QRect rect = table->visualRect(table->model()->index(row, column));
             const bool inView = rect.isValid() && rect.intersects(area);
-            if (inView)
+            if (inView) {
+                polishNow(cell);
                 cell->setGeometry(rect);
+            }
             cell->setVisible(inView);
         }
     }

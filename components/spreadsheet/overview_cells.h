@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QVector>
 
 class QTableWidget;
@@ -41,10 +42,16 @@ public:
     // Hides the kept cells that no row took again.
     void hideSpares();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void forget(QObject *cell);
+    void polishLater(QWidget *cell);
+    void polishNow(QWidget *cell);
 
     QHash<QWidget *, Cell> m_reusable;
+    QSet<QWidget *> m_unpolished; // not yet styled: never in view so far
     QHash<int, QVector<QWidget *>> m_spare;
     bool m_sparesShown = false; // kept cells may still be shown
 };
