@@ -25,7 +25,7 @@ QWidget *OverviewCells::take(Cell cell, QWidget *viewport, const QStringList &ch
 
 // Most of the overview's cells are out of view, and the table shows each
 // cell as it takes it, which has the style sheet engine style the cell and
-// every editor in it: a third of filling the overview the first time. A new
+// every editor in it: a fifth of filling the overview the first time. A new
 // cell is styled when it first comes into view instead.
 void OverviewCells::polishLater(QWidget *cell)
 {

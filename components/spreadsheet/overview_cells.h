@@ -28,10 +28,11 @@ public:
     // Hides and keeps a cell of a removed row; false for a cell that is
     // not the overview's, which then goes its usual way.
     bool keep(QWidget *cell);
-    // Keeps the cells of the given rows, which are about to be removed,
-    // taking them from the table first. A table that is hidden while it is
-    // emptied and filled again leaves them as they are: a cell shown in
-    // view that comes back to its row is not hidden and shown again.
+    // Of rows about to be removed from a hidden table (the overview is
+    // hidden while it is emptied and filled again), takes the cells from
+    // the table and keeps them as they are, shown or not: a cell in view
+    // that comes back to its row is not hidden and shown again. On screen
+    // the view hides them itself and hands them to keep().
     void keepRows(QTableWidget *table, int first, int last);
     // Whether the cell is one the overview keeps when its row goes.
     bool holds(QWidget *cell) const { return m_reusable.contains(cell); }
