@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QTableWidget>
 
 namespace xy_table {
@@ -11,14 +12,51 @@ QWidget *OverviewCells::take(Cell cell, QWidget *viewport, const QStringList &ch
 {
     QVector<QWidget *> &kept = m_spare[int(cell)];
     if (!kept.isEmpty()) {
-        QWidget *widget = kept.takeLast();
+        QWidget *widget = kept.takeFirst();
         resetCell(cell, widget, channels);
         return widget;
     }
     QWidget *widget = createCell(cell, viewport, channels);
     m_reusable.insert(widget, cell);
     QObject::connect(widget, &QObject::destroyed, this, [this](QObject *gone) { forget(gone); });
+    polishLater(widget);
     return widget;
+}
+
+// Most of the overview's cells are out of view, and the table shows each
+// cell as it takes it, which has the style sheet engine style the cell and
+// every editor in it: a fifth of filling the overview the first time. A new
+// cell is styled when it first comes into view instead.
+void OverviewCells::polishLater(QWidget *cell)
+{
+    m_unpolished.insert(cell);
+    cell->installEventFilter(this);
+    for (QWidget *editor : cell->findChildren<QWidget *>())
+        editor->installEventFilter(this);
+}
+
+// The polish a widget asks for when it is first shown, which the cell and
+// its editors were kept from; parents before their children, as Qt does.
+void OverviewCells::polishNow(QWidget *cell)
+{
+    if (!m_unpolished.remove(cell))
+        return;
+    QWidgetList widgets = cell->findChildren<QWidget *>();
+    widgets.prepend(cell);
+    for (QWidget *widget : qAsConst(widgets))
+        widget->removeEventFilter(this);
+    for (QWidget *widget : qAsConst(widgets)) {
+        QEvent polish(QEvent::Polish);
+        QCoreApplication::sendEvent(widget, &polish);
+    }
+    // Sizes taken before the cell was styled are taken again.
+    if (QLayout *layout = cell->layout())
+        layout->invalidate();
+}
+
+bool OverviewCells::eventFilter(QObject *, QEvent *event)
+{
+    return event->type() == QEvent::Polish;
 }
 
 bool OverviewCells::keep(QWidget *cell)
@@ -31,12 +69,44 @@ bool OverviewCells::keep(QWidget *cell)
     return true;
 }
 
+void OverviewCells::keepRows(QTableWidget *table, int first, int last)
+{
+    const bool hidden = !table->isVisible();
+    for (int row = first; row <= last; ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            QWidget *cell = table->cellWidget(row, column);
+            if (!cell || !holds(cell))
+                continue;
+            if (!hidden)
+                continue; // the view hides it and hands it to keep()
+            // Taken from the view, which would hide it, and kept from the
+            // deletion the view then asks for.
+            table->removeCellWidget(row, column);
+            QCoreApplication::removePostedEvents(cell, QEvent::DeferredDelete);
+            m_spare[int(m_reusable.value(cell))].append(cell);
+            m_sparesShown = m_sparesShown || !cell->isHidden();
+        }
+    }
+}
+
+void OverviewCells::hideSpares()
+{
+    if (!m_sparesShown)
+        return;
+    m_sparesShown = false;
+    for (const QVector<QWidget *> &kept : qAsConst(m_spare)) {
+        for (QWidget *cell : kept)
+            cell->hide();
+    }
+}
+
 void OverviewCells::forget(QObject *cell)
 {
     const auto found = m_reusable.find(static_cast<QWidget *>(cell));
     if (found == m_reusable.end())
         return;
     m_spare[int(*found)].removeAll(static_cast<QWidget *>(cell));
+    m_unpolished.remove(static_cast<QWidget *>(cell));
     m_reusable.erase(found);
 }
 
@@ -46,6 +116,7 @@ void OverviewCells::forget(QObject *cell)
 // widgets is most of what a visit to the overview would cost.
 void OverviewCells::placeInView(QTableWidget *table)
 {
+    hideSpares();
     const QRect area = table->viewport()->rect();
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
@@ -54,8 +125,10 @@ void OverviewCells::placeInView(QTableWidget *table)
                 continue;
             const QRect rect = table->visualRect(table->model()->index(row, column));
             const bool inView = rect.isValid() && rect.intersects(area);
-            if (inView)
+            if (inView) {
+                polishNow(cell);
                 cell->setGeometry(rect);
+            }
             cell->setVisible(inView);
         }
     }

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QVector>
 
 class QTableWidget;
@@ -15,7 +16,9 @@ namespace xy_table {
 // The overview is emptied and filled again on every visit. Building
 // hundreds of cells each time is most of what a visit would cost, and
 // styled widgets leave traces in the style caches for good; so the
-// cells of its removed rows are kept, hidden, and serve the next rows.
+// cells of its removed rows are kept and serve the next rows, each
+// type's in the order they were kept: a row filled again takes the
+// cells it had.
 class OverviewCells : public QObject
 {
 public:
@@ -25,17 +28,33 @@ public:
     // Hides and keeps a cell of a removed row; false for a cell that is
     // not the overview's, which then goes its usual way.
     bool keep(QWidget *cell);
+    // Of rows about to be removed from a hidden table (the overview is
+    // hidden while it is emptied and filled again), takes the cells from
+    // the table and keeps them as they are, shown or not: a cell in view
+    // that comes back to its row is not hidden and shown again. On screen
+    // the view hides them itself and hands them to keep().
+    void keepRows(QTableWidget *table, int first, int last);
     // Whether the cell is one the overview keeps when its row goes.
     bool holds(QWidget *cell) const { return m_reusable.contains(cell); }
 
-    // Shows and places the cells in view of the table; hides the rest.
-    static void placeInView(QTableWidget *table);
+    // Shows and places the cells in view of the table; hides the rest,
+    // and the kept cells that no row took again.
+    void placeInView(QTableWidget *table);
+    // Hides the kept cells that no row took again.
+    void hideSpares();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void forget(QObject *cell);
+    void polishLater(QWidget *cell);
+    void polishNow(QWidget *cell);
 
     QHash<QWidget *, Cell> m_reusable;
+    QSet<QWidget *> m_unpolished; // not yet styled: never in view so far
     QHash<int, QVector<QWidget *>> m_spare;
+    bool m_sparesShown = false; // kept cells may still be shown
 };
 
 } // namespace xy_table

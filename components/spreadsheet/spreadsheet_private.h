@@ -55,6 +55,7 @@ struct Spreadsheet::Private : public QObject
     void showHeaders(RowLayout layout);
     void fillRow(int row, RowLayout layout);
     void takeTableFont(QWidget *cell) const;
+    void shareTableFont() const;
     void fontChanged();
     void followAutoRange(int row, int checkColumn, int rangeColumn);
     void markAxisSides();

@@ -61,17 +61,19 @@ void Spreadsheet::Private::fillRow(int row, RowLayout layout)
                                                                    : QStringList();
     const int count = std::min(int(columns.size()), q->columnCount());
     QWidget *viewport = q->viewport();
+    shareTableFont();
     const bool fromOverview = xy_table::isOverview(layout);
     for (int column = 0; column < count; ++column) {
         const Cell type = columns.at(column).cell;
         QWidget *cell = fromOverview ? overview.take(type, viewport, channels)
                                      : xy_table::createCell(type, viewport, channels);
-        takeTableFont(cell);
         leaveTabChainToTable(cell);
         // An overview, edited on the graph tabs.
         cell->setEnabled(kind != AllGraphsKind);
+        // A kept cell still shown stays so where it comes back into view.
+        const bool shown = !cell->isHidden();
         q->setCellWidget(row, column, cell);
-        if (kind == AllGraphsKind)
+        if (kind == AllGraphsKind && !shown)
             cell->hide(); // until placed in view
     }
     if (layout == RowLayout::YAxis)
@@ -91,7 +93,6 @@ void Spreadsheet::Private::takeTableFont(QWidget *cell) const
     // Given even where it is the font the cell has now: a font the
     // cell only inherits gives way to the style sheet's when the cell
     // is polished, and the cell would paint larger than it is measured.
-    // A kept cell of the overview has it already.
     const QFont font = q->font();
     if (cell->testAttribute(Qt::WA_SetFont) && cell->font() == font)
         return;
@@ -100,11 +101,28 @@ void Spreadsheet::Private::takeTableFont(QWidget *cell) const
         editor->setFont(font);
 }
 
+// The cells live on the viewport. Given the table's font once, it hands
+// it to every cell made on it as to any child; handing it to each cell
+// and editor instead costs a tenth of filling a table.
+void Spreadsheet::Private::shareTableFont() const
+{
+    if (!q->testAttribute(Qt::WA_SetFont))
+        return;
+    QWidget *viewport = q->viewport();
+    const QFont font = q->font();
+    if (!viewport->testAttribute(Qt::WA_SetFont) || viewport->font() != font)
+        viewport->setFont(font);
+}
+
 void Spreadsheet::Private::fontChanged()
 {
+    shareTableFont();
+    // Cells the viewport's new font did not reach get it themselves.
+    const QFont font = q->font();
     for (int row = 0; row < q->rowCount(); ++row) {
         for (int column = 0; column < q->columnCount(); ++column) {
-            if (QWidget *cell = q->cellWidget(row, column))
+            QWidget *cell = q->cellWidget(row, column);
+            if (cell && cell->font() != font)
                 takeTableFont(cell);
         }
     }
@@ -190,6 +208,7 @@ bool Spreadsheet::Private::eventFilter(QObject *watched, QEvent *event)
     }
     switch (event->type()) {
     case QEvent::Show:
+        overview.hideSpares();
         if (!measured)
             measure();
         if (geometriesPending) {
@@ -248,6 +267,7 @@ Spreadsheet::Spreadsheet(QWidget *parent)
 void Spreadsheet::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
     if (!parent.isValid()) {
+        d->overview.keepRows(this, start, end);
         for (int row = start; row <= end; ++row) {
             for (int column = 0; column < columnCount(); ++column) {
                 QWidget *cell = cellWidget(row, column);
@@ -266,7 +286,7 @@ void Spreadsheet::updateEditorGeometries()
         QTableWidget::updateEditorGeometries();
         return;
     }
-    xy_table::OverviewCells::placeInView(this);
+    d->overview.placeInView(this);
 }
 
 void Spreadsheet::scrollContentsBy(int dx, int dy)
