@@ -139,44 +139,43 @@ private slots:
         QCOMPARE(selectors[2].comboBox()->currentIndex(), -1);
     }
 
-    // The selector starts on TEMP_1 (index 1); the user types and leaves.
+    // The selector starts on TEMP_1; the user types and leaves the field.
+    // Offers: the names containing the text; the second is picked.
     void typedText_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("index");
-        QTest::newRow("a catalogue name") << "PRESSURE" << 2;
-        QTest::newRow("no such name") << "TEMPX" << 1;
-        QTest::newRow("name in other case") << "pressure" << 2;
-        QTest::newRow("part of a name") << "PRESS" << 1;
-        QTest::newRow("emptied") << "" << -1;
-        QTest::newRow("second offer picked") << "ressure" << 3; // offers: names containing it
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("a catalogue name") << "PRESSURE"
+                                          << "PRESSURE|PRESSURE";
+        QTest::newRow("no such name") << "TEMPX"
+                                      << "TEMP_1|TEMP_1";
+        QTest::newRow("name in other case") << "pressure"
+                                            << "PRESSURE|PRESSURE";
+        QTest::newRow("part of a name") << "PRESS"
+                                        << "TEMP_1|TEMP_1";
+        QTest::newRow("emptied") << ""
+                                 << "|";
+        QTest::newRow("second offer picked") << "ressure"
+                                             << "oil_pressure|oil_pressure";
     }
     void typedText()
     {
         QFETCH(QString, typed);
-        QFETCH(int, index);
-        const QStringList names{"TEMP", "TEMP_1", "PRESSURE", "oil_pressure"};
-        ZelVariable::setAvailableVariables(names);
+        ZelVariable::setAvailableVariables({"TEMP", "TEMP_1", "PRESSURE", "oil_pressure"});
         ZelVariable selector;
         QComboBox *combo = selector.comboBox();
         combo->setCurrentIndex(1);
         QVERIFY(focusSelector(selector));
-        QLineEdit *edit = combo->lineEdit();
-        QCOMPARE(edit->text(), names.at(1));
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, typed);
+        combo->lineEdit()->selectAll();
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClicks(combo->lineEdit(), typed);
         if (typed == "ressure") {
-            QCompleter *finder = combo->completer();
-            QCOMPARE(finder->completionCount(), 2);
-            QTRY_VERIFY(finder->popup()->isVisible());
+            QTRY_VERIFY(combo->completer()->popup()->isVisible());
             for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
-                QTest::keyClick(finder->popup(), key);
+                QTest::keyClick(combo->completer()->popup(), key);
         }
-        emit edit->editingFinished(); // the user leaves the field
-        QCOMPARE(combo->currentIndex(), index);
-        QCOMPARE(edit->text() + '|' + combo->currentText(),
-                 index < 0 ? QString("|") : names.at(index) + '|' + names.at(index));
+        emit combo->lineEdit()->editingFinished();
+        QTEST(combo->lineEdit()->text() + '|' + combo->currentText(), "chosen");
     }
 
     // The index behind "first name starting with" agrees with a plain
