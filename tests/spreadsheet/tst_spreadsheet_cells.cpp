@@ -16,41 +16,32 @@ class TestSpreadsheetCells : public QObject
 
 private slots:
     // The operations of a pair reach the field named and no other; -1 and 2
-    // are fields a pair does not have. State: texts of fields -1..2, then
-    // focus and enabled of fields 0 and 1.
+    // are fields a pair does not have. State: the texts of fields -1 to 2,
+    // then whether fields 0 and 1 are enabled.
     void fieldPair_data()
     {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("state");
-        QTest::newRow("-1") << -1 << "|a|b||00|11";
-        QTest::newRow("0") << 0 << "|x|b||10|01";
-        QTest::newRow("1") << 1 << "|a|x||01|10";
-        QTest::newRow("2") << 2 << "|a|b||00|11";
+        QTest::newRow("-1") << -1 << "|a|b||11";
+        QTest::newRow("0") << 0 << "|x|b||01";
+        QTest::newRow("1") << 1 << "|a|x||10";
+        QTest::newRow("2") << 2 << "|a|b||11";
     }
     void fieldPair()
     {
         QFETCH(int, field);
-        QFETCH(QString, state);
-        QWidget window;
-        auto *elsewhere = new QLineEdit(&window);
-        auto *two = new LineEdit_LineEditWidget(&window);
-        two->move(0, 40);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        elsewhere->setFocus();
-        two->setLineEditText(0, "a");
-        two->setLineEditText(1, "b");
-        two->setLineEditText(field, "x");
-        two->setLineEditFocus(field);
-        QStringList found;
+        LineEdit_LineEditWidget two;
+        two.setLineEditText(0, "a");
+        two.setLineEditText(1, "b");
+        two.setLineEditText(field, "x");
+        two.setLineEditFocus(field);
+        two.setLineEditBoxEnabled(field, false);
+        QString found;
         for (int f : {-1, 0, 1, 2})
-            found << two->getLineEditText(f);
-        found << QString::asprintf("%d%d", two->lineEdit(0)->hasFocus(),
-                                   two->lineEdit(1)->hasFocus());
-        two->setLineEditBoxEnabled(field, false);
-        found << QString::asprintf("%d%d", two->lineEdit(0)->isEnabled(),
-                                   two->lineEdit(1)->isEnabled());
-        QCOMPARE(found.join('|'), state);
+            found += two.getLineEditText(f) + '|';
+        found +=
+            QString::asprintf("%d%d", two.lineEdit(0)->isEnabled(), two.lineEdit(1)->isEnabled());
+        QTEST(found, "state");
     }
 
     // Long lists (a logger file's channels) are looked up another way than

@@ -19,13 +19,8 @@
 namespace {
 
 enum Way { SetRowCount, InsertRow, RowsBeforeKind, OwnInsert, OtherInsert };
-enum : int {
-    Y = Spreadsheet::YAxesKind,
-    X = Spreadsheet::XAxisKind,
-    Vars = Spreadsheet::XYVarKind,
-    Overlay = Spreadsheet::XYOverlayKind,
-    All = Spreadsheet::AllGraphsKind
-};
+constexpr int Y = Spreadsheet::YAxesKind, X = Spreadsheet::XAxisKind, Vars = Spreadsheet::XYVarKind,
+              Overlay = Spreadsheet::XYOverlayKind, All = Spreadsheet::AllGraphsKind;
 const QString axisCells = "LineEdit_LineEditWidget,LineEdit_LineEditWidget,";
 const QString lineCells = "IconButtonWidget,LineEditColorWidget,Combo_SpinBoxWidget";
 const QString yAxesCells = "IconButtonWidget,LineEditColorWidget,CheckBoxWidget," + axisCells
@@ -256,8 +251,8 @@ private slots:
     void axisRows_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("Y axes") << int(Y);
-        QTest::newRow("X axis") << int(X);
+        QTest::newRow("Y axes") << Y;
+        QTest::newRow("X axis") << X;
     }
     void axisRows()
     {
@@ -298,18 +293,15 @@ private slots:
         // actions offered | rows left | add, delete enabled | after delete, add, add | enabled
         QTest::addColumn<QString>("result");
         const QString both = "Add Row,Delete Row|";
-        QTest::newRow("middle row")
-            << int(Vars) << 3 << QVariant() << 1 << both + "0,2|11|0,w,w|11";
-        QTest::newRow("first, menu on")
-            << int(Overlay) << 3 << QVariant(true) << 0 << both + "1,2|11|1,w,w|11";
-        QTest::newRow("below the rows")
-            << int(Vars) << 3 << QVariant() << 3 << "Add Row|0,1,2|11|0,1,w,w|11";
-        QTest::newRow("empty") << int(Vars) << 0 << QVariant() << 0 << "Add Row||10|w,w|11";
-        QTest::newRow("full") << int(Overlay) << 8 << QVariant() << 7
+        QTest::newRow("middle row") << Vars << 3 << QVariant() << 1 << both + "0,2|11|0,w,w|11";
+        QTest::newRow("first, on")
+            << Overlay << 3 << QVariant(true) << 0 << both + "1,2|11|1,w,w|11";
+        QTest::newRow("below") << Vars << 3 << QVariant() << 3 << "Add Row|0,1,2|11|0,1,w,w|11";
+        QTest::newRow("empty") << Vars << 0 << QVariant() << 0 << "Add Row||10|w,w|11";
+        QTest::newRow("full") << Overlay << 8 << QVariant() << 7
                               << "Delete Row|0,1,2,3,4,5,6|11|0,1,2,3,4,5,w,w|01";
-        QTest::newRow("switched off")
-            << int(Vars) << 3 << QVariant(false) << 1 << "|0,1,2|11|0,1,w,w|11";
-        QTest::newRow("X axis") << int(X) << 3 << QVariant() << 0 << "|0,1,2|00|0,1,2|00";
+        QTest::newRow("off") << Vars << 3 << QVariant(false) << 1 << "|0,1,2|11|0,1,w,w|11";
+        QTest::newRow("X axis") << X << 3 << QVariant() << 0 << "|0,1,2|00|0,1,2|00";
     }
     void rowMenu()
     {
