@@ -1,6 +1,5 @@
 // Variable selectors: one shared catalogue, choices kept by name across a
-// new catalogue, type-to-find, and the indexed prefix lookup the dialog
-// loads them with.
+// new catalogue, and the indexed prefix lookup the dialog loads them with.
 #include <interfaces/spreadsheet.h>
 
 #include <QAbstractItemModelTester>
@@ -137,45 +136,6 @@ private slots:
         ZelVariable::setAvailableVariables(numbered("OLD_%d", 10));
         QCOMPARE(selectors[0].comboBox()->currentIndex(), fresh.contains("OLD_3") ? 3 : -1);
         QCOMPARE(selectors[2].comboBox()->currentIndex(), -1);
-    }
-
-    // The selector starts on TEMP_1; the user types and leaves the field.
-    // Offers: the names containing the text; the second is picked.
-    void typedText_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("a catalogue name") << "PRESSURE"
-                                          << "PRESSURE|PRESSURE";
-        QTest::newRow("no such name") << "TEMPX"
-                                      << "TEMP_1|TEMP_1";
-        QTest::newRow("name in other case") << "pressure"
-                                            << "PRESSURE|PRESSURE";
-        QTest::newRow("part of a name") << "PRESS"
-                                        << "TEMP_1|TEMP_1";
-        QTest::newRow("emptied") << ""
-                                 << "|";
-        QTest::newRow("second offer picked") << "ressure"
-                                             << "oil_pressure|oil_pressure";
-    }
-    void typedText()
-    {
-        QFETCH(QString, typed);
-        ZelVariable::setAvailableVariables({"TEMP", "TEMP_1", "PRESSURE", "oil_pressure"});
-        ZelVariable selector;
-        QComboBox *combo = selector.comboBox();
-        combo->setCurrentIndex(1);
-        QVERIFY(focusSelector(selector));
-        combo->lineEdit()->selectAll();
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Backspace);
-        QTest::keyClicks(combo->lineEdit(), typed);
-        if (typed == "ressure") {
-            QTRY_VERIFY(combo->completer()->popup()->isVisible());
-            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
-                QTest::keyClick(combo->completer()->popup(), key);
-        }
-        emit combo->lineEdit()->editingFinished();
-        QTEST(combo->lineEdit()->text() + '|' + combo->currentText(), "chosen");
     }
 
     // The index behind "first name starting with" agrees with a plain

@@ -12,7 +12,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
-#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -178,7 +177,8 @@ private slots:
     }
 
     // OwnInsert: the table's insert operation (the overview: variable
-    // rows); OtherInsert: that of the other rows.
+    // rows); OtherInsert: that of the other rows. Overlay rows offer the
+    // channels of the table's graph.
     void rowsGetCellsOfTheirKind_data()
     {
         QTest::addColumn<int>("kind");
@@ -198,12 +198,16 @@ private slots:
                                                                     : varCells;
         if (kind == All)
             cells.prepend("LineEditWidget,");
+        for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
+            setChannels(slot, {QString(), QString::asprintf("X_%d", slot + 1)});
+        const int graph = way == SetRowCount ? 1 : way == OwnInsert ? 9 : 8; // 1 to 8 offer
         Spreadsheet table;
         if (way == RowsBeforeKind) {
             table.setColumnCount(cells.count(',') + 1);
             table.setRowCount(3);
         }
         table.setSpreadsheetKind(kind);
+        table.setGraphNumber(way == RowsBeforeKind ? 0 : graph);
         for (int i = 0; i < 3 && way != RowsBeforeKind; ++i) {
             if (way == SetRowCount)
                 table.setRowCount(i + 1);
@@ -220,15 +224,15 @@ private slots:
         for (int row = 0; row < 3; ++row)
             QCOMPARE(cellClasses(table, row), cells);
         QCOMPARE(table.cellWidget(1, 1)->isEnabled(), kind != All); // the overview is read only
-        if (way == SetRowCount) {
-            // A kind set again gives fresh cells; no kind takes them away.
-            const QWidget *before = table.cellWidget(0, 0);
-            table.setSpreadsheetKind(kind);
-            QVERIFY(table.cellWidget(0, 0) != before);
-            QCOMPARE(cellClasses(table, 2), cells);
-            table.setSpreadsheetKind(Spreadsheet::NoKind);
-            QVERIFY(!table.cellWidget(2, 0));
-        }
+        table.setGraphNumber(graph);               // rows made before get the graph's channels too
+        if (kind == Overlay && way != OtherInsert) // nothing chosen
+            QCOMPARE(offered(table.cellWidget(2, 0)).join('/') + '|'
+                         + offered(table.cellWidget(0, 1)).join('/')
+                         + QString::number(
+                             cellAt<ComboBoxWidget>(table, 1, 0)->getComboBoxCurrentIndex()),
+                     graph > 8 ? QString("|-1") : QString::asprintf("/X_%d|/X_%d-1", graph, graph));
+        table.setSpreadsheetKind(Spreadsheet::NoKind); // no kind takes the cells away
+        QVERIFY(!table.cellWidget(2, 0));
     }
 
     void insertPosition()
@@ -346,46 +350,6 @@ private slots:
         QTEST(found + marks(table) + states().chopped(1), "result");
     }
 
-    // A new overlay row offers the channels of the table's graph (1 to 8),
-    // nothing chosen; rows made before the graph was known get them too,
-    // unless they offer channels of their own.
-    void overlayRowsOfferGraphChannels_data()
-    {
-        QTest::addColumn<int>("graph");
-        QTest::addColumn<int>("way");
-        for (int graph : {1, 8})
-            for (int way : {SetRowCount, InsertRow, RowsBeforeKind, OwnInsert})
-                QTest::addRow("graph %d, way %d", graph, way) << graph << way;
-        QTest::newRow("graph 0") << 0 << int(SetRowCount);
-        QTest::newRow("graph 9, number after rows") << 9 << int(RowsBeforeKind);
-    }
-    void overlayRowsOfferGraphChannels()
-    {
-        QFETCH(int, graph);
-        QFETCH(int, way);
-        for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-            setChannels(slot, {QString(), QString::asprintf("X_%d", slot + 1)});
-        Spreadsheet table;
-        table.setSpreadsheetKind(Overlay);
-        table.setGraphNumber(way == RowsBeforeKind ? 0 : graph);
-        if (way == InsertRow)
-            rowAction(table, true)->trigger(); // the user's menu
-        else
-            way == OwnInsert ? table.insertXYOverlayRow(0, 0) : table.setRowCount(1);
-        if (way == RowsBeforeKind) {
-            cellAt<ComboBoxWidget>(table, 0, 0)->setComboBoxContentsList({"OWN"});
-            table.setGraphNumber(graph);
-        }
-        const QString channels = graph % 9 ? QString::asprintf("/X_%d", graph) : QString();
-        QCOMPARE(QString::asprintf("%d ", table.graphNumber())
-                     + offered(table.cellWidget(0, 0)).join('/') + ' '
-                     + offered(table.cellWidget(0, 1)).join('/')
-                     + QString::number(
-                         cellAt<ComboBoxWidget>(table, 0, 0)->getComboBoxCurrentIndex()),
-                 QString::number(graph) + ' ' + (way == RowsBeforeKind ? "OWN" : channels) + ' '
-                     + channels + "-1");
-    }
-
     void removedColumnsTakeTheirCells()
     {
         Spreadsheet table;
@@ -395,37 +359,6 @@ private slots:
         table.removeColumn(1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(cell.isNull());
-    }
-
-    // The overview, filled while hidden and then scrolled, shows each cell
-    // in view on its table cell, in the table's font, and hides the rest.
-    void overviewShowsCellsInView()
-    {
-        Spreadsheet table;
-        QFont font = QApplication::font();
-        font.setPointSize(font.pointSize() + 3);
-        table.setFont(font);
-        table.setSpreadsheetKind(All);
-        table.resize(829, 400);
-        for (int row = 0; row < 40; ++row)
-            table.insertAllVarRow(row, 0);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        table.verticalScrollBar()->setValue(table.verticalScrollBar()->maximum() / 2);
-        QApplication::processEvents();
-        int inView = 0;
-        for (int row = 0; row < 40; ++row) {
-            for (int column = 0; column < table.columnCount(); ++column) {
-                QWidget *cell = table.cellWidget(row, column);
-                const QRect rect = table.visualRect(table.model()->index(row, column));
-                const bool shown = rect.intersects(table.viewport()->rect());
-                inView += shown;
-                QCOMPARE(cell->isHidden(), !shown);
-                QVERIFY(!shown || cell->geometry() == rect);
-                QCOMPARE(cell->font().pointSize(), font.pointSize());
-            }
-        }
-        QVERIFY(inView > table.columnCount() && inView < 30 * table.columnCount());
     }
 };
 
