@@ -15,9 +15,8 @@ class TestSpreadsheetCells : public QObject
     Q_OBJECT
 
 private slots:
-    // The operations of a pair reach the field named and no other; -1 and 2
-    // are fields a pair does not have. State: the texts of fields -1 to 2,
-    // then whether fields 0 and 1 are enabled.
+    // A pair's operations reach the field named only (-1 and 2: none). State:
+    // the texts of fields -1 to 2, then whether fields 0 and 1 are enabled.
     void fieldPair_data()
     {
         QTest::addColumn<int>("field");
@@ -79,9 +78,8 @@ private slots:
         QCOMPARE(found + QString::number(cell.findIndex("NEW")), QString("-1 1 3 -1 -1"));
     }
 
-    // A name given by the host, or the chooser that a click on the swatch
-    // or Space/Return/Enter on the cell opens at the cell's colour (where
-    // #00ff80 is picked).
+    // A name given by the host, or the chooser that a click on the swatch or
+    // Space/Return/Enter opens at the cell's colour (#00ff80 is picked).
     void colors_data()
     {
         QTest::addColumn<QString>("name");

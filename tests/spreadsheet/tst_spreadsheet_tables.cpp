@@ -39,10 +39,8 @@ W *cellAt(const Spreadsheet &table, int row, int column)
 QString cellClasses(const Spreadsheet &table, int row)
 {
     QStringList classes;
-    for (int column = 0; column < table.columnCount(); ++column) {
-        const QWidget *cell = table.cellWidget(row, column);
-        classes << (cell ? cell->metaObject()->className() : "-");
-    }
+    for (int column = 0; column < table.columnCount(); ++column)
+        classes << table.cellWidget(row, column)->metaObject()->className(); // none: a crash
     return classes.join(',');
 }
 
@@ -78,11 +76,6 @@ QStringList offered(QWidget *cell)
     for (int i = 0; channel && i < channel->comboBox()->count(); ++i)
         names << channel->comboBox()->itemText(i);
     return names;
-}
-
-void setChannels(int slot, const QStringList &names)
-{
-    PlotSingleton::replaceOverlayChannelNames(slot, new QStringList(names));
 }
 
 void insertOverviewRow(Spreadsheet &table, int row, bool overlay)
@@ -125,9 +118,8 @@ class TestSpreadsheetTables : public QObject
     Q_OBJECT
 
 private slots:
-    // Every row of a refilled overview starts as a new one, whichever cells
-    // it was given before; overlay rows offer every graph's channels as they
-    // are when the row is made (the row's position is no graph slot).
+    // A refilled overview's rows start as new ones, whatever their cells had;
+    // overlay rows offer every graph's channels as they are when made.
     void overviewRows_data()
     {
         QTest::addColumn<bool>("overlay");
@@ -139,7 +131,7 @@ private slots:
         QFETCH(bool, overlay);
         ZelVariable::setAvailableVariables({"A", "B", "C"});
         for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-            setChannels(slot, {QString(), "TIME"});
+            PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{{}, "TIME"});
         Spreadsheet fresh, table;
         fresh.setSpreadsheetKind(All);
         insertOverviewRow(fresh, 0, overlay);
@@ -164,7 +156,7 @@ private slots:
         // Channels replaced, edited in place, cleared: later rows follow,
         // earlier rows keep what they were given.
         table.setRowCount(0);
-        setChannels(3, {QString(), "RPM"});
+        PlotSingleton::replaceOverlayChannelNames(3, new QStringList{{}, "RPM"});
         insertOverviewRow(table, 0, true);
         PlotSingleton::instance()->overlayChannelNames[5]->append("OIL");
         insertOverviewRow(table, 1, true);
@@ -176,9 +168,8 @@ private slots:
         QCOMPARE(lists.join(' '), QString("/TIME/RPM /TIME/RPM/OIL /TIME/OIL"));
     }
 
-    // OwnInsert: the table's insert operation (the overview: variable
-    // rows); OtherInsert: that of the other rows. Overlay rows offer the
-    // channels of the table's graph.
+    // OwnInsert: the table's insert operation (the overview: variable rows),
+    // OtherInsert: the other one's. Overlay rows offer their graph's channels.
     void rowsGetCellsOfTheirKind_data()
     {
         QTest::addColumn<int>("kind");
@@ -199,7 +190,10 @@ private slots:
         if (kind == All)
             cells.prepend("LineEditWidget,");
         for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-            setChannels(slot, {QString(), QString::asprintf("X_%d", slot + 1)});
+            PlotSingleton::replaceOverlayChannelNames(slot,
+                                                      new QStringList{{},
+                                                                      QString::asprintf("X_%d",
+                                                                                        slot + 1)});
         const int graph = way == SetRowCount ? 1 : way == OwnInsert ? 9 : 8; // 1 to 8 offer
         Spreadsheet table;
         if (way == RowsBeforeKind) {
@@ -318,7 +312,6 @@ private slots:
         table.setRowCount(rows);
         markRows(table);
         table.setProperty("contextMenuVisible", menuVisible);
-        table.resize(800, 400);
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
         QAction *add = rowAction(table, true), *remove = rowAction(table, false);
