@@ -189,11 +189,10 @@ private slots:
                                                                     : varCells;
         if (kind == All)
             cells.prepend("LineEditWidget,");
-        for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot)
-            PlotSingleton::replaceOverlayChannelNames(slot,
-                                                      new QStringList{{},
-                                                                      QString::asprintf("X_%d",
-                                                                                        slot + 1)});
+        for (int slot = 0; slot < PlotSingleton::NumSlots; ++slot) {
+            const QString channel = QString::asprintf("X_%d", slot + 1);
+            PlotSingleton::replaceOverlayChannelNames(slot, new QStringList{{}, channel});
+        }
         const int graph = way == SetRowCount ? 1 : way == OwnInsert ? 9 : 8; // 1 to 8 offer
         Spreadsheet table;
         if (way == RowsBeforeKind) {
