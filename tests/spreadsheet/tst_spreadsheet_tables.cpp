@@ -342,6 +342,59 @@ private slots:
         QTEST(found + marks(table) + states().chopped(1), "result");
     }
 
+    // The overview on screen: refilled hidden, it shows only the cells of
+    // its rows that are in view, each styled, and none left from before.
+    void overviewOnScreen()
+    {
+        QWidget window;
+        window.resize(500, 300);
+        Spreadsheet table(&window);
+        table.setGeometry(window.rect());
+        table.setSpreadsheetKind(All);
+        window.show();
+        const auto refill = [&](int rows) {
+            table.hide(); // as the dialog fills it
+            table.setRowCount(0);
+            for (int row = 0; row < rows; ++row)
+                insertOverviewRow(table, row, row % 2);
+            table.show();
+            QCoreApplication::processEvents();
+        };
+        const auto shown = [&]() {
+            QStringList found;
+            const QRect area = table.viewport()->rect();
+            for (QWidget *cell :
+                 table.viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (cell->isHidden())
+                    continue;
+                int row = -1;
+                for (int r = 0; r < table.rowCount() && row < 0; ++r)
+                    for (int column = 0; column < table.columnCount(); ++column)
+                        row = table.cellWidget(r, column) == cell ? r : row;
+                bool styled = cell->testAttribute(Qt::WA_WState_Polished);
+                for (QWidget *editor : cell->findChildren<QWidget *>())
+                    styled = styled && editor->testAttribute(Qt::WA_WState_Polished);
+                if (row < 0 || !styled || !cell->geometry().intersects(area))
+                    found << QString::asprintf("stray %d/%d", row, styled);
+                else if (!found.contains(QString::number(row)))
+                    found << QString::number(row);
+            }
+            found.sort();
+            return found.join(',');
+        };
+        refill(40);
+        const QString top = shown();
+        QVERIFY(top.startsWith("0,1,") && !top.contains("39") && !top.contains("stray"));
+        table.scrollToBottom();
+        QCoreApplication::processEvents();
+        QVERIFY2(shown().contains("39") && !shown().contains("stray"), qPrintable(shown()));
+        table.setRowCount(1); // rows going on screen
+        QCoreApplication::processEvents();
+        QCOMPARE(shown(), QString("0"));
+        refill(3);
+        QCOMPARE(shown(), QString("0,1,2"));
+    }
+
     void removedColumnsTakeTheirCells()
     {
         Spreadsheet table;
