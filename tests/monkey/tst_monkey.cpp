@@ -204,7 +204,7 @@ private:
                          });
         show();
     }
-    void waitOrRebuild() { m_rng.chance(1) ? rebuild() : QCoreApplication::processEvents(); }
+    void waitOrRebuild() { m_rng.below(180) == 0 ? rebuild() : QCoreApplication::processEvents(); }
 
     // Typing into fields (combo fields too), picking in combos, clicking check and radio buttons
     // and the tables' axis side buttons, spinning. Mostly what a user can reach.
@@ -214,13 +214,13 @@ private:
         QList<QWidget *> candidates;
         for (QWidget *w : m_dialog->findChildren<QWidget *>()) {
             const bool wanted =
-                kind == 0
-                    ? w->inherits("QLineEdit") && !w->parentWidget()->inherits("QAbstractSpinBox")
-                : kind == 1 ? w->inherits("QComboBox")
-                : kind == 2 ? w->inherits("QCheckBox") || w->inherits("QRadioButton")
-                                  || (w->inherits("QAbstractButton")
+                kind == 0 ? qobject_cast<QLineEdit *>(w)
+                                && !qobject_cast<QAbstractSpinBox *>(w->parentWidget())
+                : kind == 1 ? qobject_cast<QComboBox *>(w) != nullptr
+                : kind == 2 ? qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)
+                                  || (qobject_cast<QAbstractButton *>(w)
                                       && w->parentWidget()->inherits("IconButtonWidget"))
-                            : w->inherits("QSpinBox");
+                            : qobject_cast<QSpinBox *>(w) != nullptr;
             if (wanted && !(userOnly && (!w->isEnabled() || (visible && !w->isVisible()))))
                 candidates.append(w);
         }
@@ -362,9 +362,9 @@ private:
                 cells += cellProblem(find<Spreadsheet>(table, g));
             check(cells.isEmpty(), cells);
             // Never both switches of a pair; exactly one for a shown graph.
-            for (const QString pair : {"radDatapoint%2Plot%1", "radXYValues%2Plot%1"}) {
-                const bool show = find<QRadioButton>(pair.arg("%1", "Show"), g)->isChecked(),
-                           hide = find<QRadioButton>(pair.arg("%1", "Hide"), g)->isChecked();
+            for (const QString pair : {"radDatapoint", "radXYValues"}) {
+                const bool show = find<QRadioButton>(pair + "ShowPlot%1", g)->isChecked(),
+                           hide = find<QRadioButton>(pair + "HidePlot%1", g)->isChecked();
                 check(!(show && hide) && !(visible.testBit(g) && show == hide),
                       QString("graph %1: both or none of %2").arg(g + 1).arg(pair));
             }
