@@ -126,8 +126,7 @@ void addSeedRows(const char *variable, quint32 defaultSeed, int defaultSteps)
             << seed.trimmed().toUInt() << (steps > 0 ? steps : defaultSteps);
 }
 
-// One walk over a dialog, acting as user and host at once.
-class DialogWalk
+class DialogWalk // over a dialog, acting as user and host at once
 {
 public:
     QString failure; // the first broken invariant
@@ -150,14 +149,20 @@ public:
     {
         // Text fields, combos, switches, spin boxes, rows, tabs, graphs, show, press, wait, repair.
         static const int weights[] = {23, 11, 8, 5, 6, 8, 10, 5, 12, 9, 3};
-        using D = DialogWalk;
-        static void (D::*const actions[])() = {&D::addOrDeleteRow, &D::switchTab, &D::graphEntry,
-                                               &D::show,           &D::press,     &D::waitOrRebuild,
-                                               &D::repair};
+        static void (*const actions[])(DialogWalk &) = {[](DialogWalk &w) { w.addOrDeleteRow(); },
+                                                        [](DialogWalk &w) { w.switchTab(); },
+                                                        [](DialogWalk &w) { w.graphEntry(); },
+                                                        [](DialogWalk &w) { w.show(); },
+                                                        [](DialogWalk &w) { w.press(); },
+                                                        [](DialogWalk &w) { w.waitOrRebuild(); },
+                                                        [](DialogWalk &w) { w.repair(); }};
         int r = m_rng.below(100), kind = 0;
         while (r >= weights[kind])
             r -= weights[kind++];
-        kind < 4 ? edit(kind) : (this->*actions[kind - 4])();
+        if (kind < 4)
+            edit(kind);
+        else
+            actions[kind - 4](*this);
         checkInvariants();
         return kind;
     }
@@ -354,13 +359,13 @@ private:
         if (shown != expected)
             return check(false, "tabs " + shown + " instead of " + expected);
 
+        // Every table, shown or not, has the cells of its kind in every row.
+        QString cells = cellProblem(find<Spreadsheet>("plotAllVarSpreadsheet"))
+                        + cellProblem(find<Spreadsheet>("plotAllOverlaySpreadsheet"), true);
         for (int g = 0; g < GraphSlots; ++g) {
-            // Every table, shown or not, has the cells of its kind in every row.
-            QString cells;
             for (const char *table : {"graph%1YAxesSpreadsheet", "graph%1XAxisSpreadsheet",
                                       "plot%1XYVarSpreadsheet", "plot%1XYOverlaySpreadsheet"})
                 cells += cellProblem(find<Spreadsheet>(table, g));
-            check(cells.isEmpty(), cells);
             // Never both switches of a pair; exactly one for a shown graph.
             for (const QString pair : {"radDatapoint", "radXYValues"}) {
                 const bool show = find<QRadioButton>(pair + "ShowPlot%1", g)->isChecked(),
@@ -369,10 +374,7 @@ private:
                       QString("graph %1: both or none of %2").arg(g + 1).arg(pair));
             }
         }
-        const QString overview =
-            cellProblem(find<Spreadsheet>("plotAllVarSpreadsheet"))
-            + cellProblem(find<Spreadsheet>("plotAllOverlaySpreadsheet"), true);
-        check(overview.isEmpty(), overview);
+        check(cells.isEmpty(), cells);
         // Between steps no message box is open or thought open.
         check(!A::rateWarningShowing(*m_dialog), "a rate warning is still marked as showing");
         check(!QApplication::activeModalWidget(), "a modal window is still open");
