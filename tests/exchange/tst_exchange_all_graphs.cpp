@@ -82,14 +82,25 @@ private slots:
             of(*dialog, Overlays, g)->setRowCount(0); // a fresh graph's: no channel picked
         }
         showInfo(*dialog, info.get());
-        if (deletedTab > 0)
+        if (deletedTab > 0) {
             deleteGraphTab(*dialog, deletedTab);
+            // Graph 4's file read again without its channels: its row still
+            // shows them, added to what every graph offers now.
+            PlotSingleton::replaceOverlayChannelNames(3, new QStringList{{}, "NEW"});
+        }
         dialog->findChild<QTabWidget *>("plotConfigTabs")->setCurrentIndex(0);
         auto *vars = dialog->findChild<Spreadsheet *>("plotAllVarSpreadsheet");
         auto *overlays = dialog->findChild<Spreadsheet *>("plotAllOverlaySpreadsheet");
         QTEST(rows(vars), "vars");
         QTEST(rows(overlays), "overlays");
         QVERIFY(vars->isVisible() && overlays->isVisible());
+        if (deletedTab > 0) {
+            const QComboBox *x =
+                qobject_cast<ComboBoxWidget *>(overlays->cellWidget(2, 1))->comboBox();
+            QVERIFY(x->findText("G1_X") > 0 && x->findText("NEW") > 0);
+            QCOMPARE(x->findText("G4_X"), x->count() - 1); // the stored name, added last
+            PlotSingleton::replaceOverlayChannelNames(3, new QStringList(overlayNames(3)));
+        }
     }
 
 private:
