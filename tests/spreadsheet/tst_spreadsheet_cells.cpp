@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QtTest>
 
 #include "support/modal_answerer.h"
@@ -76,6 +77,25 @@ private slots:
         found += QString::asprintf("%d %d ", cell.findIndex("TEMP_1"), cell.findIndex("RENAMED"));
         cell.clearContents();
         QCOMPARE(found + QString::number(cell.findIndex("NEW")), QString("-1 1 3 -1 -1"));
+        cell.show(); // the keyboard reaches the list when the table gives the cell focus
+        cell.activateWindow();
+        cell.setFocus();
+        QTRY_VERIFY(cell.comboBox()->hasFocus());
+    }
+
+    // The axis side button says which side it stands for; a click flips it.
+    void axisSide()
+    {
+        IconButtonWidget cell;
+        auto *button = cell.findChild<QToolButton *>();
+        QString shown;
+        for (bool left : {false, true}) {
+            cell.setLeftSelected(left);
+            shown += button->text();
+            button->click();
+            shown += QString::number(cell.getLeftSelected()) + button->text() + ' ';
+        }
+        QCOMPARE(shown, QString("Right1Left Left0Right "));
     }
 
     // A name given by the host, or the chooser that a click on the swatch or
