@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -397,6 +398,35 @@ private slots:
         QCOMPARE(shown(), QString("0"));
         refill(3);
         QCOMPARE(shown(), QString("0,1,2"));
+    }
+
+    // On a page of the dialog's width every header and cell shows whole,
+    // without scrolling sideways.
+    void fitsPage()
+    {
+        for (int kind : {Y, X, Vars, Overlay}) {
+            QWidget page;
+            auto *table = new Spreadsheet(&page);
+            QFont font = QApplication::font(); // the form's axes tables: 10 pt
+            font.setPointSize(kind == Vars || kind == Overlay ? font.pointSize() : 10);
+            table->setFont(font);
+            table->setSpreadsheetKind(kind);
+            table->setRowCount(2);
+            table->setGeometry(0, 0, 829, 300);
+            page.show();
+            QApplication::processEvents();
+            QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+            const QFontMetrics metrics(table->horizontalHeader()->font());
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const QString header = table->horizontalHeaderItem(column)->text();
+                const int width = table->columnWidth(column);
+                QVERIFY2(width > metrics.horizontalAdvance(header)
+                             && (width >= table->cellWidget(0, column)->minimumSizeHint().width()
+                                 || table->horizontalHeader()->sectionResizeMode(column)
+                                        == QHeaderView::Stretch),
+                         qPrintable(header));
+            }
+        }
     }
 
     void removedRowsAndColumnsTakeTheirCells()
