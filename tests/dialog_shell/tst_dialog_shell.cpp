@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -440,6 +441,12 @@ private slots:
                                 == expected.convertToFormat(f),
                      qPrintable(icon));
         }
+        QProcess child;
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {"--exit-scene"});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAll().constData());
         // A plug-in dialog has one graph and no add/delete menu, however many
         // graphs the host describes, when built and on every show.
         Dialog plugin(host.get(), nullptr, true);
@@ -453,5 +460,24 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstDialogShell)
+// A host that deletes a shown dialog after its application, in a child
+// process of this very executable: no crash.
+int main(int argc, char **argv)
+{
+    if (argc == 2 && qstrcmp(argv[1], "--exit-scene") == 0) {
+        auto *app = new QApplication(argc, argv);
+        Plot_Screen_Info host;
+        host.numPlots = 1;
+        host.plotAxisInfo.resize(1);
+        auto *dialog = new Dialog(&host, nullptr, false);
+        dialog->show(&host, QBitArray(8), QBitArray(8), Dialog::PlotArea);
+        QCoreApplication::processEvents();
+        delete app;
+        delete dialog;
+        return 0;
+    }
+    QApplication app(argc, argv);
+    TstDialogShell test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_dialog_shell.moc"
