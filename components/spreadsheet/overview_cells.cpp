@@ -71,14 +71,13 @@ bool OverviewCells::keep(QWidget *cell)
 
 void OverviewCells::keepRows(QTableWidget *table, int first, int last)
 {
-    const bool hidden = !table->isVisible();
+    if (table->isVisible())
+        return; // the view hides the cells and hands them to keep()
     for (int row = first; row <= last; ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
             QWidget *cell = table->cellWidget(row, column);
             if (!cell || !holds(cell))
                 continue;
-            if (!hidden)
-                continue; // the view hides it and hands it to keep()
             // Taken from the view, which would hide it, and kept from the
             // deletion the view then asks for.
             table->removeCellWidget(row, column);
