@@ -217,7 +217,11 @@ public:
     QComboBox *comboBox() const;
 
 private:
-    QComboBox *m_combo;
+    void buildCombo() const;
+
+    mutable QComboBox *m_combo = nullptr;
+    struct Pending;
+    mutable Pending *m_pending = nullptr; // entries and choice until the combo is built
 };
 
 /// A check box cell: "auto range" of the axis tables.
@@ -266,7 +270,10 @@ public:
     QLineEdit *lineEdit() const;
 
 private:
-    QLineEdit *m_edit;
+    void buildField() const;
+
+    mutable QLineEdit *m_edit = nullptr;
+    mutable QString *m_pendingText = nullptr; // the text until the field is built
 };
 
 /// Two text fields, numbered 0 and 1 (range min/max, major/minor ticks).
@@ -351,7 +358,9 @@ public:
     QToolButton *button() const;
 
 private:
-    QToolButton *m_button;
+    void buildButton() const;
+
+    mutable QToolButton *m_button = nullptr;
     bool m_left = true;
 };
 
@@ -381,8 +390,12 @@ public:
     QSpinBox *spinBox() const;
 
 private:
-    QComboBox *m_combo;
-    QSpinBox *m_spin;
+    void buildParts() const;
+
+    mutable QComboBox *m_combo = nullptr;
+    mutable QSpinBox *m_spin = nullptr;
+    struct Pending;
+    mutable Pending *m_pending = nullptr; // style and width until the parts are built
 };
 
 #endif // XY_PLOT_INTERFACES_SPREADSHEET_H

@@ -30,6 +30,28 @@ inline QColor newCellColor()
 constexpr int newLineStyleIndex = 0;
 constexpr int newLineWidth = 1;
 
+// While one of these lives, the cells made build their editors only when
+// first asked for one or brought into view. The overview makes hundreds of
+// cells of which a screenful is seen, and a combo or spin box costs many
+// times the cell around it. GUI thread only.
+class DeferredEditors
+{
+public:
+    DeferredEditors() { ++depth(); }
+    ~DeferredEditors() { --depth(); }
+    DeferredEditors(const DeferredEditors &) = delete;
+    DeferredEditors &operator=(const DeferredEditors &) = delete;
+
+    static bool active() { return depth() > 0; }
+
+private:
+    static int &depth()
+    {
+        static int open = 0;
+        return open;
+    }
+};
+
 // The one layout of a cell: no margins, so that the editors fill the table
 // cell, and a small gap between two editors.
 inline QHBoxLayout *cellLayout(QWidget *cell)

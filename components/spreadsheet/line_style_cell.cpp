@@ -15,6 +15,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -141,60 +142,94 @@ QString lineStyleName(int index)
 
 } // namespace
 
+// Style and width of a cell whose parts are not built yet.
+struct Combo_SpinBoxWidget::Pending
+{
+    int style = xy_cells::newLineStyleIndex;
+    int width = xy_cells::newLineWidth;
+};
+
 Combo_SpinBoxWidget::Combo_SpinBoxWidget(QWidget *parent)
     : QWidget(parent)
-    , m_combo(new LineStyleCombo(this))
-    , m_spin(new QSpinBox(this))
 {
+    if (xy_cells::DeferredEditors::active())
+        m_pending = new Pending;
+    else
+        buildParts();
+}
+
+Combo_SpinBoxWidget::~Combo_SpinBoxWidget()
+{
+    delete m_pending;
+}
+
+void Combo_SpinBoxWidget::buildParts() const
+{
+    if (m_combo)
+        return;
+    auto *cell = const_cast<Combo_SpinBoxWidget *>(this);
+    m_combo = new LineStyleCombo(cell);
+    m_spin = new QSpinBox(cell);
     const QVector<QIcon> &icons = lineStyleIcons();
     for (int index = 0; index < lineStyleCount; ++index) {
         m_combo->addItem(icons.at(index), QString());
         m_combo->setItemData(index, lineStyleName(index), Qt::ToolTipRole);
         m_combo->setItemData(index, lineStyleName(index), Qt::AccessibleTextRole);
     }
-    m_combo->setCurrentIndex(xy_cells::newLineStyleIndex);
     m_combo->setToolTip(tr("Line style"));
 
     m_spin->setRange(0, maxLineWidth);
-    m_spin->setValue(xy_cells::newLineWidth);
     m_spin->setToolTip(tr("Line width"));
+
+    const Pending pending = m_pending ? *m_pending : Pending();
+    delete std::exchange(m_pending, nullptr);
+    m_combo->setCurrentIndex(pending.style);
+    m_spin->setValue(pending.width);
 
     // A wide column widens the style, not the width field.
     m_spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    QHBoxLayout *layout = xy_cells::cellLayout(this);
+    QHBoxLayout *layout = xy_cells::cellLayout(cell);
     layout->addWidget(m_combo, 1);
     layout->addWidget(m_spin);
-    setFocusProxy(m_combo);
+    cell->setFocusProxy(m_combo);
 }
-
-Combo_SpinBoxWidget::~Combo_SpinBoxWidget() = default;
 
 void Combo_SpinBoxWidget::setComboBoxCurrentIndex(int index)
 {
+    if (m_pending) {
+        m_pending->style = index >= 0 && index < lineStyleCount ? index : -1;
+        return;
+    }
     m_combo->setCurrentIndex(index);
 }
 
 int Combo_SpinBoxWidget::getComboBoxCurrentIndex() const
 {
-    return m_combo->currentIndex();
+    return m_pending ? m_pending->style : m_combo->currentIndex();
 }
 
 void Combo_SpinBoxWidget::setSpinBoxValue(int value)
 {
+    if (m_pending) {
+        m_pending->width = std::clamp(value, 0, maxLineWidth);
+        return;
+    }
     m_spin->setValue(value);
 }
 
 int Combo_SpinBoxWidget::getSpinBoxValue() const
 {
-    return m_spin->value();
+    return m_pending ? m_pending->width : m_spin->value();
 }
 
 QComboBox *Combo_SpinBoxWidget::comboBox() const
 {
+    buildParts();
     return m_combo;
 }
 
 QSpinBox *Combo_SpinBoxWidget::spinBox() const
 {
+    buildParts();
     return m_spin;
 }

@@ -1,10 +1,14 @@
 // The cells of the "All" overview (kind 9), kept from visit to visit.
 #include "overview_cells.h"
 
+#include "cell_support.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace xy_table {
 
@@ -16,6 +20,8 @@ QWidget *OverviewCells::take(Cell cell, QWidget *viewport, const QStringList &ch
         resetCell(cell, widget, channels);
         return widget;
     }
+    // Most rows lie out of view: the editors wait until the cell is seen.
+    const xy_cells::DeferredEditors deferred;
     QWidget *widget = createCell(cell, viewport, channels);
     m_reusable.insert(widget, cell);
     QObject::connect(widget, &QObject::destroyed, this, [this](QObject *gone) { forget(gone); });
@@ -49,6 +55,9 @@ void OverviewCells::polishNow(QWidget *cell)
         QEvent polish(QEvent::Polish);
         QCoreApplication::sendEvent(widget, &polish);
     }
+    // Editors built now are styled as they are shown with the cell.
+    buildEditors(m_reusable.value(cell), cell);
+    keepOutOfTabChain(cell);
     // Sizes taken before the cell was styled are taken again.
     if (QLayout *layout = cell->layout())
         layout->invalidate();
@@ -106,31 +115,45 @@ void OverviewCells::forget(QObject *cell)
         return;
     m_spare[int(*found)].removeAll(static_cast<QWidget *>(cell));
     m_unpolished.remove(static_cast<QWidget *>(cell));
+    m_inView.remove(static_cast<QWidget *>(cell));
     m_reusable.erase(found);
 }
 
 // The overview lists up to 128 rows of six cells, read only, of which a
 // screenful is in view: only the cells in view are shown, the rest wait
 // hidden until scrolled to. Showing, hiding and painting hundreds of styled
-// widgets is most of what a visit to the overview would cost.
+// widgets is most of what a visit to the overview would cost; so is asking
+// the view where each of them lies, so only the rows in view are asked.
 void OverviewCells::placeInView(QTableWidget *table)
 {
     hideSpares();
     const QRect area = table->viewport()->rect();
-    for (int row = 0; row < table->rowCount(); ++row) {
+    QSet<QWidget *> inView;
+    const int rows = table->rowCount();
+    const int first = rows > 0 ? std::max(table->rowAt(area.top()), 0) : 0;
+    int last = table->rowAt(area.bottom());
+    if (last < 0)
+        last = rows - 1;
+    for (int row = first; row <= last && row < rows; ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
             QWidget *cell = table->cellWidget(row, column);
             if (!cell)
                 continue;
             const QRect rect = table->visualRect(table->model()->index(row, column));
-            const bool inView = rect.isValid() && rect.intersects(area);
-            if (inView) {
-                polishNow(cell);
-                cell->setGeometry(rect);
-            }
-            cell->setVisible(inView);
+            if (!rect.isValid() || !rect.intersects(area))
+                continue;
+            polishNow(cell);
+            cell->setGeometry(rect);
+            cell->setVisible(true);
+            inView.insert(cell);
         }
     }
+    // Cells in view before and out of it now.
+    for (QWidget *cell : qAsConst(m_inView)) {
+        if (!inView.contains(cell))
+            cell->hide();
+    }
+    m_inView = inView;
     // A widget that is shown asks for its first paint with a posted event;
     // answered after the window's pending paint, it would paint every cell
     // in view a second time. Answered now, the cells join that paint.

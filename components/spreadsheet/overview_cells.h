@@ -53,6 +53,7 @@ private:
 
     QHash<QWidget *, Cell> m_reusable;
     QSet<QWidget *> m_unpolished; // not yet styled: never in view so far
+    QSet<QWidget *> m_inView;     // shown by the last placing
     QHash<int, QVector<QWidget *>> m_spare;
     bool m_sparesShown = false; // kept cells may still be shown
 };

@@ -11,34 +11,74 @@
 #include <QStringListModel>
 #include <QToolButton>
 
+#include <utility>
+
 // ---------------------------------------------------------------- ComboBoxWidget
+
+// Entries and choice of a cell whose combo is not built yet.
+struct ComboBoxWidget::Pending
+{
+    QStringList names;
+    int index = -1;
+};
 
 ComboBoxWidget::ComboBoxWidget(QWidget *parent)
     : QWidget(parent)
-    , m_combo(new xy_cells::LengthSizedCombo(this, false))
 {
+    if (xy_cells::DeferredEditors::active())
+        m_pending = new Pending;
+    else
+        buildCombo();
+}
+
+ComboBoxWidget::~ComboBoxWidget()
+{
+    delete m_pending;
+}
+
+void ComboBoxWidget::buildCombo() const
+{
+    if (m_combo)
+        return;
+    auto *cell = const_cast<ComboBoxWidget *>(this);
+    m_combo = new xy_cells::LengthSizedCombo(cell, false);
     // Channel lists run to hundreds of names, and the overview offers those
     // of every graph in each of its cells: the width is that of 12
     // characters, never measured from the names.
     m_combo->setMinimumContentsLength(12);
     // The names live in one string list shared with the caller's copy, not
     // in an item object per name.
-    m_combo->setModel(new QStringListModel(m_combo));
-    xy_cells::cellLayout(this)->addWidget(m_combo);
-    setFocusProxy(m_combo);
+    auto *names = new QStringListModel(m_combo);
+    m_combo->setModel(names);
+    xy_cells::cellLayout(cell)->addWidget(m_combo);
+    cell->setFocusProxy(m_combo);
+    if (Pending *pending = std::exchange(m_pending, nullptr)) {
+        names->setStringList(pending->names);
+        m_combo->setCurrentIndex(pending->index);
+        delete pending;
+    }
 }
-
-ComboBoxWidget::~ComboBoxWidget() = default;
 
 void ComboBoxWidget::clearContents()
 {
+    if (m_pending) {
+        *m_pending = Pending();
+        return;
+    }
     m_combo->clear();
 }
 
 void ComboBoxWidget::setComboBoxContentsList(const QStringList &items)
 {
+    if (m_pending) {
+        *m_pending = Pending{items, -1};
+        return;
+    }
     if (auto *names = qobject_cast<QStringListModel *>(m_combo->model())) {
-        names->setStringList(items);
+        // A cell is mostly handed the very list it holds, which compares
+        // at once.
+        if (names->stringList() != items)
+            names->setStringList(items);
         m_combo->setCurrentIndex(-1);
         return;
     }
@@ -50,18 +90,24 @@ void ComboBoxWidget::setComboBoxContentsList(const QStringList &items)
 
 void ComboBoxWidget::setComboBoxCurrentIndex(int index)
 {
+    if (m_pending) {
+        m_pending->index = index >= 0 && index < m_pending->names.size() ? index : -1;
+        return;
+    }
     m_combo->setCurrentIndex(index);
 }
 
 int ComboBoxWidget::getComboBoxCurrentIndex() const
 {
-    return m_combo->currentIndex();
+    return m_pending ? m_pending->index : m_combo->currentIndex();
 }
 
 QString ComboBoxWidget::getComboBoxCurrentText() const
 {
-    const int index = m_combo->currentIndex();
-    return index < 0 ? QString() : m_combo->itemText(index);
+    const int index = getComboBoxCurrentIndex();
+    if (index < 0)
+        return QString();
+    return m_pending ? m_pending->names.at(index) : m_combo->itemText(index);
 }
 
 namespace {
@@ -102,6 +148,8 @@ int firstRowOf(const QStringList &names, const QString &text)
 
 int ComboBoxWidget::findIndex(const QString &text) const
 {
+    if (m_pending)
+        return firstRowOf(m_pending->names, text);
     if (const auto *names = qobject_cast<const QStringListModel *>(m_combo->model()))
         return firstRowOf(names->stringList(), text);
     return m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -109,6 +157,7 @@ int ComboBoxWidget::findIndex(const QString &text) const
 
 QComboBox *ComboBoxWidget::comboBox() const
 {
+    buildCombo();
     return m_combo;
 }
 
@@ -144,26 +193,51 @@ QCheckBox *CheckBoxWidget::checkBox() const
 
 LineEditWidget::LineEditWidget(QWidget *parent)
     : QWidget(parent)
-    , m_edit(new QLineEdit(this))
 {
-    xy_cells::cellLayout(this)->addWidget(m_edit);
-    setFocusProxy(m_edit);
+    if (xy_cells::DeferredEditors::active())
+        m_pendingText = new QString;
+    else
+        buildField();
 }
 
-LineEditWidget::~LineEditWidget() = default;
+LineEditWidget::~LineEditWidget()
+{
+    delete m_pendingText;
+}
+
+void LineEditWidget::buildField() const
+{
+    if (m_edit)
+        return;
+    auto *cell = const_cast<LineEditWidget *>(this);
+    m_edit = new QLineEdit(cell);
+    xy_cells::cellLayout(cell)->addWidget(m_edit);
+    cell->setFocusProxy(m_edit);
+    if (QString *pending = std::exchange(m_pendingText, nullptr)) {
+        m_edit->setText(*pending);
+        delete pending;
+    }
+}
 
 void LineEditWidget::setLineEditText(const QString &text)
 {
+    if (m_pendingText) {
+        // As the field will hold it: at most QLineEdit's default length.
+        constexpr int fieldLength = 32767;
+        *m_pendingText = text.left(fieldLength);
+        return;
+    }
     m_edit->setText(text);
 }
 
 QString LineEditWidget::getLineEditText() const
 {
-    return m_edit->text();
+    return m_pendingText ? *m_pendingText : m_edit->text();
 }
 
 QLineEdit *LineEditWidget::lineEdit() const
 {
+    buildField();
     return m_edit;
 }
 
@@ -227,24 +301,35 @@ void showAxisSide(QToolButton *button, bool left)
 
 IconButtonWidget::IconButtonWidget(QWidget *parent)
     : QWidget(parent)
-    , m_button(new QToolButton(this))
 {
+    if (!xy_cells::DeferredEditors::active())
+        buildButton();
+}
+
+IconButtonWidget::~IconButtonWidget() = default;
+
+void IconButtonWidget::buildButton() const
+{
+    if (m_button)
+        return;
+    auto *cell = const_cast<IconButtonWidget *>(this);
+    m_button = new QToolButton(cell);
     m_button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_button->setAutoRaise(true);
     // A field like the others of a row: reached by Tab and by click.
     m_button->setFocusPolicy(Qt::StrongFocus);
     showAxisSide(m_button, m_left);
-    xy_cells::cellLayout(this)->addWidget(m_button);
-    setFocusProxy(m_button);
-    connect(m_button, &QToolButton::clicked, this, [this]() { setLeftSelected(!m_left); });
+    xy_cells::cellLayout(cell)->addWidget(m_button);
+    cell->setFocusProxy(m_button);
+    connect(m_button, &QToolButton::clicked, cell,
+            [cell]() { cell->setLeftSelected(!cell->m_left); });
 }
-
-IconButtonWidget::~IconButtonWidget() = default;
 
 void IconButtonWidget::setLeftSelected(bool left)
 {
     m_left = left;
-    showAxisSide(m_button, left);
+    if (m_button)
+        showAxisSide(m_button, left);
 }
 
 bool IconButtonWidget::getLeftSelected() const
@@ -254,5 +339,6 @@ bool IconButtonWidget::getLeftSelected() const
 
 QToolButton *IconButtonWidget::button() const
 {
+    buildButton();
     return m_button;
 }

@@ -71,7 +71,9 @@ void Spreadsheet::Private::fillRow(int row, RowLayout layout)
         // An overview, edited on the graph tabs.
         cell->setEnabled(kind != AllGraphsKind);
         // A kept cell still shown stays so where it comes back into view.
-        const bool shown = !cell->isHidden();
+        // A new cell on the hidden table is not hidden either, only not
+        // yet shown: it would show with the table.
+        const bool shown = cell->testAttribute(Qt::WA_WState_ExplicitShowHide) && !cell->isHidden();
         q->setCellWidget(row, column, cell);
         if (kind == AllGraphsKind && !shown)
             cell->hide(); // until placed in view

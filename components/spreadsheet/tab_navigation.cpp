@@ -13,6 +13,11 @@
 // keep taking the focus by click, and the table gives it to them.
 void Spreadsheet::Private::leaveTabChainToTable(QWidget *cell)
 {
+    xy_table::keepOutOfTabChain(cell);
+}
+
+void xy_table::keepOutOfTabChain(QWidget *cell)
+{
     QList<QWidget *> widgets = cell->findChildren<QWidget *>();
     widgets.prepend(cell);
     for (QWidget *widget : widgets) {

@@ -7,7 +7,6 @@
 #include "cell_support.h"
 
 #include <QComboBox>
-#include <QStringListModel>
 
 namespace xy_table {
 
@@ -164,6 +163,28 @@ bool isOverview(RowLayout layout)
     return layout == RowLayout::AllVariables || layout == RowLayout::AllOverlay;
 }
 
+void buildEditors(Cell cell, QWidget *widget)
+{
+    // Asking for an editor builds it.
+    switch (cell) {
+    case Cell::AxisSide:
+        static_cast<IconButtonWidget *>(widget)->button();
+        break;
+    case Cell::Text:
+    case Cell::GraphLabel:
+        static_cast<LineEditWidget *>(widget)->lineEdit();
+        break;
+    case Cell::LineStyle:
+        static_cast<Combo_SpinBoxWidget *>(widget)->comboBox();
+        break;
+    case Cell::Channel:
+        static_cast<ComboBoxWidget *>(widget)->comboBox();
+        break;
+    default:
+        break; // built with the cell
+    }
+}
+
 void resetCell(Cell cell, QWidget *widget, const QStringList &channels)
 {
     switch (cell) {
@@ -185,17 +206,9 @@ void resetCell(Cell cell, QWidget *widget, const QStringList &channels)
     case Cell::Variable:
         static_cast<ZelVariable *>(widget)->comboBox()->setCurrentIndex(-1);
         break;
-    case Cell::Channel: {
-        auto *combo = static_cast<ComboBoxWidget *>(widget);
-        // The list a cell holds is mostly the very list offered now, which
-        // compares at once.
-        const auto *names = qobject_cast<const QStringListModel *>(combo->comboBox()->model());
-        if (names && names->stringList() == channels)
-            combo->setComboBoxCurrentIndex(-1);
-        else
-            combo->setComboBoxContentsList(channels); // nothing chosen
+    case Cell::Channel:
+        static_cast<ComboBoxWidget *>(widget)->setComboBoxContentsList(channels); // nothing chosen
         break;
-    }
     default:
         break;
     }

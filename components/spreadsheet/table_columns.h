@@ -42,6 +42,14 @@ QWidget *createCell(Cell cell, QWidget *parent, const QStringList &channels);
 
 bool isOverview(RowLayout layout);
 
+// Builds the editors of a cell made while editors were deferred
+// (xy_cells::DeferredEditors); a cell that has them is left as it is.
+void buildEditors(Cell cell, QWidget *widget);
+
+// Takes the cell and its editors out of the window's Tab chain: the table
+// leads Tab through its cells itself.
+void keepOutOfTabChain(QWidget *cell);
+
 // Puts a kept cell back into the state of a new one.
 void resetCell(Cell cell, QWidget *widget, const QStringList &channels);
 
