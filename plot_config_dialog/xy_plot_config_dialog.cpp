@@ -347,10 +347,10 @@ void XY_Plot_Config_Dialog::on_btnCancel_clicked()
 void XY_Plot_Config_Dialog::on_plotConfigTabs_currentChanged(int index)
 {
     if (index != 0) {
-        // Hidden while another tab is current, so that coming back does not
-        // show the cells of the last visit only to replace them.
-        ui->plotAllVarSpreadsheet->hide();
-        ui->plotAllOverlaySpreadsheet->hide();
+        // The cells hidden while another tab is current, so that coming back
+        // does not show those of the last visit only to replace them.
+        ui->plotAllVarSpreadsheet->viewport()->hide();
+        ui->plotAllOverlaySpreadsheet->viewport()->hide();
         ui->axesConfigTabs->setCurrentIndex(index - 1);
         return;
     }

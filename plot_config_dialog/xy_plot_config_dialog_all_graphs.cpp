@@ -10,30 +10,24 @@
 namespace {
 
 // A table on screen lays out and shows each cell widget as its row comes,
-// which makes filling it quadratic in its rows; a hidden one does that once,
-// when it is shown after the fill. Keyboard focus on the table itself comes
-// back with it.
-class HiddenWhileFilled
+// which makes filling it quadratic in its rows; with its cells hidden it
+// does that once, when they are shown after the fill. Only the viewport is
+// hidden: hiding the table would lay out the page, and through the tab
+// widgets the whole dialog, again, and repaint all of it.
+class CellsHiddenWhileFilled
 {
 public:
-    explicit HiddenWhileFilled(QWidget *table)
-        : m_table(table)
-        , m_hadFocus(table->hasFocus())
+    explicit CellsHiddenWhileFilled(QAbstractScrollArea *table)
+        : m_cells(table->viewport())
     {
-        m_table->hide();
+        m_cells->hide();
     }
-    ~HiddenWhileFilled()
-    {
-        m_table->show();
-        if (m_hadFocus)
-            m_table->setFocus();
-    }
-    HiddenWhileFilled(const HiddenWhileFilled &) = delete;
-    HiddenWhileFilled &operator=(const HiddenWhileFilled &) = delete;
+    ~CellsHiddenWhileFilled() { m_cells->show(); }
+    CellsHiddenWhileFilled(const CellsHiddenWhileFilled &) = delete;
+    CellsHiddenWhileFilled &operator=(const CellsHiddenWhileFilled &) = delete;
 
 private:
-    QWidget *m_table;
-    bool m_hadFocus;
+    QWidget *m_cells;
 };
 
 } // namespace
@@ -42,8 +36,8 @@ void XY_Plot_Config_Dialog::fillAllGraphTab()
 {
     Spreadsheet *vars = ui->plotAllVarSpreadsheet;
     Spreadsheet *overlays = ui->plotAllOverlaySpreadsheet;
-    const HiddenWhileFilled varsHidden(vars);
-    const HiddenWhileFilled overlaysHidden(overlays);
+    const CellsHiddenWhileFilled varsHidden(vars);
+    const CellsHiddenWhileFilled overlaysHidden(overlays);
     vars->setRowCount(0);
     overlays->setRowCount(0);
     if (!psi)

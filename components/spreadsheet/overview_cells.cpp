@@ -80,7 +80,7 @@ bool OverviewCells::keep(QWidget *cell)
 
 void OverviewCells::keepRows(QTableWidget *table, int first, int last)
 {
-    if (table->isVisible())
+    if (table->viewport()->isVisible())
         return; // the view hides the cells and hands them to keep()
     for (int row = first; row <= last; ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
@@ -157,7 +157,7 @@ void OverviewCells::placeInView(QTableWidget *table)
     // A widget that is shown asks for its first paint with a posted event;
     // answered after the window's pending paint, it would paint every cell
     // in view a second time. Answered now, the cells join that paint.
-    if (table->isVisible())
+    if (table->viewport()->isVisible())
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
 }
 

@@ -28,8 +28,9 @@ public:
     // Hides and keeps a cell of a removed row; false for a cell that is
     // not the overview's, which then goes its usual way.
     bool keep(QWidget *cell);
-    // Of rows about to be removed from a hidden table (the overview is
-    // hidden while it is emptied and filled again), takes the cells from
+    // Of rows about to be removed while the cells are hidden (the
+    // overview's viewport is hidden while it is emptied and filled again,
+    // or the whole table while another tab is current), takes the cells from
     // the table and keeps them as they are, shown or not: a cell in view
     // that comes back to its row is not hidden and shown again. On screen
     // the view hides them itself and hands them to keep().

@@ -35,7 +35,7 @@ struct Spreadsheet::Private : public QObject
     RowLayout requested = RowLayout::None;             // set while an insert operation runs
     RowLayout allGraphsRows = RowLayout::AllVariables; // what a kind 9 table lists
     bool measured = false;
-    bool geometriesPending = false; // rows came while the table was hidden
+    bool geometriesPending = false; // rows came while the cells were hidden
     bool heightFollowsRows = false;
     // Row the open menu was asked for; -1 without a menu (Delete Row then
     // takes the last row), NoRowPointed when the menu opened below the rows.
@@ -63,6 +63,7 @@ struct Spreadsheet::Private : public QObject
     void refillAllRows();
     void insertRowWith(int row, RowLayout layout);
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void cellsShown();
 
     // The row context menu (row_menu.cpp).
     void updateRowActions();

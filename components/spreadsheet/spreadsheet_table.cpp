@@ -200,8 +200,26 @@ void Spreadsheet::Private::insertRowWith(int row, RowLayout layout)
     requested = RowLayout::None;
 }
 
+// The cells come on screen: with the table, or with its viewport where
+// only the viewport was hidden while rows came.
+void Spreadsheet::Private::cellsShown()
+{
+    overview.hideSpares();
+    if (!measured)
+        measure();
+    if (geometriesPending) {
+        geometriesPending = false;
+        q->updateGeometries();
+    }
+}
+
 bool Spreadsheet::Private::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == q->viewport()) {
+        if (event->type() == QEvent::Show)
+            cellsShown();
+        return false;
+    }
     if (watched != q) {
         // The horizontal scroll bar came or went.
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
@@ -210,13 +228,7 @@ bool Spreadsheet::Private::eventFilter(QObject *watched, QEvent *event)
     }
     switch (event->type()) {
     case QEvent::Show:
-        overview.hideSpares();
-        if (!measured)
-            measure();
-        if (geometriesPending) {
-            geometriesPending = false;
-            q->updateGeometries();
-        }
+        cellsShown();
         break;
     case QEvent::FontChange:
         fontChanged();
@@ -257,6 +269,7 @@ Spreadsheet::Spreadsheet(QWidget *parent)
     d->modelConnections[2] = connect(model(), &QAbstractItemModel::modelReset, this,
                                      [this]() { d->updateRowActions(); });
     installEventFilter(d);
+    viewport()->installEventFilter(d);
     d->keeper = new CellKeeper(this, [this](QWidget *cell) { return d->overview.keep(cell); });
     setItemDelegate(d->keeper);
 }
@@ -281,11 +294,16 @@ void Spreadsheet::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int
     QTableWidget::rowsAboutToBeRemoved(parent, start, end);
 }
 
-// Kind 9 shows only the cells in view.
+// Kind 9 shows only the cells in view, and places them once its rows are
+// all there: the dialog hides the viewport while it fills the table.
 void Spreadsheet::updateEditorGeometries()
 {
     if (d->kind != AllGraphsKind) {
         QTableWidget::updateEditorGeometries();
+        return;
+    }
+    if (!viewport()->isVisible()) {
+        d->geometriesPending = true;
         return;
     }
     d->overview.placeInView(this);
@@ -299,11 +317,11 @@ void Spreadsheet::scrollContentsBy(int dx, int dy)
 }
 
 // Each inserted row makes the view place every cell widget again, so rows
-// inserted one at a time cost the square of their number; a hidden table
-// places them once, when it is shown.
+// inserted one at a time cost the square of their number; a table hidden,
+// or with its viewport hidden, places them once, when they are shown.
 void Spreadsheet::updateGeometries()
 {
-    if (!isVisible()) {
+    if (!viewport()->isVisible()) {
         d->geometriesPending = true;
         return;
     }
@@ -316,6 +334,7 @@ Spreadsheet::~Spreadsheet()
     for (const QMetaObject::Connection &connection : d->modelConnections)
         disconnect(connection);
     removeEventFilter(d);
+    viewport()->removeEventFilter(d);
     if (QWidget *bar = horizontalScrollBar()->parentWidget())
         bar->removeEventFilter(d);
     d->keeper->stopKeeping();
