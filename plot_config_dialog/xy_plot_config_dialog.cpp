@@ -3,6 +3,7 @@
 #include <plot_config_dialog/xy_plot_config_dialog.h>
 
 #include "overlay_files.h"
+#include "steady_tab_layout.h"
 #include "unfinished_entry.h"
 #include "ui_xy_plot_config_dialog.h"
 
@@ -108,6 +109,11 @@ XY_Plot_Config_Dialog::XY_Plot_Config_Dialog(Plot_Screen_Info *hostInfo, QWidget
     // clicked, so that the click that throws the edit away is not first
     // stopped by a check of it.
     ui->btnCancel->setFocusPolicy(Qt::TabFocus);
+
+    // Switching graphs repaints the page shown, not the whole dialog.
+    auto *steadyTabs = new SteadyTabLayout(this);
+    for (QTabWidget *tabs : findChildren<QTabWidget *>())
+        steadyTabs->watch(tabs);
 
     const QString name = hostInfo ? hostInfo->configFileName : QString();
     setWindowTitle(QStringLiteral("Configuration for ") + name);

@@ -7,6 +7,8 @@
 
 #include <interfaces/spreadsheet.h>
 
+#include <QCoreApplication>
+
 namespace {
 
 // A table on screen lays out and shows each cell widget as its row comes,
@@ -17,17 +19,26 @@ namespace {
 class CellsHiddenWhileFilled
 {
 public:
-    explicit CellsHiddenWhileFilled(QAbstractScrollArea *table)
-        : m_cells(table->viewport())
+    explicit CellsHiddenWhileFilled(QAbstractItemView *table)
+        : m_table(table)
     {
-        m_cells->hide();
+        m_table->viewport()->hide();
     }
-    ~CellsHiddenWhileFilled() { m_cells->show(); }
+    ~CellsHiddenWhileFilled()
+    {
+        m_table->viewport()->show();
+        // The layout that showing the cells asks for, and the one the view
+        // would do on its next pass, done now: the cells are placed before
+        // the page is first painted, not after it, which would paint them
+        // a second time.
+        QCoreApplication::sendPostedEvents(m_table, QEvent::LayoutRequest);
+        m_table->doItemsLayout();
+    }
     CellsHiddenWhileFilled(const CellsHiddenWhileFilled &) = delete;
     CellsHiddenWhileFilled &operator=(const CellsHiddenWhileFilled &) = delete;
 
 private:
-    QWidget *m_cells;
+    QAbstractItemView *m_table;
 };
 
 } // namespace
