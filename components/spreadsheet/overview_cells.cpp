@@ -23,6 +23,7 @@ QWidget *OverviewCells::take(Cell cell, QWidget *viewport, const QStringList &ch
     // Most rows lie out of view: the editors wait until the cell is seen.
     const xy_cells::DeferredEditors deferred;
     QWidget *widget = createCell(cell, viewport, channels);
+    keepOutOfTabChain(widget);
     m_reusable.insert(widget, cell);
     QObject::connect(widget, &QObject::destroyed, this, [this](QObject *gone) { forget(gone); });
     polishLater(widget);

@@ -327,8 +327,11 @@ void IconButtonWidget::buildButton() const
 
 void IconButtonWidget::setLeftSelected(bool left)
 {
+    // The button's arrow and text ask for a new layout of the cell whenever
+    // they are set, as the overview does for each of its rows on a visit.
+    const bool changed = left != m_left;
     m_left = left;
-    if (m_button)
+    if (m_button && changed)
         showAxisSide(m_button, left);
 }
 
