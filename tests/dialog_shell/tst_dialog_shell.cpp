@@ -409,6 +409,29 @@ private slots:
         }
     }
 
+    // Switching graphs repaints the page shown, not the rest of the dialog.
+    void graphSwitchPaintsItsPage()
+    {
+        shared->show(sharedHost.get(), bits(), bits(), Dialog::PlotArea, 0, false);
+        QVERIFY(QTest::qWaitForWindowExposed(shared.get()));
+        struct PaintCount : QObject
+        {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } outside;
+        child(*shared, "lblScreenRefreshRate")->installEventFilter(&outside);
+        for (int index : {1, 0, 2, 0}) {
+            tabs(*shared, "plotConfigTabs")->setCurrentIndex(index);
+            for (int pass = 0; pass < 5; ++pass)
+                QCoreApplication::processEvents();
+        }
+        QCOMPARE(outside.paints, 0);
+    }
+
     // The title names the host's file, "<not set>" once shown without one;
     // where the icon files the form names are missing, the buttons show the
     // icons the library carries, not none.

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QtTest>
 
 #if defined(__GLIBC__)
@@ -399,6 +401,42 @@ private slots:
         QCOMPARE(shown(), QString("0"));
         refill(3);
         QCOMPARE(shown(), QString("0,1,2"));
+    }
+
+    // An overview cell out of view holds what it is given until its editors
+    // are built, and hands it to them then.
+    void deferredEditors()
+    {
+        Spreadsheet table;
+        table.setSpreadsheetKind(All);
+        insertOverviewRow(table, 0, true);
+        QVERIFY(!table.cellWidget(0, 1)->findChild<QComboBox *>());
+        auto *text = qobject_cast<LineEditWidget *>(table.cellWidget(0, 0));
+        auto *channel = qobject_cast<ComboBoxWidget *>(table.cellWidget(0, 1));
+        auto *side = qobject_cast<IconButtonWidget *>(table.cellWidget(0, 3));
+        auto *line = qobject_cast<Combo_SpinBoxWidget *>(table.cellWidget(0, 5));
+        text->setLineEditText("4");
+        channel->setComboBoxContentsList({"A", "B", "C"});
+        channel->setComboBoxCurrentIndex(2);
+        side->setLeftSelected(false);
+        line->setComboBoxCurrentIndex(7); // no such style
+        line->setSpinBoxValue(99);
+        const auto held = [&]() {
+            return QString("%1 %2 %3 %4 %5/%6")
+                .arg(text->getLineEditText(), channel->getComboBoxCurrentText())
+                .arg(channel->findIndex("B"))
+                .arg(side->getLeftSelected())
+                .arg(line->getComboBoxCurrentIndex())
+                .arg(line->getSpinBoxValue());
+        };
+        QCOMPARE(held(), QString("4 C 1 0 -1/50"));
+        const QString built = QString("%1 %2 %3 %4/%5")
+                                  .arg(text->lineEdit()->text(), channel->comboBox()->currentText(),
+                                       side->button()->text())
+                                  .arg(line->comboBox()->currentIndex())
+                                  .arg(line->spinBox()->value());
+        QCOMPARE(built, QString("4 C Right -1/50"));
+        QCOMPARE(held(), QString("4 C 1 0 -1/50"));
     }
 
     // On a page of the dialog's width every header and cell shows whole,
