@@ -52,13 +52,16 @@ void OverviewCells::polishNow(QWidget *cell)
     widgets.prepend(cell);
     for (QWidget *widget : qAsConst(widgets))
         widget->removeEventFilter(this);
+    // Editors still to be built are built before the cell is styled, as
+    // those of a cell made whole are: under a style sheet only a widget not
+    // yet styled passes its font on to a new child. They are styled
+    // themselves when shown with the cell.
+    buildEditors(m_reusable.value(cell), cell);
+    keepOutOfTabChain(cell);
     for (QWidget *widget : qAsConst(widgets)) {
         QEvent polish(QEvent::Polish);
         QCoreApplication::sendEvent(widget, &polish);
     }
-    // Editors built now are styled as they are shown with the cell.
-    buildEditors(m_reusable.value(cell), cell);
-    keepOutOfTabChain(cell);
     // Sizes taken before the cell was styled are taken again.
     if (QLayout *layout = cell->layout())
         layout->invalidate();

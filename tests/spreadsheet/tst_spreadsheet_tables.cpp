@@ -358,6 +358,9 @@ private slots:
         Spreadsheet table(&window);
         table.setGeometry(window.rect());
         table.setSpreadsheetKind(All);
+        // As in the dialog: a style sheet above, a font of the table's own.
+        window.setStyleSheet("QTabBar::tab { min-width: 75px; }");
+        table.setFont(QFont(table.font().family(), 7));
         window.show();
         const auto refill = [&](int rows) {
             table.hide(); // as the dialog fills it
@@ -380,7 +383,8 @@ private slots:
                         row = table.cellWidget(r, column) == cell ? r : row;
                 bool styled = cell->testAttribute(Qt::WA_WState_Polished);
                 for (QWidget *editor : cell->findChildren<QWidget *>())
-                    styled = styled && editor->testAttribute(Qt::WA_WState_Polished);
+                    styled = styled && editor->testAttribute(Qt::WA_WState_Polished)
+                             && editor->font().pointSize() == 7;
                 if (row < 0 || !styled || !cell->geometry().intersects(area))
                     found << QString::asprintf("stray %d/%d", row, styled);
                 else if (!found.contains(QString::number(row)))
