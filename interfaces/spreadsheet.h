@@ -46,7 +46,10 @@ class QAbstractItemModel;
 /// - 9, all graphs: no rows of its own; insertAllVarRow() and
 ///   insertAllOverlayRow() give LineEditWidget, two selectors (ZelVariable
 ///   or ComboBoxWidget), IconButtonWidget, LineEditColorWidget,
-///   Combo_SpinBoxWidget, all read only.
+///   Combo_SpinBoxWidget, all read only. A cell of a row out of view builds
+///   its editors (the combo box, spin box, field or button that its
+///   accessors return) when it first comes into view or when an accessor
+///   is called; its other operations work the same before and after.
 ///
 /// Tables of kinds 10 and 11 give the user a context menu with "Add Row"
 /// and "Delete Row", up to MaxChannelRows rows; the dynamic property
