@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -407,6 +408,26 @@ private slots:
                          qPrintable(option.text));
             }
         }
+    }
+
+    // A right click on the graph tabs offers the graph entries.
+    void graphTabMenu()
+    {
+        shared->show(sharedHost.get(), bits(), bits(), Dialog::PlotArea, 0, false);
+        QVERIFY(QTest::qWaitForWindowExposed(shared.get()));
+        QTabBar *bar = tabs(*shared, "plotConfigTabs")->tabBar();
+        QStringList offered;
+        QTimer::singleShot(0, shared.get(), [&offered]() {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (QAction *entry : menu->actions())
+                    offered << entry->text();
+                menu->close();
+            }
+        });
+        const QPoint at = bar->tabRect(1).center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+        QApplication::sendEvent(bar, &click);
+        QCOMPARE(offered, QStringList({"Add Graph", "Delete Graph"}));
     }
 
     // Switching graphs repaints the page shown, not the rest of the dialog.

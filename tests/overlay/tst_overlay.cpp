@@ -139,6 +139,13 @@ private slots:
         QCOMPARE(tab.lblOverlayFilePlot->text() + ' '
                      + offered(tab.plotXYOverlaySpreadsheet).join(' '),
                  QStringLiteral("run.dat |rpm|t@0 |rpm|t@0 |rpm|t@0 |rpm|t@0"));
+        // A file that is no logger file is refused, saying so; the tab keeps its file.
+        m_answerer.clear();
+        m_answerer.queueFile(writeFile("empty.dat", QByteArray()));
+        tab.handleOverlayButtonSelection(0);
+        QCOMPARE(m_answerer.seen().size(), 2);
+        QCOMPARE(m_answerer.seen().last().title + ' ' + tab.lblOverlayFilePlot->text(),
+                 QStringLiteral("Invalid file format run.dat"));
     }
 
 private:

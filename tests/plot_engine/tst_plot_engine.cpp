@@ -463,6 +463,7 @@ private slots:
         g(&e, 1).varChannels[1].yVarName = "N2", g(&e, 1).varChannels[0].lineStyle = LineStyleDot;
         g(&e, 2).overlayChannels[0].lineWidth = 3, g(&e, 0).showDatapoints = true;
         g(&e, 2).showXYValues = true, e.setTitle("T");
+        e.screenRefreshInterval = host.screenRefreshInterval + 50;
         mergeDialogEdits(host, e);
         QCOMPARE(plotScreenDifferenceLines(host, e), QStringList());
     }
