@@ -30,7 +30,7 @@ public:
     bool keep(QWidget *cell);
     // Of rows about to be removed while the cells are hidden (the
     // overview's viewport is hidden while it is emptied and filled again,
-    // or the whole table while another tab is current), takes the cells from
+    // and while another tab is current), takes the cells from
     // the table and keeps them as they are, shown or not: a cell in view
     // that comes back to its row is not hidden and shown again. On screen
     // the view hides them itself and hands them to keep().
