@@ -91,11 +91,22 @@ private slots:
         QString shown;
         for (bool left : {false, true}) {
             cell.setLeftSelected(left);
-            shown += button->text();
+            shown += button->text() + QString::number(button->arrowType());
             button->click();
             shown += QString::number(cell.getLeftSelected()) + button->text() + ' ';
         }
-        QCOMPARE(shown, QString("Right1Left Left0Right "));
+        QCOMPARE(shown, QString("Right41Left Left30Right "));
+    }
+
+    // The check box cell passes the box's changes on, and the focus to it.
+    void checkBoxCell()
+    {
+        CheckBoxWidget cell;
+        QSignalSpy toggled(&cell, &CheckBoxWidget::toggled);
+        cell.checkBox()->click();
+        cell.setCheckBoxTrue(false);
+        QCOMPARE(toggled, QList<QVariantList>({{true}, {false}}));
+        QCOMPARE(cell.focusProxy(), cell.checkBox());
     }
 
     // A name given by the host, or the chooser that a click on the swatch or
