@@ -7,8 +7,6 @@
 
 #include <interfaces/spreadsheet.h>
 
-#include <QCoreApplication>
-
 namespace {
 
 // A table on screen lays out and shows each cell widget as its row comes,
@@ -27,11 +25,9 @@ public:
     ~CellsHiddenWhileFilled()
     {
         m_table->viewport()->show();
-        // The layout that showing the cells asks for, and the one the view
-        // would do on its next pass, done now: the cells are placed before
-        // the page is first painted, not after it, which would paint them
-        // a second time.
-        QCoreApplication::sendPostedEvents(m_table, QEvent::LayoutRequest);
+        // The layout the view would do on its next pass, done now: the cells
+        // are placed before the page is first painted, not after it, which
+        // would paint them a second time.
         m_table->doItemsLayout();
     }
     CellsHiddenWhileFilled(const CellsHiddenWhileFilled &) = delete;

@@ -101,6 +101,30 @@ private slots:
             QCOMPARE(x->findText("G4_X"), x->count() - 1); // the stored name, added last
             PlotSingleton::replaceOverlayChannelNames(3, new QStringList(overlayNames(3)));
         }
+        // Coming back paints each selector in view once, not again after.
+        struct SelectorPaints : QObject
+        {
+            int count = 0;
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                count += event->type() == QEvent::Paint && qobject_cast<ZelVariable *>(watched);
+                return false;
+            }
+        } paints;
+        auto *graphs = dialog->findChild<QTabWidget *>("plotConfigTabs");
+        for (int index : {1, 0}) {
+            graphs->setCurrentIndex(index);
+            if (index == 0)
+                qApp->installEventFilter(&paints);
+            for (int pass = 0; pass < 5; ++pass)
+                QCoreApplication::processEvents();
+        }
+        qApp->removeEventFilter(&paints);
+        int inView = 0;
+        for (int r = 0; r < vars->rowCount(); ++r)
+            inView += vars->cellWidget(r, 1)->isVisible() + vars->cellWidget(r, 2)->isVisible();
+        QVERIFY(inView > 0);
+        QCOMPARE(paints.count, inView);
     }
 
 private:
