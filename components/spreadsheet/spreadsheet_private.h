@@ -77,7 +77,6 @@ struct Spreadsheet::Private : public QObject
         int row;
         int column;
     };
-    static void leaveTabChainToTable(QWidget *cell);
     QVector<Field> tabFields() const;
     static int fieldHolding(const QVector<Field> &fields, const QWidget *focus);
     void focusField(const Field &field, bool next);

@@ -68,7 +68,7 @@ void Spreadsheet::Private::fillRow(int row, RowLayout layout)
         QWidget *cell = fromOverview ? overview.take(type, viewport, channels)
                                      : xy_table::createCell(type, viewport, channels);
         if (!fromOverview)
-            leaveTabChainToTable(cell); // the overview's cells leave it when made
+            xy_table::keepOutOfTabChain(cell); // the overview's cells leave it when made
         // An overview, edited on the graph tabs.
         cell->setEnabled(kind != AllGraphsKind);
         // A kept cell still shown stays so where it comes back into view.

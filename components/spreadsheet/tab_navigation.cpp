@@ -11,11 +11,6 @@
 // window's own Tab chain holds cells in the order they were made, which
 // is no order once rows come and go, so their fields leave it: they
 // keep taking the focus by click, and the table gives it to them.
-void Spreadsheet::Private::leaveTabChainToTable(QWidget *cell)
-{
-    xy_table::keepOutOfTabChain(cell);
-}
-
 void xy_table::keepOutOfTabChain(QWidget *cell)
 {
     QList<QWidget *> widgets = cell->findChildren<QWidget *>();
